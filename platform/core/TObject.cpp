@@ -1,0 +1,3 @@
+#include "platform/core/TObject.h"
+
+TObject::~TObject() = default;
