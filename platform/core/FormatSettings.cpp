@@ -71,7 +71,11 @@ QString runtimeFormat(const QString& qtFormat, QChar dateSep, QChar timeSep)
     return out.trimmed();
 }
 
-TFormatSettings fromLocale(const QLocale& locale)
+} // namespace
+
+namespace platform {
+
+TFormatSettings FormatSettingsFromLocale(const QLocale& locale)
 {
     TFormatSettings s;
     s.DecimalSeparator = firstChar(locale.decimalPoint(), u'.');
@@ -85,7 +89,7 @@ TFormatSettings fromLocale(const QLocale& locale)
     return s;
 }
 
-} // namespace
+} // namespace platform
 
 TFormatSettings FormatSettings()
 {
@@ -94,7 +98,7 @@ TFormatSettings FormatSettings()
         if (overrideSettings())
             return *overrideSettings();
     }
-    return fromLocale(QLocale::system());
+    return platform::FormatSettingsFromLocale(QLocale::system());
 }
 
 namespace platform {

@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QString>
 
+class QLocale;
+
 // The user's number and date conventions. Date formats use the runtime
 // notation: d, m (month), y, h, n (minutes), s; "/" and ":" stand for the
 // date and time separators.
@@ -19,6 +21,9 @@ struct TFormatSettings {
 TFormatSettings FormatSettings();
 
 namespace platform {
+
+// The settings a locale gives (what FormatSettings() reads from the user's).
+TFormatSettings FormatSettingsFromLocale(const QLocale& locale);
 
 void SetFormatSettingsOverride(const TFormatSettings& settings);
 void ClearFormatSettingsOverride();

@@ -1,0 +1,55 @@
+#include "platform/core/FormatSettings.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FormatSettings, FollowsTheLocaleInTheRuntimeNotation)
+{
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        QChar decimal;
+        QChar thousand;
+        QChar dateSeparator;
+        const char* shortDate;
+    } cases[] = {
+        {QLocale::German, QLocale::Germany, u',', u'.', u'.', "dd/mm/yy"},
+        {QLocale::English, QLocale::UnitedStates, u'.', u',', u'/', "m/d/yy"},
+        {QLocale::English, QLocale::UnitedKingdom, u'.', u',', u'/', "dd/mm/yyyy"},
+        {QLocale::Swedish, QLocale::Sweden, u',', QChar(0xA0), u'-', "yyyy/mm/dd"},
+    };
+    for (const auto& c : cases) {
+        const QLocale locale(c.language, c.territory);
+        const TFormatSettings s = platform::FormatSettingsFromLocale(locale);
+        const std::string name = locale.name().toStdString();
+        EXPECT_EQ(s.DecimalSeparator, c.decimal) << name;
+        EXPECT_EQ(s.ThousandSeparator, c.thousand) << name;
+        EXPECT_EQ(s.DateSeparator, c.dateSeparator) << name;
+        EXPECT_EQ(s.ShortDateFormat.toStdString(), c.shortDate) << name;
+        EXPECT_EQ(s.TimeSeparator, u':') << name;
+        EXPECT_TRUE(s.LongTimeFormat.contains("nn")) << s.LongTimeFormat.toStdString();
+        EXPECT_FALSE(s.LongTimeFormat.contains(u't')) << s.LongTimeFormat.toStdString();
+    }
+}
+
+TEST(FormatSettings, OverrideWinsUntilCleared)
+{
+    const TFormatSettings user = FormatSettings();
+    EXPECT_EQ(user.DecimalSeparator, platform::FormatSettingsFromLocale(QLocale::system()).DecimalSeparator);
+
+    TFormatSettings forced = user;
+    forced.DecimalSeparator = user.DecimalSeparator == u',' ? u'.' : u',';
+    forced.ShortDateFormat = "yyyy/mm/dd";
+    {
+        const platform::ScopedFormatSettings scoped(forced);
+        EXPECT_EQ(FormatSettings().DecimalSeparator, forced.DecimalSeparator);
+        EXPECT_EQ(FormatSettings().ShortDateFormat, "yyyy/mm/dd");
+        EXPECT_EQ(platform::NumberDecimalSeparator(), forced.DecimalSeparator);
+    }
+    EXPECT_EQ(FormatSettings().DecimalSeparator, user.DecimalSeparator);
+}
+
+} // namespace
