@@ -1,0 +1,58 @@
+#include "app/shell/ULanguageDefaults.h"
+
+#include <gtest/gtest.h>
+
+TEST(DefaultTexts, HoldsEveryIndexWithFillersAndOneEmptyText)
+{
+    int fillers = 0;
+    int texts = 0;
+    int empty = 0;
+    for (int i = 0; i < Default_Texts_Count; ++i) {
+        const QString text = Default_Text(i);
+        if (text == QLatin1String(" "))
+            ++fillers;
+        else if (text.isEmpty())
+            ++empty;
+        else
+            ++texts;
+    }
+    EXPECT_EQ(Default_Texts_Count, 6300);
+    EXPECT_EQ(fillers, 2813);
+    EXPECT_EQ(texts, 3486);
+    EXPECT_EQ(empty, 1);
+    EXPECT_TRUE(Default_Text(2592).isEmpty());
+}
+
+TEST(DefaultTexts, KeepsTheTextsExactly)
+{
+    const struct {
+        int index;
+        const char16_t* text;
+    } cases[] = {
+        {0, u"Begin"},
+        {9, u"None Configuration Opened "},
+        {11, u"Opened Configuration of the Converter : "},
+        {12, u"Information"},
+        {18, u"Error! Project not Valid"},
+        {33, u"Scan && Decode"},
+        {306, u" / "},
+        {497, u"Error LoRa!! Payload Size must be between 1 and %d"},
+        {1242, u"Warning!! Max Payload Size not Set Up. Set it in \"Set Communication\" section"},
+        {5326, u"Description for the M-Bus meter (defined in the section \u201CM-Bus\u201D)"},
+        {6144, u"!! OID string cannot contains number major of $FFFFFFFF between two \".\""},
+        {6286, u"!! [SNMP Write] Conversion must be selected"},
+        // fillers at the end of a block, between blocks and in unused blocks
+        {86, u" "},
+        {99, u" "},
+        {5505, u" "},
+        {6299, u" "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Default_Text(c.index), QString::fromUtf16(c.text)) << "index " << c.index;
+}
+
+TEST(DefaultTexts, OutsideTheTableIsEmpty)
+{
+    EXPECT_TRUE(Default_Text(-1).isEmpty());
+    EXPECT_TRUE(Default_Text(6300).isEmpty());
+}
