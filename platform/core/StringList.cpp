@@ -201,7 +201,7 @@ QString TStringList::Strings(int index) const
     return d->items[size_t(index)].text;
 }
 
-QString TStringList::operator[](int index) const
+const QString TStringList::operator[](int index) const
 {
     return Strings(index);
 }

@@ -30,7 +30,7 @@ public:
     int Count() const;
     QString Strings(int index) const;
     void SetStrings(int index, const QString& s);
-    QString operator[](int index) const;
+    const QString operator[](int index) const; // const, so that `list[i] = s` does not compile
     TObject* Objects(int index) const;
     void SetObjects(int index, TObject* object);
 
