@@ -147,7 +147,7 @@ bool XmlDocument::LoadFile(const QString& path, QString* error)
     QString parseError;
     if (d->parse(data, pugi::encoding_auto, &parseError))
         return true;
-    setError(error, QStringLiteral("%1: %2").arg(path, parseError));
+    setError(error, QStringLiteral("Cannot load XML file \"%1\": %2").arg(path, parseError));
     return false;
 }
 
