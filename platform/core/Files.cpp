@@ -129,7 +129,10 @@ bool ReadWholeFile(const QString& path, QByteArray& out, QString* error)
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error)
 {
     QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    // The flush must be checked: a commit after a short buffered write would
+    // still rename the truncated file over the old one.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush()
+        && file.commit();
     if (!ok) {
         setError(error, QStringLiteral("Cannot create file \"%1\": %2").arg(path, file.errorString()));
         file.cancelWriting();
