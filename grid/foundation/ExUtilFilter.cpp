@@ -1,0 +1,232 @@
+#include "grid/foundation/ExUtilFilter.h"
+
+#include "grid/foundation/ExUtilCase.h"
+#include "grid/foundation/ExUtilDate.h"
+#include "grid/foundation/ExUtilNumber.h"
+#include "platform/core/SysUtils.h"
+
+namespace {
+
+constexpr int MaxCompareLength = 255;
+const QString OperatorChars = QStringLiteral("(;^&|");
+
+// Blanks inside double quotes belong to literal text; all others go.
+QString removeBlanksOutsideQuotes(const QString& s)
+{
+    QString result;
+    bool inQuotes = false;
+    for (QChar c : s) {
+        if (c == u'"')
+            inQuotes = !inQuotes;
+        if (c == u' ' && !inQuotes)
+            continue;
+        result += c;
+    }
+    return result;
+}
+
+int findOperatorOutsideQuotes(const QString& s)
+{
+    bool inQuotes = false;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == u'"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && OperatorChars.contains(s[i]))
+            return i;
+    }
+    return -1;
+}
+
+// Index of the ")" that closes the "(" at the start; the end of the text when
+// the group is never closed.
+int findGroupEnd(const QString& s)
+{
+    int depth = 0;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == u'(')
+            ++depth;
+        else if (s[i] == u')' && --depth == 0)
+            return i;
+    }
+    return s.size();
+}
+
+bool combine(bool result, QChar pendingOperator, bool value)
+{
+    if (pendingOperator.isNull())
+        return value;
+    if (pendingOperator == u'&')
+        return result && value;
+    if (pendingOperator == u'(')
+        return result;
+    return result || value;
+}
+
+// The operand after a comparison operator: from after an optional "=" and
+// blanks to the end, an "&" or "|" or a blank outside double quotes, without
+// its surrounding double quotes.
+QString comparisonOperand(const QString& pattern, int operatorPos, bool& equalAllowed)
+{
+    int i = operatorPos + 1;
+    if (i < pattern.size() && pattern[i] == u'=') {
+        equalAllowed = true;
+        ++i;
+    }
+    while (i < pattern.size() && pattern[i] == u' ')
+        ++i;
+    QString operand;
+    bool inQuotes = false;
+    for (; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == u'"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && (c == u'&' || c == u'|' || c == u' '))
+            break;
+        operand += c;
+    }
+    if (operand.startsWith(u'"'))
+        operand.remove(0, 1);
+    if (operand.endsWith(u'"'))
+        operand.chop(1);
+    return operand.left(MaxCompareLength);
+}
+
+bool asNumber(const QString& s, double& value)
+{
+    TDateTime date = 0;
+    if (ParseLocaleDateTime(s, date))
+        return false;
+    return TryStrToFloat(NormalizeNumberText(s), value);
+}
+
+// -1, 0 or 1 as value compares with operand: by number when both are numbers,
+// by date-time when both are dates, else by text.
+int compareValue(const QString& value, const QString& operand)
+{
+    double v = 0, o = 0;
+    if (asNumber(value, v) && asNumber(operand, o))
+        return v < o ? -1 : v > o ? 1 : 0;
+    TDateTime dv = 0, dop = 0;
+    if (ParseLocaleDateTime(value, dv) && ParseLocaleDateTime(operand, dop))
+        return dv < dop ? -1 : dv > dop ? 1 : 0;
+    const int c = QString::compare(value.left(MaxCompareLength), operand.left(MaxCompareLength), Qt::CaseSensitive);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+bool wildcardMatch(const QString& pattern, int pi, const QString& value, int vi);
+
+// "*" matches any run: the rest of the pattern is tried against every tail of
+// the value, shortest first.
+bool matchAnyRun(const QString& pattern, int pi, const QString& value, int vi)
+{
+    while (pi < pattern.size() && pattern[pi] == u'*')
+        ++pi;
+    for (int start = value.size(); start >= vi; --start)
+        if (wildcardMatch(pattern, pi, value, start))
+            return true;
+    return false;
+}
+
+// Characters that consume no value character may stand after the value's end.
+bool onlyEmptyMatchersLeft(const QString& pattern, int pi)
+{
+    for (; pi < pattern.size(); ++pi)
+        if (pattern[pi] != u'*' && pattern[pi] != u'"')
+            return false;
+    return true;
+}
+
+bool wildcardMatch(const QString& pattern, int pi, const QString& value, int vi)
+{
+    bool negate = false;
+    bool holds = true;
+    while (pi < pattern.size() && vi < value.size() && holds) {
+        const QChar p = pattern[pi];
+        if (p == u'!' || p == u'"') {
+            negate = negate || p == u'!';
+            ++pi;
+        } else if (p == u'*') {
+            holds = matchAnyRun(pattern, pi, value, vi);
+            pi = pattern.size();
+            vi = value.size();
+        } else {
+            holds = p == u'?' || p == value[vi];
+            ++pi;
+            ++vi;
+        }
+    }
+    const bool matched = holds && vi == value.size() && onlyEmptyMatchersLeft(pattern, pi);
+    return negate ? !matched : matched;
+}
+
+} // namespace
+
+bool MatchFilterPattern(const QString& Pattern, const QString& Value)
+{
+    bool ltResult = true;
+    bool gtResult = true;
+    bool ltDone = false;
+    bool gtDone = false;
+    const int gtPos = Pattern.indexOf(u'>');
+    if (gtPos >= 0) {
+        bool equalAllowed = false;
+        const QString operand = comparisonOperand(Pattern, gtPos, equalAllowed);
+        const int c = compareValue(Value, operand);
+        gtResult = equalAllowed ? c >= 0 : c > 0;
+        gtDone = true;
+    }
+    const int ltPos = Pattern.indexOf(u'<');
+    if (ltPos >= 0) {
+        bool equalAllowed = false;
+        const QString operand = comparisonOperand(Pattern, ltPos, equalAllowed);
+        const int c = compareValue(Value, operand);
+        ltResult = equalAllowed ? c <= 0 : c < 0;
+        ltDone = true;
+    }
+    if (Pattern.contains(u'!')) {
+        gtDone = gtDone || gtPos < 0;
+        ltDone = ltDone || ltPos < 0;
+    }
+    if (Pattern.contains(u'^') && (ltDone || gtDone))
+        return ltResult || gtResult;
+    if (Pattern.contains(u'&') && ltDone && gtDone)
+        return ltResult && gtResult;
+    if (gtPos >= 0 && gtResult)
+        return true;
+    if (ltPos >= 0 && ltResult)
+        return true;
+    return wildcardMatch(Pattern, 0, Value, 0);
+}
+
+bool MatchFilterTerm(const QString& Term, const QString& Text, bool CaseSensitive)
+{
+    if (CaseSensitive)
+        return MatchFilterPattern(Term, Text);
+    return MatchFilterPattern(AnsiUpperCase(Term), AnsiUpperCase(Text));
+}
+
+bool EvaluateFilterCondition(const QString& Condition, const QString& Text, bool CaseSensitive)
+{
+    QString c = removeBlanksOutsideQuotes(Trim(Condition));
+    if (c.startsWith(u'='))
+        c.remove(0, 1);
+    bool result = true;
+    QChar pending; // null while no operator has been passed
+    for (int pos = findOperatorOutsideQuotes(c); pos >= 0; pos = findOperatorOutsideQuotes(c)) {
+        bool value = false;
+        QChar found;
+        if (c.startsWith(u'(')) {
+            const int end = findGroupEnd(c);
+            value = EvaluateFilterCondition(c.mid(1, end - 1), Text, CaseSensitive);
+            found = u'(';
+            c.remove(0, end + 1);
+        } else {
+            value = MatchFilterTerm(c.left(pos), Text, CaseSensitive);
+            found = c[pos];
+            c.remove(0, pos + 1);
+        }
+        result = combine(result, pending, value);
+        pending = found;
+    }
+    return combine(result, pending, MatchFilterTerm(c, Text, CaseSensitive));
+}
