@@ -1,0 +1,119 @@
+#pragma once
+
+#include "platform/ui/Colors.h"
+
+#include <QtCore/QString>
+
+#include <functional>
+#include <memory>
+
+class QChar;
+class QFont;
+class QObject;
+class QRect;
+class QWidget;
+class TFont;
+
+// Event types of the controls. Sender is the control that raises the event.
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+// Key may be replaced by another character, or set to 0 to drop the key.
+using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+
+// How a control sits in its parent: alTop and alBottom controls take the full
+// width at the top or bottom edge, alLeft and alRight the remaining height at the
+// sides, and alClient fills what is left, in that order.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+namespace platform {
+
+// Captions mark an accelerator with "&x"; "&&" stands for a literal "&".
+// The caption as shown, without the accelerator marks.
+QString StripAccelerator(const QString& caption);
+// The accelerator character of a caption, or a null character when it has none.
+QChar AcceleratorChar(const QString& caption);
+// The part of a hint shown as tool tip: the text before the first "|".
+QString ShortHint(const QString& hint);
+
+// The properties that every control shares. A control class derives from its Qt
+// widget and from this class, which works on that widget: positions and sizes in
+// pixels of the parent's client area, visibility, enabling, tab order, hint,
+// font and colour.
+class TControl {
+ public:
+  TControl(QWidget& widget, TColor defaultColor);
+  virtual ~TControl();
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+
+  QString Name() const;
+  void SetName(const QString& name);
+
+  int Left() const;
+  void SetLeft(int left);
+  int Top() const;
+  void SetTop(int top);
+  int Width() const;
+  void SetWidth(int width);
+  int Height() const;
+  void SetHeight(int height);
+  void SetBounds(int left, int top, int width, int height);
+  int ClientWidth() const;
+  int ClientHeight() const;
+
+  // The control's own visibility; it is seen when its parents are seen too.
+  bool Visible() const;
+  void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+
+  QString Hint() const;
+  void SetHint(const QString& hint);
+  bool ShowHint() const;
+  void SetShowHint(bool show);
+
+  // Position in the Tab key order among the controls of the same parent,
+  // counted from 0; setting it moves the others up or down.
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  bool TabStop() const;
+  void SetTabStop(bool stop);
+
+  // The control's font; until it is changed the control follows its parent's.
+  TFont& Font();
+  TColor Color() const;
+  void SetColor(TColor color);
+
+  TAlign Align() const;
+  void SetAlign(TAlign align);
+
+  QWidget* Parent() const;
+  // Moves the control to another parent, keeping its visibility.
+  void SetParent(QWidget* parent);
+  bool Focused() const;
+  void SetFocus();
+  bool CanFocus() const;
+
+  QWidget& Widget() const;
+
+ protected:
+  // Hooks for controls whose geometry or visibility others depend on.
+  virtual void ChangeBounds(const QRect& bounds);
+  virtual void ChangeVisible(bool visible);
+  virtual void ApplyFont(const QFont& font, TColor textColor);
+  virtual void ApplyColor(TColor color);
+  // Re-arranges the aligned controls of a parent after a change.
+  static void RealignParent(QWidget* parent);
+
+ private:
+  struct Data;
+  std::unique_ptr<Data> d;
+};
+
+// The control behind a widget, or nullptr when the widget is not one of ours.
+TControl* AsControl(QObject* object);
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#include "platform/ui/Label.h"
+
+#include <QtGui/QMouseEvent>
+
+struct TLabel::Data {
+  QString caption;
+  bool autoSize = true;
+  bool transparent = false;
+  TAlignment alignment = taLeftJustify;
+};
+
+TLabel::TLabel(QWidget* parent)
+    : QLabel(parent), platform::TControl(*this, clBtnFace), d(std::make_unique<Data>()) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  fitText();
+}
+
+TLabel::~TLabel() = default;
+
+QString TLabel::Caption() const { return d->caption; }
+
+void TLabel::SetCaption(const QString& caption) {
+  d->caption = caption;
+  setText(platform::StripAccelerator(caption));
+  fitText();
+}
+
+bool TLabel::AutoSize() const { return d->autoSize; }
+
+void TLabel::SetAutoSize(bool autoSize) {
+  d->autoSize = autoSize;
+  fitText();
+}
+
+bool TLabel::WordWrap() const { return wordWrap(); }
+
+void TLabel::SetWordWrap(bool wrap) {
+  setWordWrap(wrap);
+  fitText();
+}
+
+TAlignment TLabel::Alignment() const { return d->alignment; }
+
+void TLabel::SetAlignment(TAlignment alignment) {
+  d->alignment = alignment;
+  const Qt::Alignment horizontal = alignment == taCenter       ? Qt::AlignHCenter
+                                   : alignment == taRightJustify ? Qt::AlignRight
+                                                                 : Qt::AlignLeft;
+  setAlignment(horizontal | Qt::AlignTop);
+}
+
+bool TLabel::Transparent() const { return d->transparent; }
+
+void TLabel::SetTransparent(bool transparent) {
+  d->transparent = transparent;
+  setAutoFillBackground(!transparent && Color() != clBtnFace);
+}
+
+void TLabel::ApplyFont(const QFont& font, TColor textColor) {
+  platform::TControl::ApplyFont(font, textColor);
+  fitText();
+}
+
+void TLabel::ApplyColor(TColor color) {
+  platform::TControl::ApplyColor(color);
+  if (d && d->transparent) setAutoFillBackground(false);
+}
+
+void TLabel::fitText() {
+  if (!d || !d->autoSize) return;
+  if (wordWrap())
+    resize(width(), heightForWidth(width()));
+  else
+    resize(sizeHint());
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick(this);
+}
+
+void TLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLabel::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+}
