@@ -47,8 +47,11 @@ int digitValue(QChar c, int base)
     return v < base ? v : -1;
 }
 
-// The lenient whole-number rules, bounded by [min, max].
-std::optional<qint64> parseWhole(const QString& s, qint64 min, qint64 max)
+// The lenient whole-number rules for a signed type of `bits` width (32 or
+// 64). Decimal values must lie in the type's range; a hexadecimal number is
+// the type's bit pattern ("$FFFFFFFF" is -1 as a 32-bit number, so colour
+// values with the high byte set read back) and overflows only beyond it.
+std::optional<qint64> parseWhole(const QString& s, int bits)
 {
     const qsizetype n = s.size();
     qsizetype i = 0;
@@ -69,7 +72,8 @@ std::optional<qint64> parseWhole(const QString& s, qint64 min, qint64 max)
     }
     if (i == n)
         return std::nullopt;
-    const quint64 limit = negative ? quint64(-(min + 1)) + 1 : quint64(max);
+    const quint64 signedMax = bits == 64 ? quint64(std::numeric_limits<qint64>::max()) : quint64(std::numeric_limits<qint32>::max());
+    const quint64 limit = base == 16 ? signedMax * 2 + 1 : signedMax + (negative ? 1 : 0);
     quint64 value = 0;
     for (; i < n; ++i) {
         const int digit = digitValue(s[i], base);
@@ -77,7 +81,9 @@ std::optional<qint64> parseWhole(const QString& s, qint64 min, qint64 max)
             return std::nullopt;
         value = value * quint64(base) + quint64(digit);
     }
-    return negative ? static_cast<qint64>(~value + 1) : static_cast<qint64>(value);
+    if (negative)
+        value = ~value + 1;
+    return bits == 64 ? static_cast<qint64>(value) : static_cast<qint64>(static_cast<qint32>(static_cast<quint32>(value)));
 }
 
 [[noreturn]] void throwNotInteger(const QString& s)
@@ -237,7 +243,7 @@ QString bitsToHex(quint64 bits, int digits)
 
 bool TryStrToInt64(const QString& s, qint64& value)
 {
-    const auto parsed = parseWhole(s, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
+    const auto parsed = parseWhole(s, 64);
     if (parsed)
         value = *parsed;
     return parsed.has_value();
@@ -245,7 +251,7 @@ bool TryStrToInt64(const QString& s, qint64& value)
 
 bool TryStrToInt(const QString& s, int& value)
 {
-    const auto parsed = parseWhole(s, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    const auto parsed = parseWhole(s, 32);
     if (parsed)
         value = int(*parsed);
     return parsed.has_value();

@@ -52,7 +52,9 @@ QString IntToHex(T v, int digits)
 
 // Lenient whole numbers: optional leading blanks, an optional sign, then
 // decimal digits or hexadecimal digits after "$" or "0x". Anything else, an
-// empty text, or a value outside the type's range gives the default.
+// empty text, or a value outside the type's range gives the default. A
+// hexadecimal number is the type's bit pattern: StrToIntDef("$FFFFFFFF", 0)
+// is -1, and only a ninth significant digit overflows.
 int StrToIntDef(const QString& s, int def);
 qint64 StrToInt64Def(const QString& s, qint64 def);
 bool TryStrToInt(const QString& s, int& value);

@@ -32,6 +32,11 @@ TEST(StrToIntDef, LenientRules)
         {u"2147483647", std::numeric_limits<int>::max()},
         {u"-2147483648", std::numeric_limits<int>::min()},
         {u"$7FFFFFFF", std::numeric_limits<int>::max()},
+        {u"$80000000", std::numeric_limits<int>::min()}, // hexadecimal: the bit pattern
+        {u"$FFFFFFFF", -1},
+        {u"0xFF000005", int(0xFF000005u)},
+        {u"$000000001", 1},
+        {u"-$FFFFFFFF", 1},
         // refused: the default comes back
         {u"", def},
         {u"   ", def},
@@ -50,7 +55,7 @@ TEST(StrToIntDef, LenientRules)
         {u"\uFF11\uFF12", def}, // full-width digits
         {u"2147483648", def},
         {u"-2147483649", def},
-        {u"$80000000", def},
+        {u"$100000000", def},
         {u"99999999999999999999999", def},
     };
     for (const auto& c : cases) {
@@ -74,7 +79,9 @@ TEST(StrToInt64Def, FullRangeAndOverflow)
     EXPECT_EQ(StrToInt64Def("-9223372036854775808", 0), std::numeric_limits<qint64>::min());
     EXPECT_EQ(StrToInt64Def("9223372036854775808", -3), -3);
     EXPECT_EQ(StrToInt64Def("$FFFFFFFFFF", 0), 0xFFFFFFFFFFLL);
+    EXPECT_EQ(StrToInt64Def("$FFFFFFFFFFFFFFFF", 0), -1);
     EXPECT_EQ(StrToInt64Def("$10000000000000000", -3), -3);
+    EXPECT_EQ(StrToInt64Def("-9223372036854775809", -3), -3);
 }
 
 TEST(StrToInt, StrictParseRaisesConvertError)
