@@ -24,12 +24,19 @@ QChar firstChar(const QString& s, QChar fallback)
     return s.isEmpty() ? fallback : s[0];
 }
 
+// Direction marks and other invisible format characters that some locales
+// put around their separators.
+bool isInvisible(QChar c)
+{
+    return c.category() == QChar::Other_Format;
+}
+
 // The first character of a locale format that is neither a field letter,
-// a quote nor a blank: the separator between the fields.
+// a quote, a blank nor invisible: the separator between the fields.
 QChar firstSeparator(const QString& qtFormat, QChar fallback)
 {
     for (const QChar c : qtFormat) {
-        if (!c.isLetter() && c != u'\'' && !c.isSpace())
+        if (!c.isLetter() && c != u'\'' && !c.isSpace() && !isInvisible(c))
             return c;
     }
     return fallback;
@@ -58,7 +65,7 @@ QString runtimeFormat(const QString& qtFormat, QChar dateSep, QChar timeSep)
             out += c == u'A' ? QStringLiteral("AMPM") : QStringLiteral("ampm");
             if (i + 1 < qtFormat.size() && (qtFormat[i + 1] == u'P' || qtFormat[i + 1] == u'p'))
                 ++i;
-        } else if (c == u't') {
+        } else if (c == u't' || isInvisible(c)) {
             continue;
         } else if (c == dateSep) {
             out += u'/';

@@ -20,6 +20,8 @@ TEST(FormatSettings, FollowsTheLocaleInTheRuntimeNotation)
         {QLocale::English, QLocale::UnitedStates, u'.', u',', u'/', "m/d/yy"},
         {QLocale::English, QLocale::UnitedKingdom, u'.', u',', u'/', "dd/mm/yyyy"},
         {QLocale::Swedish, QLocale::Sweden, u',', QChar(0xA0), u'-', "yyyy/mm/dd"},
+        // direction marks around the separators are not separators
+        {QLocale::Arabic, QLocale::Egypt, QChar(0x066B), QChar(0x066C), u'/', "d/m/yyyy"},
     };
     for (const auto& c : cases) {
         const QLocale locale(c.language, c.territory);
