@@ -210,6 +210,9 @@ TEST(TStringList, OwnedObjectsAreDeletedWithTheirItems)
         list.AddObject("c", new Counted(alive));
         list.Delete(0);
         EXPECT_EQ(alive, 2);
+        list.Move(0, 1); // moving is not deleting
+        list.Exchange(0, 1);
+        EXPECT_EQ(alive, 2);
         TStringList moved(std::move(list));
         EXPECT_EQ(list.Count(), 0);
         EXPECT_EQ(alive, 2);
