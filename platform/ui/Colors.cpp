@@ -1,9 +1,10 @@
 #include "platform/ui/Colors.h"
 
+#include "platform/core/Exceptions.h"
+
 #include <QtGui/QColor>
 
 #include <array>
-#include <stdexcept>
 
 namespace {
 
@@ -189,5 +190,5 @@ TColor StringToColor(const QString& text) {
   if (IdentToColor(text, color) || parseColorNumber(text, color)) {
     return color;
   }
-  throw std::invalid_argument(("'" + text + "' is not a valid integer value").toStdString());
+  throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/core/Exceptions.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/Geometry.h"
+
+#include <QtCore/QByteArray>
+#include <QtCore/QString>
+
+#include <functional>
+#include <memory>
+
+class QImage;
+class TCanvas;
+
+// Picture data that cannot be read (unknown format, damaged file).
+class EInvalidGraphic : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A picture operation that the picture type does not allow.
+class EInvalidGraphicOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Base of the picture types: size, drawing on a canvas, loading and saving in the
+// type's own file format. Loading replaces the picture only when the data is good;
+// bad data throws EInvalidGraphic and leaves the picture as it was.
+class TGraphic {
+ public:
+  TGraphic();
+  virtual ~TGraphic();
+  TGraphic(const TGraphic&) = delete;
+  TGraphic& operator=(const TGraphic&) = delete;
+
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  bool Empty() const { return Width() <= 0 || Height() <= 0; }
+  virtual bool Transparent() const;
+  virtual void SetTransparent(bool transparent);
+
+  virtual void LoadFromStream(const QByteArray& data) = 0;
+  virtual void SaveToStream(QByteArray& data) const = 0;
+  // File errors throw EFOpenError / EFCreateError.
+  void LoadFromFile(const QString& path);
+  void SaveToFile(const QString& path) const;
+
+  // Copies the picture of source (converted to this type where it can be).
+  virtual void Assign(const TGraphic* source) = 0;
+  // Draws the picture scaled into r.
+  virtual void Draw(TCanvas& canvas, const TRect& r) const = 0;
+
+  // The picture as an image (transparent parts with alpha 0 when Transparent).
+  virtual QImage toImage() const = 0;
+  virtual std::unique_ptr<TGraphic> clone() const = 0;
+
+  std::function<void(TGraphic* sender)> OnChange;
+
+ protected:
+  void changed();
+
+ private:
+  bool transparent_ = false;
+};
+
+namespace platform {
+// Draws image scaled into r with nearest-pixel sampling; alpha blends.
+void drawImage(TCanvas& canvas, const TRect& r, const QImage& image);
+// A copy of image in which every pixel of the key colour is fully transparent.
+QImage withKeyColorTransparent(const QImage& image, TColor key);
+// Reads a picture of the given format ("bmp", "png", ...) with the toolkit; a null
+// image when the data is not such a picture.
+QImage readImage(const QByteArray& data, const char* format);
+}  // namespace platform
