@@ -1,9 +1,18 @@
 #include "grid/foundation/BaseGridTypes.h"
 #include "grid/foundation/ExObj.h"
+#include "grid/foundation/ExObjDrawEvents.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace {
+
+// Handlers change the answers of these events through their reference parameters.
+static_assert(std::is_invocable_v<TGridAlignEvent, TObject*, int, int, TAlignment&, TVAlignment&>);
+static_assert(!std::is_invocable_v<TGridAlignEvent, TObject*, int, int, TAlignment, TVAlignment>);
+static_assert(!std::is_invocable_v<TGetEditorTypeEvent, TObject*, int, int, TEditorType>);
+static_assert(std::is_invocable_v<TCustomCellDrawEvent, TObject*, TCanvas*, int, int, TGridDrawState, TRect, bool>);
 
 // Ordinals are stored in form files, so each value must keep its number.
 TEST(GridTypes, EditorKindsKeepTheirStoredOrdinals)
