@@ -48,6 +48,8 @@ QString ShortHint(const QString& hint) {
 
 TControl* AsControl(QObject* object) { return dynamic_cast<TControl*>(object); }
 
+void RealignControls(QWidget* parent);
+
 namespace {
 
 // Lays out the aligned controls of one parent whenever the parent is resized.
@@ -81,24 +83,28 @@ class AlignArranger : public QObject {
     std::stable_sort(controls[alLeft].begin(), controls[alLeft].end(), byLeft);
     std::stable_sort(controls[alRight].begin(), controls[alRight].end(),
                      [](TControl* a, TControl* b) { return a->Left() + a->Width() > b->Left() + b->Width(); });
+    auto place = [](TControl* c, int x, int y, int w, int h) {
+      c->Widget().setGeometry(x, y, w, h);
+      RealignControls(&c->Widget());
+    };
     for (TControl* c : controls[alTop]) {
-      c->Widget().setGeometry(free.left(), free.top(), free.width(), c->Height());
+      place(c, free.left(), free.top(), free.width(), c->Height());
       free.setTop(free.top() + c->Height());
     }
     for (TControl* c : controls[alBottom]) {
-      c->Widget().setGeometry(free.left(), free.bottom() + 1 - c->Height(), free.width(), c->Height());
+      place(c, free.left(), free.bottom() + 1 - c->Height(), free.width(), c->Height());
       free.setBottom(free.bottom() - c->Height());
     }
     for (TControl* c : controls[alLeft]) {
-      c->Widget().setGeometry(free.left(), free.top(), c->Width(), std::max(0, free.height()));
+      place(c, free.left(), free.top(), c->Width(), std::max(0, free.height()));
       free.setLeft(free.left() + c->Width());
     }
     for (TControl* c : controls[alRight]) {
-      c->Widget().setGeometry(free.right() + 1 - c->Width(), free.top(), c->Width(), std::max(0, free.height()));
+      place(c, free.right() + 1 - c->Width(), free.top(), c->Width(), std::max(0, free.height()));
       free.setRight(free.right() - c->Width());
     }
     for (TControl* c : controls[alClient])
-      c->Widget().setGeometry(free.left(), free.top(), std::max(0, free.width()), std::max(0, free.height()));
+      place(c, free.left(), free.top(), std::max(0, free.width()), std::max(0, free.height()));
   }
 
  protected:
@@ -168,7 +174,8 @@ void TControl::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height)
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   ChangeBounds(QRect(left, top, std::max(0, width), std::max(0, height)));
-  if (d->align != alNone) RealignParent(Parent());
+  if (d->align != alNone) RealignControls(Parent());
+  RealignControls(&d->widget);
 }
 
 int TControl::ClientWidth() const { return d->widget.contentsRect().width(); }
@@ -182,7 +189,7 @@ void TControl::SetVisible(bool visible) {
   if (visible == d->visible && visible == !d->widget.isHidden()) return;
   d->visible = visible;
   ChangeVisible(visible);
-  if (d->align != alNone) RealignParent(Parent());
+  if (d->align != alNone) RealignControls(Parent());
 }
 
 void TControl::ChangeVisible(bool visible) { d->widget.setVisible(visible); }
@@ -280,10 +287,10 @@ void TControl::SetAlign(TAlign align) {
   QWidget* parent = Parent();
   if (!parent) return;
   if (align != alNone && !AlignArranger::Of(parent)) new AlignArranger(parent);
-  RealignParent(parent);
+  RealignControls(parent);
 }
 
-void TControl::RealignParent(QWidget* parent) {
+void RealignControls(QWidget* parent) {
   if (!parent) return;
   if (AlignArranger* arranger = AlignArranger::Of(parent)) arranger->Arrange();
 }
@@ -298,7 +305,7 @@ void TControl::SetParent(QWidget* parent) {
   for (TControl* sibling : siblingControls(parent, &d->widget)) last = std::max(last, sibling->d->tabKey);
   d->tabKey = last + 1;
   if (d->align != alNone) {
-    RealignParent(old);
+    RealignControls(old);
     SetAlign(d->align);
   }
 }

@@ -105,13 +105,15 @@ class TControl {
   virtual void ChangeVisible(bool visible);
   virtual void ApplyFont(const QFont& font, TColor textColor);
   virtual void ApplyColor(TColor color);
-  // Re-arranges the aligned controls of a parent after a change.
-  static void RealignParent(QWidget* parent);
 
  private:
   struct Data;
   std::unique_ptr<Data> d;
 };
+
+// Re-arranges the aligned controls inside a widget; widgets that are not shown
+// get no resize events, so a change of their size calls this.
+void RealignControls(QWidget* parent);
 
 // The control behind a widget, or nullptr when the widget is not one of ours.
 TControl* AsControl(QObject* object);

@@ -1,5 +1,6 @@
 #include "platform/ui/Form.h"
 
+#include "platform/ui/Control.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/ModalSeams.h"
 
@@ -102,7 +103,6 @@ void TForm::done(int result) {
 
 void TForm::Show() {
   show();
-  raise();
 }
 
 void TForm::Close() { close(); }
@@ -186,6 +186,7 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setGeometry(left, top, width, height);
   applyFixedSize();
+  platform::RealignControls(this);
 }
 
 void TForm::applyFixedSize() {

@@ -66,7 +66,7 @@ void TPanel::SetBevelWidth(int width) {
 void TPanel::updateMargins() {
   const int edge = (d->outer != bvNone ? d->bevelWidth : 0) + (d->inner != bvNone ? d->bevelWidth : 0);
   setContentsMargins(edge, edge, edge, edge);
-  RealignParent(this);
+  platform::RealignControls(this);
   update();
 }
 
