@@ -67,7 +67,8 @@ TEditCharCase TEdit::CharCase() const { return d->charCase; }
 
 void TEdit::SetCharCase(TEditCharCase charCase) {
   d->charCase = charCase;
-  if (charCase != ecNormal) SetText(text());
+  if (charCase == ecUpperCase) SetText(text().toUpper());
+  if (charCase == ecLowerCase) SetText(text().toLower());
 }
 
 bool TEdit::ReadOnly() const { return isReadOnly(); }
