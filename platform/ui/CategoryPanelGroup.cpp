@@ -329,11 +329,12 @@ int TCategoryPanel::ExpandedHeight() const { return d->expandedHeight; }
 
 void TCategoryPanel::ChangeBounds(const QRect& bounds) {
   d->expandedHeight = bounds.height();
+  // A hidden panel keeps the place asked for until it is shown.
+  const int header = d->group ? d->group->HeaderHeight() : 24;
+  QWidget::setGeometry(bounds.x(), bounds.y(), bounds.width(), d->collapsed ? header : bounds.height());
   if (d->group) {
     d->group->restack(this, bounds.top());
-    return;
   }
-  QWidget::setGeometry(bounds);
 }
 
 void TCategoryPanel::ChangeVisible(bool visible) {
