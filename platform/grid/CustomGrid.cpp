@@ -557,9 +557,10 @@ void TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& info)
     const int i = Bar == SB_HORZ ? 0 : 1;
     d->scrollInfo[i] = info;
     QScrollBar* sb = d->bar(this, i);
-    const bool blocked = sb->blockSignals(true);
+    // The range change must reach the scroll area, which shows or hides the bar.
     sb->setRange(info.Min, std::max(info.Min, info.Max - std::max(info.Page - 1, 0)));
     sb->setPageStep(std::max(1, info.Page));
+    const bool blocked = sb->blockSignals(true);
     sb->setSliderPosition(info.Pos);
     sb->setValue(info.Pos);
     sb->blockSignals(blocked);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/TObject.h"
 #include "platform/grid/GridTypes.h"
 #include "platform/grid/InputTypes.h"
 #include "platform/ui/Colors.h"
@@ -21,8 +22,9 @@ class TInplaceEdit;
 // the in-place editor. It draws nothing of a cell itself: the paint loop calls
 // DrawCell for every visible cell. Client coordinates are those of the area
 // inside the border and the scroll bars. Color is the colour of the normal cells
-// and of the area beyond the last cells.
-class TCustomGrid : public QAbstractScrollArea, public platform::TControl {
+// and of the area beyond the last cells. Events name the grid as their Sender,
+// as the other events of the grid family do.
+class TCustomGrid : public QAbstractScrollArea, public platform::TControl, public TObject {
     Q_OBJECT
 
 public:
@@ -55,6 +57,10 @@ public:
     void SetScrollBars(TScrollStyle value);
     TColor FixedColor() const;
     void SetFixedColor(TColor value);
+    // With default drawing the paint loop fills each cell's background (and the
+    // string grid draws its text) before DrawCell.
+    bool DefaultDrawing() const;
+    void SetDefaultDrawing(bool value);
     // The canvas DrawCell paints on; outside painting it measures only.
     TCanvas* Canvas() const;
 
@@ -113,19 +119,19 @@ public:
     // Runs the call after the current event has been handled.
     void PostCall(std::function<void()> call);
 
-    std::function<void(QObject* Sender, Word& Key, TShiftState Shift)> OnKeyDown;
-    std::function<void(QObject* Sender, QChar& Key)> OnKeyPress;
-    std::function<void(QObject* Sender, Word& Key, TShiftState Shift)> OnKeyUp;
-    std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)> OnMouseDown;
-    std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)> OnMouseMove;
-    std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)> OnMouseUp;
-    std::function<void(QObject* Sender)> OnClick;
-    std::function<void(QObject* Sender)> OnDblClick;
-    std::function<void(QObject* Sender)> OnEnter;
-    std::function<void(QObject* Sender)> OnExit;
-    std::function<void(QObject* Sender)> OnMouseEnter;
-    std::function<void(QObject* Sender)> OnMouseLeave;
-    std::function<void(QObject* Sender)> OnResize;
+    std::function<void(TObject* Sender, Word& Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TObject* Sender, QChar& Key)> OnKeyPress;
+    std::function<void(TObject* Sender, Word& Key, TShiftState Shift)> OnKeyUp;
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)> OnMouseDown;
+    std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)> OnMouseMove;
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)> OnMouseUp;
+    std::function<void(TObject* Sender)> OnClick;
+    std::function<void(TObject* Sender)> OnDblClick;
+    std::function<void(TObject* Sender)> OnEnter;
+    std::function<void(TObject* Sender)> OnExit;
+    std::function<void(TObject* Sender)> OnMouseEnter;
+    std::function<void(TObject* Sender)> OnMouseLeave;
+    std::function<void(TObject* Sender)> OnResize;
 
 protected:
     // Cell hooks
@@ -174,8 +180,6 @@ protected:
     void MoveTopLeft(int ALeft, int ATop);
     TGridState GridState() const;
     void SetGridState(TGridState value);
-    bool DefaultDrawing() const;
-    void SetDefaultDrawing(bool value);
     bool IsFocusInside() const;
     // The largest top-left cell that still fills the view.
     TGridCoord MaxTopLeft() const;
@@ -212,7 +216,7 @@ private:
     void commitAndHideEditor();
     void dragScrollTick();
     void extendSelectionTo(int X, int Y);
-    void trackMoveTarget(int X, int Y);
+    void trackMoveTarget(bool columns, int X, int Y);
     bool beginSizing(int X, int Y);
     bool outsideScrollArea(int X, int Y) const;
     void viewportMouseEvent(QMouseEvent* e);

@@ -201,7 +201,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
         break;
     case gsColMoving:
     case gsRowMoving:
-        trackMoveTarget(X, Y);
+        trackMoveTarget(d->state == gsColMoving, X, Y);
         break;
     case gsNormal: {
         const TGridCoord cell = MouseCoord(X, Y);
@@ -252,12 +252,12 @@ void TCustomGrid::extendSelectionTo(int X, int Y)
         MoveColRow(c, r, false, false);
 }
 
-void TCustomGrid::trackMoveTarget(int X, int Y)
+void TCustomGrid::trackMoveTarget(bool columns, int X, int Y)
 {
-    const int target = d->state == gsColMoving ? DragTarget(d->cols, X, d->lineWidth, ClientWidth())
-                                               : DragTarget(d->rows, Y, d->lineWidth, ClientHeight());
-    const int count = d->state == gsColMoving ? d->cols.count : d->rows.count;
-    const int fixed = d->state == gsColMoving ? d->cols.fixed : d->rows.fixed;
+    const int target = columns ? DragTarget(d->cols, X, d->lineWidth, ClientWidth())
+                               : DragTarget(d->rows, Y, d->lineWidth, ClientHeight());
+    const int count = columns ? d->cols.count : d->rows.count;
+    const int fixed = columns ? d->cols.fixed : d->rows.fixed;
     const int pos = std::clamp(target, fixed, count - 1);
     if (pos != d->movePos) {
         d->movePos = pos;
@@ -295,7 +295,7 @@ void TCustomGrid::dragScrollTick()
     if (d->state == gsSelecting)
         extendSelectionTo(p.x(), p.y());
     else
-        trackMoveTarget(p.x(), p.y());
+        trackMoveTarget(d->state == gsColMoving, p.x(), p.y());
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -325,13 +325,13 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
         break;
     }
     case gsColMoving:
-        trackMoveTarget(X, Y);
+        trackMoveTarget(true, X, Y);
         if (d->movePos != d->moveIndex)
             MoveColumn(d->moveIndex, d->movePos);
         viewport()->update();
         break;
     case gsRowMoving:
-        trackMoveTarget(X, Y);
+        trackMoveTarget(false, X, Y);
         if (d->movePos != d->moveIndex)
             MoveRow(d->moveIndex, d->movePos);
         viewport()->update();

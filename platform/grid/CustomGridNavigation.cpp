@@ -257,7 +257,8 @@ void TCustomGrid::editorKeyPress(QChar& key)
     if (c == u'\r') {
         if (d->options.testFlag(goAlwaysShowEditor)) {
             if (shown) {
-                SetEditText(d->editCell.X, d->editCell.Y, d->editor->text());
+                d->editOriginal = d->editor->text();
+                SetEditText(d->editCell.X, d->editCell.Y, d->editOriginal);
                 d->editor->selectAll();
             }
         } else if (shown) {

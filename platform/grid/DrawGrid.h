@@ -9,14 +9,14 @@ class TCustomDrawGrid : public TCustomGrid {
 public:
     explicit TCustomDrawGrid(QWidget* parent = nullptr);
 
-    std::function<void(QObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)> OnDrawCell;
-    std::function<void(QObject* Sender, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
-    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
-    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditText;
-    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnSetEditText;
-    std::function<void(QObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
-    std::function<void(QObject* Sender, int FromIndex, int ToIndex)> OnRowMoved;
-    std::function<void(QObject* Sender)> OnTopLeftChanged;
+    std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)> OnDrawCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditText;
+    std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)> OnSetEditText;
+    std::function<void(TObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
+    std::function<void(TObject* Sender, int FromIndex, int ToIndex)> OnRowMoved;
+    std::function<void(TObject* Sender)> OnTopLeftChanged;
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
