@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/TObject.h"
 #include "platform/ui/Colors.h"
 
 #include <QtCore/QString>
@@ -14,10 +15,11 @@ class QRect;
 class QWidget;
 class TFont;
 
-// Event types of the controls. Sender is the control that raises the event.
-using TNotifyEvent = std::function<void(QObject* Sender)>;
+// Event types of the controls. Sender is the control that raises the event; every
+// control, window and timer is a TObject, so handlers compare it with their controls.
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 // Key may be replaced by another character, or set to 0 to drop the key.
-using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 
 // How a control sits in its parent: alTop and alBottom controls take the full
 // width at the top or bottom edge, alLeft and alRight the remaining height at the
@@ -40,7 +42,7 @@ QString ShortHint(const QString& hint);
 // widget and from this class, which works on that widget: positions and sizes in
 // pixels of the parent's client area, visibility, enabling, tab order, hint,
 // font and colour.
-class TControl {
+class TControl : public TObject {
  public:
   TControl(QWidget& widget, TColor defaultColor);
   virtual ~TControl();

@@ -38,10 +38,10 @@ void TForm::Created() {
   FormCreate(this);
 }
 
-void TForm::FormCreate(QObject*) {}
-void TForm::FormShow(QObject*) {}
-void TForm::FormClose(QObject*, TCloseAction&) {}
-void TForm::FormResize(QObject*) {}
+void TForm::FormCreate(TObject*) {}
+void TForm::FormShow(TObject*) {}
+void TForm::FormClose(TObject*, TCloseAction&) {}
+void TForm::FormResize(TObject*) {}
 
 TModalResult TForm::ShowModal() {
   d->modalResult = mrNone;

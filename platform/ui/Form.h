@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/TObject.h"
 #include "platform/ui/Colors.h"
 
 #include <QtWidgets/QDialog>
@@ -47,7 +48,7 @@ class DialogButton {
 // A window of the program. Derived windows build their controls in their
 // constructor; FormCreate runs once afterwards (see platform::CreateForm),
 // FormShow at every showing and FormClose when the window closes.
-class TForm : public QDialog {
+class TForm : public QDialog, public TObject {
  public:
   explicit TForm(QWidget* parent = nullptr);
   ~TForm() override;
@@ -87,10 +88,10 @@ class TForm : public QDialog {
   void Created();
 
  protected:
-  virtual void FormCreate(QObject* Sender);
-  virtual void FormShow(QObject* Sender);
-  virtual void FormClose(QObject* Sender, TCloseAction& Action);
-  virtual void FormResize(QObject* Sender);
+  virtual void FormCreate(TObject* Sender);
+  virtual void FormShow(TObject* Sender);
+  virtual void FormClose(TObject* Sender, TCloseAction& Action);
+  virtual void FormResize(TObject* Sender);
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

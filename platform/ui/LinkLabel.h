@@ -19,7 +19,7 @@ class TLinkLabel : public QLabel, public platform::TControl {
   bool AutoSize() const;
   void SetAutoSize(bool autoSize);
 
-  std::function<void(QObject* Sender, const QString& Link, TSysLinkType LinkType)> OnLinkClick;
+  std::function<void(TObject* Sender, const QString& Link, TSysLinkType LinkType)> OnLinkClick;
 
  private:
   struct Data;

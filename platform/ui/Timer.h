@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/TObject.h"
+
 #include <QtCore/QObject>
 
 #include <functional>
@@ -8,7 +10,7 @@
 // A repeating timer on the GUI thread. It runs while Enabled and Interval > 0.
 // Enabling a running timer leaves its count alone; enabling a stopped one or
 // changing the interval starts a new count.
-class TTimer : public QObject {
+class TTimer : public QObject, public TObject {
  public:
   explicit TTimer(QObject* owner = nullptr);
   ~TTimer() override;
@@ -18,7 +20,7 @@ class TTimer : public QObject {
   bool Enabled() const;
   void SetEnabled(bool enabled);
 
-  std::function<void(QObject* Sender)> OnTimer;
+  std::function<void(TObject* Sender)> OnTimer;
 
  private:
   void update();

@@ -69,7 +69,7 @@ TEST_F(PanelGroup, CollapsedPanelShowsOnlyItsHeaderAndKeepsItsHeight) {
   TEdit edit(lora.Surface());
   edit.SetBounds(191, 9, 200, 21);
   int collapses = 0;
-  lora.OnCollapse = [&](QObject*) { ++collapses; };
+  lora.OnCollapse = [&](TObject*) { ++collapses; };
   lora.Collapse();
   EXPECT_TRUE(lora.Collapsed());
   EXPECT_EQ(lora.Height(), 24);

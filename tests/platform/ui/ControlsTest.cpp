@@ -115,7 +115,7 @@ TEST(EventRules, ComboBoxChangesOnlyRaiseOnChangeWhenTheUserPicks) {
   TComboBox combo(&parent);
   combo.SetStyle(csDropDownList);
   int changes = 0;
-  combo.OnChange = [&](QObject* sender) {
+  combo.OnChange = [&](TObject* sender) {
     EXPECT_EQ(sender, &combo);
     ++changes;
   };
@@ -141,8 +141,8 @@ TEST(EventRules, EditAndCheckBoxRaiseTheirEventsAlsoFromCode) {
   TCheckBox check(&parent);
   int changes = 0;
   int clicks = 0;
-  edit.OnChange = [&](QObject*) { ++changes; };
-  check.OnClick = [&](QObject*) { ++clicks; };
+  edit.OnChange = [&](TObject*) { ++changes; };
+  check.OnClick = [&](TObject*) { ++clicks; };
   edit.SetText("192");
   edit.SetText("192");  // unchanged: no event
   check.SetChecked(true);
@@ -161,7 +161,7 @@ TEST(EventRules, EditOnKeyPressDropsOrReplacesTypedKeys) {
   QWidget parent;
   TEdit edit(&parent);
   QString seen;
-  edit.OnKeyPress = [&](QObject*, QChar& key) {
+  edit.OnKeyPress = [&](TObject*, QChar& key) {
     seen += key;
     if (key == u'.') key = QChar();
     if (key == u'x') key = u'y';
@@ -198,7 +198,7 @@ TEST(Edit, OnExitWhenTheFocusMovesOn) {
   QWidget parent;
   TEdit first(&parent), second(&parent);
   int exits = 0;
-  first.OnExit = [&](QObject*) { ++exits; };
+  first.OnExit = [&](TObject*) { ++exits; };
   parent.show();
   QApplication::setActiveWindow(&parent);
   first.setFocus();
@@ -229,7 +229,7 @@ TEST(ComboBox, DropDownStyleTakesFreeText) {
   TComboBox combo(&parent);
   combo.Items().Assign({"public", "private"});
   int changes = 0;
-  combo.OnChange = [&](QObject*) { ++changes; };
+  combo.OnChange = [&](TObject*) { ++changes; };
   combo.SetItemIndex(0);
   EXPECT_EQ(combo.Text(), "public");
   combo.SetText("community");
@@ -244,7 +244,7 @@ TEST(RadioButton, CheckingExcludesSiblingsAndRaisesOnClick) {
   QWidget parent;
   TRadioButton one(&parent), two(&parent);
   int clicks = 0;
-  two.OnClick = [&](QObject*) { ++clicks; };
+  two.OnClick = [&](TObject*) { ++clicks; };
   one.SetChecked(true);
   two.SetChecked(true);
   EXPECT_FALSE(one.Checked());
@@ -257,7 +257,7 @@ TEST(ListBox, ItemIndexFromCodeIsSilent) {
   QWidget parent;
   TListBox list(&parent);
   int clicks = 0;
-  list.OnClick = [&](QObject*) { ++clicks; };
+  list.OnClick = [&](TObject*) { ++clicks; };
   list.Items().Assign({"a", "b", "c"});
   list.SetItemIndex(1);
   EXPECT_EQ(list.ItemIndex(), 1);
@@ -274,7 +274,7 @@ TEST(Memo, LinesAndText) {
   QWidget parent;
   TMemo memo(&parent);
   int changes = 0;
-  memo.OnChange = [&](QObject*) { ++changes; };
+  memo.OnChange = [&](TObject*) { ++changes; };
   memo.SetText("one\r\ntwo\r\n");
   EXPECT_EQ(memo.Lines().Count(), 2);
   memo.Lines().Add("three");
@@ -292,7 +292,7 @@ TEST(LinkLabel, LinksReportTheirAddress) {
   link.SetCaption("Tom & Jerry: <a href=\"https://example.com/dl?a=1&b=2\">New Version</a> or <a id=\"more\">more</a>");
   QString clicked;
   TSysLinkType type = sltID;
-  link.OnLinkClick = [&](QObject*, const QString& target, TSysLinkType t) {
+  link.OnLinkClick = [&](TObject*, const QString& target, TSysLinkType t) {
     clicked = target;
     type = t;
   };
@@ -318,7 +318,7 @@ TEST(Timer, TicksWhileEnabledAndRestartsFromTheHandler) {
   timer.SetEnabled(false);
   timer.SetInterval(20);
   std::vector<int> intervals;
-  timer.OnTimer = [&](QObject* sender) {
+  timer.OnTimer = [&](TObject* sender) {
     EXPECT_EQ(sender, &timer);
     intervals.push_back(timer.Interval());
     timer.SetEnabled(false);

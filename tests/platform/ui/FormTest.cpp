@@ -20,9 +20,9 @@ class CountingForm : public TForm {
   bool refuseClose = false;
 
  protected:
-  void FormCreate(QObject*) override { ++created; }
-  void FormShow(QObject*) override { ++shown; }
-  void FormClose(QObject*, TCloseAction& action) override {
+  void FormCreate(TObject*) override { ++created; }
+  void FormShow(TObject*) override { ++shown; }
+  void FormClose(TObject*, TCloseAction& action) override {
     ++closed;
     if (refuseClose) action = caNone;
   }
