@@ -8,7 +8,7 @@ enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightL
 enum TBevelStyle { bsLowered, bsRaised };
 
 // A sunken or raised box, frame or line.
-class TBevel : public QWidget, public platform::TControl {
+class TBevel : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TBevel(QWidget* parent = nullptr);
   ~TBevel() override;

@@ -13,7 +13,7 @@ class TCategoryPanel;
 // panel has a header of HeaderHeight pixels (24) that collapses or expands it on
 // a click. The mouse wheel anywhere over the group scrolls it by lines:
 // QApplication::wheelScrollLines() lines of ScrollIncrement pixels per notch.
-class TCategoryPanelGroup : public QScrollArea, public platform::TControl {
+class TCategoryPanelGroup : public QScrollArea, public platform::TControl, public TObject {
  public:
   explicit TCategoryPanelGroup(QWidget* parent = nullptr);
   ~TCategoryPanelGroup() override;
@@ -58,7 +58,7 @@ class TCategoryPanelGroup : public QScrollArea, public platform::TControl {
 
 // One panel of a TCategoryPanelGroup. Its controls go on Surface(), whose
 // origin is just below the header; Height includes the header.
-class TCategoryPanel : public QWidget, public platform::TControl {
+class TCategoryPanel : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TCategoryPanel(TCategoryPanelGroup* group);
   ~TCategoryPanel() override;

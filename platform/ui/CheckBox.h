@@ -8,7 +8,7 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // A check box. Every change of its state, by the user or by the program, raises
 // OnClick.
-class TCheckBox : public QCheckBox, public platform::TControl {
+class TCheckBox : public QCheckBox, public platform::TControl, public TObject {
  public:
   explicit TCheckBox(QWidget* parent = nullptr);
   ~TCheckBox() override;

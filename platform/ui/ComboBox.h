@@ -12,7 +12,7 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 // the user picks an item or edits the text, never when the program sets
 // ItemIndex, Text or the items. The mouse wheel changes the selection only while
 // the box has the focus.
-class TComboBox : public QComboBox, public platform::TControl {
+class TComboBox : public QComboBox, public platform::TControl, public TObject {
  public:
   explicit TComboBox(QWidget* parent = nullptr);
   ~TComboBox() override;

@@ -16,7 +16,8 @@ class QWidget;
 class TFont;
 
 // Event types of the controls. Sender is the control that raises the event; every
-// control, window and timer is a TObject, so handlers compare it with their controls.
+// control, window and timer is also a TObject, so handlers compare it with their
+// controls.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 // Key may be replaced by another character, or set to 0 to drop the key.
 using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
@@ -39,10 +40,10 @@ QChar AcceleratorChar(const QString& caption);
 QString ShortHint(const QString& hint);
 
 // The properties that every control shares. A control class derives from its Qt
-// widget and from this class, which works on that widget: positions and sizes in
+// widget, from this class, which works on that widget, and from TObject: positions and sizes in
 // pixels of the parent's client area, visibility, enabling, tab order, hint,
 // font and colour.
-class TControl : public TObject {
+class TControl {
  public:
   TControl(QWidget& widget, TColor defaultColor);
   virtual ~TControl();

@@ -10,7 +10,7 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 // does. OnKeyPress sees each typed character first and may drop it (set it to 0)
 // or replace it; Enter, Escape and Tab are left to the window. MaxLength limits
 // what is typed or pasted (0: no limit), not what the program sets.
-class TEdit : public QLineEdit, public platform::TControl {
+class TEdit : public QLineEdit, public platform::TControl, public TObject {
  public:
   explicit TEdit(QWidget* parent = nullptr);
   ~TEdit() override;

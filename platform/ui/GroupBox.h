@@ -6,7 +6,7 @@
 
 // A framed group with a caption; its controls are placed relative to its
 // top-left corner.
-class TGroupBox : public QGroupBox, public platform::TControl {
+class TGroupBox : public QGroupBox, public platform::TControl, public TObject {
  public:
   explicit TGroupBox(QWidget* parent = nullptr);
   ~TGroupBox() override;

@@ -8,7 +8,7 @@ class QImage;
 
 // Shows a picture: at the top-left corner, centred, or stretched to the control
 // (keeping its proportions with Proportional).
-class TImage : public QWidget, public platform::TControl {
+class TImage : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TImage(QWidget* parent = nullptr);
   ~TImage() override;

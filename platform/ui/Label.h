@@ -6,7 +6,7 @@
 
 // A text label. Its caption may mark an accelerator ("&x"), shown without the
 // mark; with AutoSize (the default) the label takes the size of its text.
-class TLabel : public QLabel, public platform::TControl {
+class TLabel : public QLabel, public platform::TControl, public TObject {
  public:
   explicit TLabel(QWidget* parent = nullptr);
   ~TLabel() override;

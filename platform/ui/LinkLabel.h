@@ -9,7 +9,7 @@ enum TSysLinkType { sltURL, sltID };
 // A label whose caption holds links written as <a href="address">text</a> (or
 // <a id="name">text</a>); all other text shows as written. Clicking a link
 // raises OnLinkClick with its address (sltURL) or its name (sltID).
-class TLinkLabel : public QLabel, public platform::TControl {
+class TLinkLabel : public QLabel, public platform::TControl, public TObject {
  public:
   explicit TLinkLabel(QWidget* parent = nullptr);
   ~TLinkLabel() override;

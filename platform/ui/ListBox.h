@@ -7,7 +7,7 @@
 
 // A list of texts with one selected item (ItemIndex, -1 for none). Selecting
 // an item with the mouse or keys raises OnClick; setting ItemIndex does not.
-class TListBox : public QListWidget, public platform::TControl {
+class TListBox : public QListWidget, public platform::TControl, public TObject {
  public:
   explicit TListBox(QWidget* parent = nullptr);
   ~TListBox() override;

@@ -9,7 +9,7 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A multi-line text entry. Lines are the text's lines; Text joins them with
 // CR LF. Any change of the text, by the user or by the program, raises OnChange.
-class TMemo : public QPlainTextEdit, public platform::TControl {
+class TMemo : public QPlainTextEdit, public platform::TControl, public TObject {
  public:
   explicit TMemo(QWidget* parent = nullptr);
   ~TMemo() override;

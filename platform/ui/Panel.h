@@ -8,7 +8,7 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
 // A container with optional raised or lowered edges and a centred caption.
 // Aligned controls inside keep clear of the edges.
-class TPanel : public QWidget, public platform::TControl {
+class TPanel : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TPanel(QWidget* parent = nullptr);
   ~TPanel() override;

@@ -6,7 +6,7 @@
 
 // A radio button; the buttons of one parent exclude each other. Becoming checked,
 // by the user or by the program, raises OnClick.
-class TRadioButton : public QRadioButton, public platform::TControl {
+class TRadioButton : public QRadioButton, public platform::TControl, public TObject {
  public:
   explicit TRadioButton(QWidget* parent = nullptr);
   ~TRadioButton() override;

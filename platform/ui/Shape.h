@@ -9,7 +9,7 @@ enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, 
 // A drawn figure: outline in the pen colour and width, filled with the brush
 // colour; clNone leaves out the outline or the fill. A rectangle of height 1
 // is a line in the pen colour.
-class TShape : public QWidget, public platform::TControl {
+class TShape : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TShape(QWidget* parent = nullptr);
   ~TShape() override;
