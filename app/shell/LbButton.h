@@ -16,7 +16,7 @@ class QMenu;
 // carries a glyph strip of up to four frames (normal, disabled, pressed, hot),
 // offers preset kinds and colour styles, and handles Enter and Space, "&x"
 // accelerators (Alt+x) and the dialog keys of its window (Default, Cancel).
-class TLbButton : public QWidget, public platform::TControl, public platform::DialogButton {
+class TLbButton : public QWidget, public platform::TControl, public TObject, public platform::DialogButton {
   Q_OBJECT
 
  public:
