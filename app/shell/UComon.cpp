@@ -261,10 +261,7 @@ int Check_OID_String(const QString& text)
 
 QChar Get_Decimal_Separator()
 {
-    const QChar separator = FormatSettings().DecimalSeparator;
-    if (separator == QLatin1Char(',') || separator == QLatin1Char('.'))
-        return separator;
-    return QLatin1Char(',');
+    return platform::NumberDecimalSeparator();
 }
 
 namespace {
