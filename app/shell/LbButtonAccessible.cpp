@@ -3,6 +3,8 @@
 
 #include "app/shell/LbButton.h"
 
+#include "platform/ui/Accessibility.h"
+
 #include <QtWidgets/QAccessibleWidget>
 
 #include <mutex>
@@ -54,9 +56,9 @@ class LbButtonAccessible : public QAccessibleWidget {
   TLbButton* button() const { return static_cast<TLbButton*>(widget()); }
 };
 
-QAccessibleInterface* lbButtonFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("TLbButton") && object && object->isWidgetType()) {
-    return new LbButtonAccessible(static_cast<TLbButton*>(object));
+QAccessibleInterface* makeLbButtonAccessible(QObject* object) {
+  if (auto* button = qobject_cast<TLbButton*>(object)) {
+    return new LbButtonAccessible(button);
   }
   return nullptr;
 }
@@ -65,5 +67,5 @@ QAccessibleInterface* lbButtonFactory(const QString& className, QObject* object)
 
 void InstallLbButtonAccessibility() {
   static std::once_flag installed;
-  std::call_once(installed, [] { QAccessible::installFactory(lbButtonFactory); });
+  std::call_once(installed, [] { platform::RegisterAccessibleMaker(makeLbButtonAccessible); });
 }

@@ -4,10 +4,9 @@
 #include "app/shell/LbButtons.h"
 
 #include "platform/ui/Canvas.h"
+#include "platform/ui/DrawText.h"
 #include "platform/ui/Font.h"
 
-#include <QtGui/QFont>
-#include <QtGui/QFontMetrics>
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
 
@@ -35,17 +34,16 @@ QImage transparentByCorner(const QImage& source) {
   return image;
 }
 
-int textFormat(TAlignment alignment) {
-  int flags = Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignTop;
+unsigned textFormat(TAlignment alignment) {
   switch (alignment) {
     case taLeftJustify:
-      return flags | Qt::AlignLeft;
+      return DT_WORDBREAK | DT_LEFT;
     case taRightJustify:
-      return flags | Qt::AlignRight;
+      return DT_WORDBREAK | DT_RIGHT;
     case taCenter:
       break;
   }
-  return flags | Qt::AlignHCenter;
+  return DT_WORDBREAK | DT_CENTER;
 }
 
 void chopLastCharacter(QString& text) {
@@ -202,30 +200,23 @@ void measureCaption(TCanvas& canvas, const TLbButtonFace& face, FaceGeometry& g)
       chopLastCharacter(g.caption);
     }
   }
-  const QRect bounds = QFontMetrics(canvas.qtFont()).boundingRect(QRect(0, 0, g.available, 0), textFormat(face.Alignment), g.caption);
-  g.tw = bounds.width();
-  g.th = g.caption.isEmpty() ? 0 : bounds.height();
+  TRect bounds = Rect(0, 0, g.available, 0);
+  DrawText(canvas, g.caption, bounds, textFormat(face.Alignment) | DT_CALCRECT);
+  g.tw = bounds.Width();
+  g.th = bounds.Height();
 }
 
-// Text in the rectangle, wrapped at word breaks, clipped to it; "&x" underlines x.
-void drawCaption(TCanvas& canvas, const QRect& rect, int flags, const QString& caption, TColor color) {
-  QPainter* painter = canvas.painter();
-  if (!painter || caption.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
-    return;
-  }
-  painter->save();
-  painter->setClipRect(rect, Qt::IntersectClip);
-  painter->setFont(canvas.qtFont());
-  painter->setPen(ToQColor(color));
-  painter->drawText(rect, flags, caption);
-  painter->restore();
+// "&x" shows x underlined; the text is clipped to r.
+void drawCaption(TCanvas& canvas, TRect r, unsigned format, const QString& caption, TColor color) {
+  canvas.Font()->SetColor(color);
+  canvas.Brush()->SetStyle(bsClear);
+  DrawText(canvas, caption, r, format);
 }
 
 void paintShapeContent(TCanvas& canvas, const TLbButtonFace& face, const FaceGeometry& g, TColor fontColor) {
   DrawGlyphFrame(canvas, face.Glyph, (face.W - g.gw) / 2, (face.H - g.gh) / 2, g.sourceX, g.gw, g.gh);
   const int top = (face.H - g.th) / 2 + g.d;
-  drawCaption(canvas, QRect(QPoint(g.d, top), QPoint(face.W - 1, face.H - 1)), textFormat(taCenter), g.caption,
-              fontColor);
+  drawCaption(canvas, Rect(g.d, top, face.W, face.H), textFormat(taCenter), g.caption, fontColor);
 }
 
 void paintLaidOutContent(TCanvas& canvas, const TLbButtonFace& face, const FaceGeometry& g, TColor fontColor) {
@@ -296,7 +287,8 @@ void paintLaidOutContent(TCanvas& canvas, const TLbButtonFace& face, const FaceG
     }
   }
   const TColor color = face.Enabled ? fontColor : RGB(128, 128, 128);
-  drawCaption(canvas, QRect(textLeft, textTop, g.available, g.th), textFormat(face.Alignment), g.caption, color);
+  drawCaption(canvas, Rect(textLeft, textTop, textLeft + g.available, textTop + g.th), textFormat(face.Alignment),
+              g.caption, color);
   DrawGlyphFrame(canvas, face.Glyph, glyphLeft, glyphTop, g.sourceX, g.gw, g.gh);
 }
 

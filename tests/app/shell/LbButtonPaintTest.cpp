@@ -3,6 +3,7 @@
 #include "app/shell/LbButtons.h"
 
 #include "platform/ui/Canvas.h"
+#include "platform/ui/DrawText.h"
 #include "platform/ui/Font.h"
 
 #include <QtGui/QFontMetrics>
@@ -131,8 +132,11 @@ class LbButtonPaintTest : public ::testing::Test {
 
   // The caption's width as measured for layout, in an area of the given width.
   int measuredWidth(const QString& text, int area) {
-    const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic;
-    return QFontMetrics(font.ToQFont()).boundingRect(QRect(0, 0, area, 0), flags, text).width();
+    TCanvas canvas;
+    canvas.Font()->Assign(font);
+    TRect r = Rect(0, 0, area, 0);
+    DrawText(canvas, text, r, DT_CALCRECT | DT_WORDBREAK);
+    return r.Width();
   }
 
   TFont font;

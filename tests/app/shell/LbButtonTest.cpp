@@ -389,6 +389,30 @@ TEST_F(LbButtonTest, PointerOverTheButtonPaintsTheHotColour) {
   EXPECT_EQ(faceAt(), RGB(248, 247, 237));
 }
 
+TEST_F(LbButtonTest, FocusedButtonShowsAFocusRectangleAndOldStyleAFrame) {
+  const TColor face = RGB(200, 200, 200);
+  ok->SetColor(face);
+  ok->SetCaption(QString());
+  const auto at = [](const QImage& image, int x, int y) { return FromQColor(image.pixelColor(x, y)) & 0xFFFFFF; };
+  EXPECT_EQ(at(ok->grab().toImage(), 4, 4), face);
+
+  ok->SetFocus();
+  processEvents();
+  ASSERT_TRUE(ok->hasFocus());
+  QImage image = ok->grab().toImage();
+  EXPECT_EQ(at(image, 4, 4), RGB(55, 55, 55)) << "dotted outline inverts the face";
+  EXPECT_EQ(at(image, 5, 4), face);
+  EXPECT_EQ(at(image, 0, 0), clWhite);
+
+  ok->SetStyle(bsOld);
+  image = ok->grab().toImage();
+  EXPECT_EQ(at(image, 0, 0), clBlack);
+  EXPECT_EQ(at(image, 99, 27), clBlack);
+  EXPECT_EQ(at(image, 1, 10), clWhite) << "the face moves one pixel in";
+  EXPECT_EQ(at(image, 98, 10), RGB(64, 64, 64));
+  EXPECT_EQ(at(image, 4, 4), RGB(55, 55, 55));
+}
+
 TEST_F(LbButtonTest, FadeStepsDownToZeroAndStopsItsTimer) {
   int enters = 0;
   int exits = 0;
