@@ -5,6 +5,8 @@
 #include "grid/foundation/ExUtilNumber.h"
 #include "platform/core/SysUtils.h"
 
+#include <QtCore/QHash>
+
 namespace {
 
 constexpr int MaxCompareLength = 255;
@@ -113,51 +115,76 @@ int compareValue(const QString& value, const QString& operand)
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
-bool wildcardMatch(const QString& pattern, int pi, const QString& value, int vi);
-
-// "*" matches any run: the rest of the pattern is tried against every tail of
-// the value, shortest first.
-bool matchAnyRun(const QString& pattern, int pi, const QString& value, int vi)
-{
-    while (pi < pattern.size() && pattern[pi] == u'*')
-        ++pi;
-    for (int start = value.size(); start >= vi; --start)
-        if (wildcardMatch(pattern, pi, value, start))
-            return true;
-    return false;
-}
-
-// Characters that consume no value character may stand after the value's end.
-bool onlyEmptyMatchersLeft(const QString& pattern, int pi)
-{
-    for (; pi < pattern.size(); ++pi)
-        if (pattern[pi] != u'*' && pattern[pi] != u'"')
-            return false;
-    return true;
-}
-
-bool wildcardMatch(const QString& pattern, int pi, const QString& value, int vi)
-{
-    bool negate = false;
-    bool holds = true;
-    while (pi < pattern.size() && vi < value.size() && holds) {
-        const QChar p = pattern[pi];
-        if (p == u'!' || p == u'"') {
-            negate = negate || p == u'!';
-            ++pi;
-        } else if (p == u'*') {
-            holds = matchAnyRun(pattern, pi, value, vi);
-            pi = pattern.size();
-            vi = value.size();
-        } else {
-            holds = p == u'?' || p == value[vi];
-            ++pi;
-            ++vi;
-        }
+// Walks pattern and value together. The answer for a pattern position and
+// a value position never changes, so it is remembered: patterns with many
+// asterisks then cost polynomial instead of exponential time.
+class WildcardMatcher {
+public:
+    WildcardMatcher(const QString& pattern, const QString& value)
+        : m_pattern(pattern), m_value(value)
+    {
     }
-    const bool matched = holds && vi == value.size() && onlyEmptyMatchersLeft(pattern, pi);
-    return negate ? !matched : matched;
-}
+
+    bool match(int pi, int vi)
+    {
+        const qint64 state = qint64(pi) * (m_value.size() + 1) + vi;
+        const auto known = m_known.constFind(state);
+        if (known != m_known.constEnd())
+            return *known;
+        const bool matched = walk(pi, vi);
+        m_known.insert(state, matched);
+        return matched;
+    }
+
+private:
+    bool walk(int pi, int vi)
+    {
+        bool negate = false;
+        bool holds = true;
+        while (pi < m_pattern.size() && vi < m_value.size() && holds) {
+            const QChar p = m_pattern[pi];
+            if (p == u'!' || p == u'"') {
+                negate = negate || p == u'!';
+                ++pi;
+            } else if (p == u'*') {
+                holds = matchAnyRun(pi, vi);
+                pi = m_pattern.size();
+                vi = m_value.size();
+            } else {
+                holds = p == u'?' || p == m_value[vi];
+                ++pi;
+                ++vi;
+            }
+        }
+        const bool matched = holds && vi == m_value.size() && onlyEmptyMatchersLeft(pi);
+        return negate ? !matched : matched;
+    }
+
+    // "*" matches any run: the rest of the pattern is tried against every
+    // tail of the value, shortest first.
+    bool matchAnyRun(int pi, int vi)
+    {
+        while (pi < m_pattern.size() && m_pattern[pi] == u'*')
+            ++pi;
+        for (int start = m_value.size(); start >= vi; --start)
+            if (match(pi, start))
+                return true;
+        return false;
+    }
+
+    // Characters that consume no value character may stand after the value's end.
+    bool onlyEmptyMatchersLeft(int pi) const
+    {
+        for (; pi < m_pattern.size(); ++pi)
+            if (m_pattern[pi] != u'*' && m_pattern[pi] != u'"')
+                return false;
+        return true;
+    }
+
+    const QString& m_pattern;
+    const QString& m_value;
+    QHash<qint64, bool> m_known;
+};
 
 } // namespace
 
@@ -195,7 +222,7 @@ bool MatchFilterPattern(const QString& Pattern, const QString& Value)
         return true;
     if (ltPos >= 0 && ltResult)
         return true;
-    return wildcardMatch(Pattern, 0, Value, 0);
+    return WildcardMatcher(Pattern, Value).match(0, 0);
 }
 
 bool MatchFilterTerm(const QString& Term, const QString& Text, bool CaseSensitive)

@@ -39,7 +39,7 @@ void scanCharacter(NumberScan& scan, const QString& text, int pos, const TFormat
         scan.sciOk = false;
     if (!IsDigitChar(c) && c != u'-' && c != fs.ThousandSeparator && c != fs.DecimalSeparator)
         scan.floatOk = false;
-    if (!IsSignedFloatChar(c) || c == fs.ThousandSeparator)
+    if (!IsSignedFloatChar(c, fs) || c == fs.ThousandSeparator)
         scan.sciOk = false;
     if (c == fs.ThousandSeparator) {
         if (scan.lastThousand > 0 && pos - scan.lastThousand < 4)
@@ -83,7 +83,7 @@ QString ExtractNumericText(const QString& Text)
     const TFormatSettings fs = FormatSettings();
     QString s = Trim(Text);
     bool negative = s.startsWith(u'(') && s.endsWith(u')');
-    while (s.size() >= 2 && !IsFloatChar(s[0])) {
+    while (s.size() >= 2 && !IsFloatChar(s[0], fs)) {
         if (s[0] == u'-')
             negative = true;
         s.remove(0, 1);

@@ -15,15 +15,25 @@ bool IsDigitOrMinus(QChar c)
     return IsDigitChar(c) || c == u'-';
 }
 
+bool IsFloatChar(QChar c, const TFormatSettings& Settings)
+{
+    return IsDigitChar(c) || c == Settings.ThousandSeparator || c == Settings.DecimalSeparator || c == u'e'
+           || c == u'E';
+}
+
+bool IsSignedFloatChar(QChar c, const TFormatSettings& Settings)
+{
+    return IsFloatChar(c, Settings) || c == u'+' || c == u'-';
+}
+
 bool IsFloatChar(QChar c)
 {
-    const TFormatSettings fs = FormatSettings();
-    return IsDigitChar(c) || c == fs.ThousandSeparator || c == fs.DecimalSeparator || c == u'e' || c == u'E';
+    return IsFloatChar(c, FormatSettings());
 }
 
 bool IsSignedFloatChar(QChar c)
 {
-    return IsFloatChar(c) || c == u'+' || c == u'-';
+    return IsSignedFloatChar(c, FormatSettings());
 }
 
 bool IsNumberTextChar(QChar c)

@@ -10,6 +10,7 @@
 #include <QtCore/QString>
 
 class TStringList;
+struct TFormatSettings;
 
 // A character of a Unicode number category (0-9 and other number characters).
 bool IsDigitChar(QChar c);
@@ -18,6 +19,9 @@ bool IsDigitOrMinus(QChar c);
 bool IsFloatChar(QChar c);
 // IsFloatChar, "+" or "-".
 bool IsSignedFloatChar(QChar c);
+// The same with settings the caller has already read.
+bool IsFloatChar(QChar c, const TFormatSettings& Settings);
+bool IsSignedFloatChar(QChar c, const TFormatSettings& Settings);
 // A digit, "-", ".", "e", "E" or "+": the characters of a plain numeric text.
 bool IsNumberTextChar(QChar c);
 // Blank, "'", ",", "-" or ".".

@@ -105,3 +105,14 @@ TEST(FilterPattern, WithoutUpperCasingComparesAsWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FilterPattern, ManyAsterisksStayFast)
+{
+    const QString value = QString(400, u'a') + u'c';
+    EXPECT_FALSE(MatchFilterPattern("*a*a*a*a*a*a*a*a*a*a*b", value));
+    EXPECT_TRUE(MatchFilterPattern("*a*a*a*a*a*a*a*a*a*a*c", value));
+}
+
+} // namespace
