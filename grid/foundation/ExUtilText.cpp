@@ -130,7 +130,7 @@ QString ConcatListItems(const TStringList& List)
     return result;
 }
 
-bool CellInGridRect(int ACol, int ARow, const TRect& Cells)
+bool CellInGridRect(int ACol, int ARow, const TGridRect& Cells)
 {
     return ACol >= Cells.Left && ACol <= Cells.Right && ARow >= Cells.Top && ARow <= Cells.Bottom;
 }

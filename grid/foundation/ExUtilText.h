@@ -4,6 +4,7 @@
 // texts count from 1, as the grid's text rules do; 0 means "not found". The
 // routines that look at separators read the user's locale at every call.
 
+#include "platform/grid/GridTypes.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QChar>
@@ -50,9 +51,8 @@ QString SplitOffBefore(QString& Text, const QString& Delimiter);
 void FillWithChar(QString& Text, QChar Ch);
 // All items of the list joined without a separator.
 QString ConcatListItems(const TStringList& List);
-// Whether the cell lies inside a rectangle of cells whose right and bottom
-// bounds are included.
-bool CellInGridRect(int ACol, int ARow, const TRect& Cells);
+// Whether the cell lies inside the rectangle of cells (bounds included).
+bool CellInGridRect(int ACol, int ARow, const TGridRect& Cells);
 
 // Each word's first letter upper-cased and the rest lower-cased; keeps a
 // capital after a leading "Mc" and the Roman numerals " I" and " II" at the end.

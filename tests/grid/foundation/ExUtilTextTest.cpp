@@ -88,7 +88,7 @@ TEST(SmallTextRoutines, FindCountAndSplit)
 
 TEST(SmallTextRoutines, CellInGridRectIncludesTheBounds)
 {
-    const TRect cells{1, 2, 3, 4};
+    const TGridRect cells{1, 2, 3, 4};
     EXPECT_TRUE(CellInGridRect(1, 2, cells));
     EXPECT_TRUE(CellInGridRect(3, 4, cells));
     EXPECT_FALSE(CellInGridRect(4, 4, cells));
