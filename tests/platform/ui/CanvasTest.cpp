@@ -2,6 +2,9 @@
 
 #include <QtGui/QFontMetrics>
 #include <QtGui/QImage>
+#include <QtGui/QPainter>
+#include <QtGui/QPixmap>
+#include <QtWidgets/QWidget>
 
 #include <gtest/gtest.h>
 
@@ -297,6 +300,39 @@ TEST_F(CanvasTest, CopyRectCopiesFromAnImageCanvas) {
   canvas.CopyRect(Rect(10, 10, 14, 14), canvas, Rect(0, 0, 4, 4));
   EXPECT_EQ(pixelsOf(clRed).size(), 32u);
   EXPECT_EQ(at(13, 13), clRed);
+}
+
+class PaintedWidget : public QWidget {
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    TCanvas canvas(this);
+    canvas.Brush()->SetColor(clBtnFace);
+    canvas.Rectangle(0, 0, width(), height());
+  }
+};
+
+TEST(CanvasOnWidget, PaintsInsideThePaintEvent) {
+  PaintedWidget widget;
+  widget.resize(20, 10);
+  const QImage shot = widget.grab().toImage();
+  EXPECT_EQ(FromQColor(shot.pixelColor(0, 0)), clBlack);
+  EXPECT_EQ(FromQColor(shot.pixelColor(19, 9)), clBlack);
+  EXPECT_EQ(FromQColor(shot.pixelColor(5, 5)), RGB(212, 208, 200));
+}
+
+TEST(CanvasOnPainter, FollowsThePaintersOffset) {
+  QImage image(20, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.translate(5, 6);
+  TCanvas canvas(&painter);
+  canvas.Brush()->SetColor(clRed);
+  canvas.FillRect(Rect(0, 0, 2, 2));
+  EXPECT_EQ(canvas.Pixels(1, 1), clRed);
+  EXPECT_EQ(canvas.ClipRect(), Rect(-5, -6, 15, 14));
+  painter.end();
+  EXPECT_EQ(FromQColor(image.pixelColor(6, 7)), clRed);
+  EXPECT_EQ(FromQColor(image.pixelColor(7, 8)), clWhite);
 }
 
 }  // namespace
