@@ -9,7 +9,12 @@
 class QObject;
 class TStringList;
 
-// Mouse behaviour options of a grid.
+// Mouse behaviour options of a grid. Writers with side effects:
+// HotmailRowSelect set True also turns on DisjunctRowSelect and CheckAllCheck,
+// and always asks for a repaint (OnInvalidate); EditOnDblClickOnly set True
+// raises OnDisableEdit; a disjunct selection mode set True while the owner is
+// in the designer (OnIsDesigning) clears the other two; WheelAction raises
+// OnChange when it changes. All other writers just store.
 class TMouseActions : public TObject {
 public:
     explicit TMouseActions(QObject* AOwner);

@@ -7,8 +7,9 @@
 #include <memory>
 
 // Keyboard, editing-advance and clipboard options of a grid. Only the
-// advance direction and advance-insert writers tell the owner; the others are
-// read by the grid when it needs them.
+// advance direction and advance-insert writers tell the owner (on a change);
+// AdvanceAuto set True also turns on AdvanceOnEnter. The others are read by
+// the grid when it needs them.
 class TNavigation : public TObject {
 public:
     TNavigation();
