@@ -1,0 +1,119 @@
+// The captions and hints of the parameter form in the current language. The
+// panel headers are numbered once, by the panel order at creation.
+
+#include "app/communication/UParGenPrivate.h"
+#include "app/shell/LbButton.h"
+#include "app/shell/ULanguage.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
+
+
+namespace {
+
+void PutCaption(TLabel* label, int text)
+{
+    label->SetCaption(Lang_Texts[text]);
+}
+
+void PutCaption(TCheckBox* check, int text)
+{
+    check->SetCaption(Lang_Texts[text]);
+}
+
+void PutHint(platform::TControl* control, int text)
+{
+    control->SetHint(Lang_Texts[text]);
+}
+
+// The hints of the four bytes of an address, from four texts in a row.
+void PutHints(const TAddressEdits& edits, int firstText)
+{
+    for (int i = 0; i < 4; ++i)
+        PutHint(edits[size_t(i)], firstText + i);
+}
+
+} // namespace
+
+void TFParGen::Set_Lang()
+{
+    SetCaption(Lang_Texts[400]);
+    L_SW_Desc->SetCaption(Lang_Texts[401]);
+    Btn_OK->SetCaption(Lang_Texts[402]);
+    Btn_Cancel->SetCaption(Lang_Texts[403]);
+    PutHint(Btn_OK, 404);
+    PutHint(Btn_Cancel, 405);
+
+    PutCaption(L_LoRa_RF_Band, 407);
+    PutHint(CB_LoRa_RF_Band, 408);
+    PutCaption(L_LoRa_Network_Type, 409);
+    PutHint(CB_LoRa_Network_Type, 410);
+    PutCaption(L_LoRa_Activation_Method, 411);
+    PutHint(CB_LoRa_Activation_Method, 412);
+    PutCaption(L_LoRa_Device_Address, 413);
+    PutHint(E_LoRa_Device_Address, 414);
+    PutCaption(L_LoRa_JoinEUI, 415);
+    PutHint(E_LoRa_JoinEUI, 416);
+    PutCaption(L_LoRa_Network_Session_Key, 417);
+    PutHint(E_LoRa_Network_Session_Key, 418);
+    PutCaption(L_LoRa_Application_Session_Key, 419);
+    PutHint(E_LoRa_Application_Session_Key, 420);
+    PutCaption(L_LoRa_Application_Key, 421);
+    PutHint(E_LoRa_Application_Key, 422);
+    PutCaption(CB_LoRa_Adaptive_DataRate, 483);
+    PutHint(CB_LoRa_Adaptive_DataRate, 484);
+    PutCaption(L_LoRa_DataRate, 485);
+    PutHint(CB_LoRa_DataRate, 486);
+    PutCaption(L_LoRa_Transmission_Type, 487);
+    PutHint(CB_LoRa_Transmission_Type, 488);
+    PutCaption(L_LoRa_Payload_Size, 489);
+    PutHint(E_LoRa_Payload_Size, 490);
+    PutCaption(L_LoRa_FPort, 491);
+    PutHint(CB_LoRa_FPort, 492);
+    PutCaption(L_LoRa_FrequencySubBand, 2904);
+    PutHint(CB_LoRa_FrequencySubBand, 2905);
+
+    PutCaption(L_SNMP_Agent_IP, 2844);
+    PutHints(d->snmpIp, 2845);
+    PutCaption(L_SNMP_Agent_SM, 2849);
+    PutHints(d->snmpSm, 2850);
+    PutCaption(CB_SNMP_Agent_GAT, 2854);
+    PutHint(CB_SNMP_Agent_GAT, 2855);
+    PutHints(d->snmpGat, 2856);
+    PutCaption(L_SNMP_Agent_NameStation, 2860);
+    PutHint(E_SNMP_Agent_NameStation, 2861);
+    PutCaption(L_SNMP_Agent_Contact, 2862);
+    PutHint(E_SNMP_Agent_Contact, 2863);
+    PutCaption(L_SNMP_Agent_Location, 2864);
+    PutHint(E_SNMP_Agent_Location, 2865);
+    PutCaption(L_SNMP_Agent_Version, 2866);
+    PutHint(CB_SNMP_Agent_Version1, 2867);
+    PutHint(CB_SNMP_Agent_Version2, 2868);
+    PutHint(CB_SNMP_Agent_Version3, 2869);
+    PutCaption(L_SNMP_Agent_User, 2870);
+    PutHint(E_SNMP_Agent_User, 2871);
+    PutCaption(L_SNMP_Agent_SecurityLevel, 2872);
+    PutHint(CB_SNMP_Agent_SecurityLevel, 2873);
+    PutCaption(L_SNMP_Agent_Authority, 2874);
+    PutHint(E_SNMP_Agent_Authority, 2875);
+    PutCaption(L_SNMP_Agent_AuthorityMode, 2876);
+    PutHint(CB_SNMP_Agent_AuthorityMode, 2877);
+    PutCaption(L_SNMP_Agent_Privacy, 2878);
+    PutHint(E_SNMP_Agent_Privacy, 2879);
+    PutCaption(L_SNMP_Agent_PrivacyMode, 2880);
+    PutHint(CB_SNMP_Agent_PrivacyMode, 2881);
+
+    PutCaption(L_EthConn_Device_Name, 2907);
+    PutHint(E_EthConn_Device_Name, 2908);
+    PutCaption(CB_EthConn_En_DHCP_Cable, 2909);
+    PutHint(CB_EthConn_En_DHCP_Cable, 2910);
+    PutCaption(CB_EthConn_En_DHCP_WiFi, 2911);
+    PutHint(CB_EthConn_En_DHCP_WiFi, 2912);
+    PutCaption(CB_EthConn_Enable_DNS, 2913);
+    PutHint(CB_EthConn_Enable_DNS, 2914);
+    PutCaption(L_EthConn_Primary_DNS, 2915);
+    PutHints(d->priDns, 2916);
+    PutCaption(L_EthConn_Secondary_DNS, 2920);
+    PutHints(d->secDns, 2921);
+}

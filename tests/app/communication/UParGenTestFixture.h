@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/communication/UParGen.h"
+#include "app/shell/LbButton.h"
+#include "app/shell/UComon.h"
+#include "app/shell/ULanguage.h"
+#include "platform/ui/CategoryPanelGroup.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ModalSeams.h"
+#include "tests/support/TempExeFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// A parameter form of a fresh configuration folder, with the built-in texts
+// and the modal seams; an unexpected message box fails the test.
+class ParGenForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::SetModalFailureHook([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+        Load_Default_Texts();
+        SW_Code = QStringLiteral("SVX91");
+        Path_Project = testsupport::TestFolder() + QStringLiteral("/PROJECTS/Plant");
+        QDir().mkpath(Path_Project + QStringLiteral("/bin"));
+        File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
+        form.reset(platform::CreateForm<TFParGen>());
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        platform::SetModalFailureHook(nullptr);
+    }
+
+    // Shows the form modally while `work` runs; the work closes it.
+    TModalResult Show(const std::function<void()>& work)
+    {
+        seams.HandleModal(*form, work);
+        return form->ShowModal();
+    }
+
+    // Shows the form, runs `inspect` on what it loaded and leaves with Cancel.
+    void Open(const std::function<void()>& inspect = [] {})
+    {
+        Show([&] {
+            inspect();
+            form->Btn_Cancel->Click();
+        });
+    }
+
+    // Shows the form and presses OK, expecting it to close.
+    void OpenAndSave(const std::function<void()>& edit = [] {})
+    {
+        const TModalResult result = Show([&] {
+            edit();
+            form->Btn_OK->Click();
+        });
+        ASSERT_EQ(result, mrOk);
+    }
+
+    // Picks an item as the user does: selection, then the change event.
+    static void Pick(TComboBox* combo, int index)
+    {
+        combo->SetItemIndex(index);
+        emit combo->activated(index);
+    }
+
+    static void WriteParGen(const QByteArray& content)
+    {
+        QFile file(File_ParGen);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    static QByteArray ReadParGen()
+    {
+        QFile file(File_ParGen);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    platform::ModalSeams seams;
+    std::unique_ptr<TFParGen> form;
+};
