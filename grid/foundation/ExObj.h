@@ -6,7 +6,6 @@
 
 #include "grid/foundation/EnumSet.h"
 #include "platform/ui/Colors.h"
-#include "platform/ui/Geometry.h"
 
 #include <QtCore/QString>
 

@@ -5,6 +5,7 @@
 #include "grid/foundation/ExObj.h"
 #include "platform/grid/GridTypes.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/Geometry.h"
 
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                                 TGridDrawState AState, const TRect& ARect, bool Printing)>;
