@@ -1045,7 +1045,7 @@ const char16_t* const kDefaultTexts[Default_Texts_Count] = {
     /* 1035 */ u"Start the update of Device",
     /* 1036 */ u"Device Not Found!",
     /* 1037 */ u"Error!!! Check the Ip Address",
-    /* 1038 */ u" ",
+    /* 1038 */ u"Error while creating the bank images: ",
     /* 1039 */ u" ",
     /* 1040 */ u" ",
     /* 1041 */ u" ",
