@@ -429,7 +429,10 @@ void fillShape(QPainter* p, const TPen& pen, const TBrush& brush,
 }
 
 // Outlines a curved shape with the pen; the toolkit draws the curve itself.
-void strokeShape(QPainter* p, const TPen& pen, QColor bkColor, bool opaque,
+// Shapes the toolkit strokes as paths (pies, and any shape with a styled pen)
+// land half a pixel further up and left than its own ellipses; the shift puts
+// them on the same pixels.
+void strokeShape(QPainter* p, const TPen& pen, QColor bkColor, bool opaque, bool drawnAsPath,
                  const std::function<void(QPainter*)>& shape) {
   const RasterMode mode = rasterModeFor(pen.Mode());
   if (mode.skip || pen.Style() == psClear) {
@@ -452,6 +455,9 @@ void strokeShape(QPainter* p, const TPen& pen, QColor bkColor, bool opaque,
   // path that draws them a pixel smaller; it is only needed for the gaps.
   p->setBackgroundMode(opaque && !pattern.empty() ? Qt::OpaqueMode : Qt::TransparentMode);
   p->setBackground(bkColor);
+  if (drawnAsPath || !pattern.empty()) {
+    p->translate(0.5, 0.5);
+  }
   shape(p);
   p->restore();
 }
@@ -488,7 +494,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cor
   const qreal ry = std::min<qreal>(cornerHeight / 2.0, box.height() / 2.0);
   auto shape = [&](QPainter* q) { q->drawRoundedRect(box, rx, ry); };
   fillShape(p, d->pen, d->brush, shape);
-  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, shape);
+  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, false, shape);
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -500,7 +506,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const QRectF box(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
   auto shape = [&](QPainter* q) { q->drawEllipse(box); };
   fillShape(p, d->pen, d->brush, shape);
-  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, shape);
+  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, false, shape);
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -509,9 +515,7 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     return;
   }
   const TRect r = normalized(x1, y1, x2, y2);
-  // Pies are drawn as paths, which the toolkit places half a pixel further up
-  // and left than its ellipses.
-  const QRectF box(r.Left + 0.5, r.Top + 0.5, r.Width() - 1, r.Height() - 1);
+  const QRectF box(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
   const double start = arcAngle(box, x3, y3);
   double span = arcAngle(box, x4, y4) - start;
   if (span <= 0) {
@@ -521,7 +525,7 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const int s = int(std::lround(span * 16));
   auto shape = [&](QPainter* q) { q->drawPie(box, a, s); };
   fillShape(p, d->pen, d->brush, shape);
-  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, shape);
+  strokeShape(p, d->pen, ToQColor(d->brush.Color()), BkMode() == OPAQUE, true, shape);
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {

@@ -218,9 +218,15 @@ TEST_F(CanvasTest, CurvedShapesStayInsideTheirBox) {
       {"ellipse", [](TCanvas& c) { c.Ellipse(3, 4, 15, 12); }},
       {"round rect", [](TCanvas& c) { c.RoundRect(3, 4, 15, 12, 6, 6); }},
       {"full pie", [](TCanvas& c) { c.Pie(3, 4, 15, 12, 15, 8, 15, 8); }},
+      {"dotted ellipse",
+       [](TCanvas& c) {
+         c.Pen()->SetStyle(psDot);
+         c.Ellipse(3, 4, 15, 12);
+       }},
   };
   for (const Case& c : cases) {
     image.fill(Qt::white);
+    canvas.Pen()->SetStyle(psSolid);
     canvas.Brush()->SetColor(clRed);
     c.draw(canvas);
     PixelSet drawn = pixelsOf(clBlack);
