@@ -98,6 +98,8 @@ TEST_F(ShellWindows, FirstStartInAnEmptyFolderLaysOutTheProductsSteps)
     EXPECT_TRUE(Path_Project.isEmpty());
     EXPECT_EQ(File_SNMP_Trap, QStringLiteral("/SNMP_Trap.xml"));
     EXPECT_TRUE(seams->Shown().empty());
+    main->Show();
+    platform::SaveScreenshot(*main, QStringLiteral("main_window"));
 }
 
 TEST_F(ShellWindows, EveryGuardedStepIsRefusedWhileNoConfigurationIsOpen)

@@ -113,6 +113,7 @@ TEST_F(ShellWindows, LanguagePagesShowSixSlotsEach)
             EXPECT_FALSE(o.L_L[k]->Visible()) << k;
         o.Btn_Prev->Click();
         EXPECT_EQ(o.Show_Page, 1);
+        platform::SaveScreenshot(o, QStringLiteral("options_languages"));
         o.Btn_Cancel->Click();
     });
     main->Btn_Click(main->Btn_Opz);
