@@ -1046,7 +1046,7 @@ const char16_t* const kDefaultTexts[Default_Texts_Count] = {
     /* 1036 */ u"Device Not Found!",
     /* 1037 */ u"Error!!! Check the Ip Address",
     /* 1038 */ u"Error while creating the bank images: ",
-    /* 1039 */ u" ",
+    /* 1039 */ u"Error!!! The update job file could not be written: ",
     /* 1040 */ u" ",
     /* 1041 */ u" ",
     /* 1042 */ u" ",
