@@ -6,6 +6,7 @@ struct TLabel::Data {
   QString caption;
   bool autoSize = true;
   bool transparent = false;
+  bool colored = false;  // a colour was set: fill with it unless transparent
   TAlignment alignment = taLeftJustify;
 };
 
@@ -54,7 +55,7 @@ bool TLabel::Transparent() const { return d->transparent; }
 
 void TLabel::SetTransparent(bool transparent) {
   d->transparent = transparent;
-  setAutoFillBackground(!transparent && Color() != clBtnFace);
+  setAutoFillBackground(!transparent && d->colored);
 }
 
 void TLabel::ApplyFont(const QFont& font, TColor textColor) {
@@ -64,7 +65,8 @@ void TLabel::ApplyFont(const QFont& font, TColor textColor) {
 
 void TLabel::ApplyColor(TColor color) {
   platform::TControl::ApplyColor(color);
-  if (d && d->transparent) setAutoFillBackground(false);
+  d->colored = color != clNone;
+  if (d->transparent) setAutoFillBackground(false);
 }
 
 void TLabel::fitText() {
