@@ -37,6 +37,21 @@ int Axis::start(int i, int line, int client) const
     return pos < client ? pos : -1;
 }
 
+std::vector<Lane> Axis::lanes(int line, int client) const
+{
+    std::vector<Lane> result;
+    int pos = 0;
+    for (int i = 0; i < fixed && pos < client; ++i) {
+        result.push_back({i, pos});
+        pos += extent(i, line);
+    }
+    for (int i = first; i < count && pos < client; ++i) {
+        result.push_back({i, pos});
+        pos += extent(i, line);
+    }
+    return result;
+}
+
 int Axis::at(int pos, int line, int client) const
 {
     if (pos < 0 || pos >= client)
@@ -670,25 +685,26 @@ void TCustomGrid::InvalidateRow(int ARow)
 void TCustomGrid::InvalidateRect(const TGridRect& ARect)
 {
     const int line = d->lineWidth;
-    const int w = ClientWidth();
-    const int h = ClientHeight();
-    QRect area;
-    const int left = std::max(0, std::min(ARect.Left, ARect.Right));
-    const int right = std::min(d->cols.count - 1, std::max(ARect.Left, ARect.Right));
-    const int top = std::max(0, std::min(ARect.Top, ARect.Bottom));
-    const int bottom = std::min(d->rows.count - 1, std::max(ARect.Top, ARect.Bottom));
-    for (int c = left; c <= right; ++c) {
-        const int x = d->cols.start(c, line, w);
-        if (x < 0)
-            continue;
-        for (int r = top; r <= bottom; ++r) {
-            const int y = d->rows.start(r, line, h);
-            if (y >= 0)
-                area |= QRect(x, y, d->cols.extent(c, line), d->rows.extent(r, line));
+    const int left = std::min(ARect.Left, ARect.Right);
+    const int right = std::max(ARect.Left, ARect.Right);
+    const int top = std::min(ARect.Top, ARect.Bottom);
+    const int bottom = std::max(ARect.Top, ARect.Bottom);
+    // Only the cells in view count; their positions come from one walk each way.
+    int x0 = -1, x1 = -1, y0 = -1, y1 = -1;
+    for (const platform::grid::Lane& c : d->cols.lanes(line, ClientWidth())) {
+        if (c.index >= left && c.index <= right) {
+            x0 = x0 < 0 ? c.pos : std::min(x0, c.pos);
+            x1 = std::max(x1, c.pos + d->cols.extent(c.index, line));
         }
     }
-    if (!area.isEmpty())
-        viewport()->update(area);
+    for (const platform::grid::Lane& r : d->rows.lanes(line, ClientHeight())) {
+        if (r.index >= top && r.index <= bottom) {
+            y0 = y0 < 0 ? r.pos : std::min(y0, r.pos);
+            y1 = std::max(y1, r.pos + d->rows.extent(r.index, line));
+        }
+    }
+    if (x0 >= 0 && y0 >= 0)
+        viewport()->update(QRect(x0, y0, x1 - x0, y1 - y0));
 }
 
 void TCustomGrid::PostCall(std::function<void()> call)

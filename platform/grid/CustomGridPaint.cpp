@@ -12,27 +12,7 @@
 
 namespace {
 
-struct Lane {
-    int index;
-    int pos;
-};
-
-// The cells of one direction that are in view: the fixed ones, then the
-// scrollable ones from the first in view until the client edge.
-std::vector<Lane> VisibleLanes(const platform::grid::Axis& a, int line, int client)
-{
-    std::vector<Lane> lanes;
-    int pos = 0;
-    for (int i = 0; i < a.fixed && pos < client; ++i) {
-        lanes.push_back({i, pos});
-        pos += a.extent(i, line);
-    }
-    for (int i = a.first; i < a.count && pos < client; ++i) {
-        lanes.push_back({i, pos});
-        pos += a.extent(i, line);
-    }
-    return lanes;
-}
+using platform::grid::Lane;
 
 int LanesEnd(const std::vector<Lane>& lanes, const platform::grid::Axis& a, int line)
 {
@@ -78,8 +58,8 @@ void TCustomGrid::Paint()
     const int line = d->lineWidth;
     const int w = ClientWidth();
     const int h = ClientHeight();
-    const std::vector<Lane> cols = VisibleLanes(d->cols, line, w);
-    const std::vector<Lane> rows = VisibleLanes(d->rows, line, h);
+    const std::vector<Lane> cols = d->cols.lanes(line, w);
+    const std::vector<Lane> rows = d->rows.lanes(line, h);
     const TGridRect sel = Selection();
     const bool rowSelect = d->options.testFlag(goRowSelect);
     const bool focusInside = IsFocusInside();

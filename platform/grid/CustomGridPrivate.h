@@ -15,6 +15,12 @@ class QPainter;
 
 namespace platform::grid {
 
+// A column or row in view and its client position.
+struct Lane {
+    int index;
+    int pos;
+};
+
 // One direction of the grid: the columns or the rows.
 struct Axis {
     int count = 5;
@@ -26,6 +32,9 @@ struct Axis {
     int size(int i) const { return i >= 0 && i < static_cast<int>(sizes.size()) ? sizes[i] : defaultSize; }
     int extent(int i, int line) const { return size(i) + line; }
     int fixedExtent(int line) const;
+    // The cells in view: the fixed ones, then the scrollable ones from the first
+    // in view up to the client edge.
+    std::vector<Lane> lanes(int line, int client) const;
     // Client position of the start of cell i, or -1 when it is not in view.
     int start(int i, int line, int client) const;
     // Index of the cell at client position pos (lines belong to the cell before
