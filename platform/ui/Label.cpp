@@ -69,6 +69,18 @@ void TLabel::ApplyColor(TColor color) {
   if (d->transparent) setAutoFillBackground(false);
 }
 
+// An auto-sized label keeps the size of its text wherever it is placed.
+void TLabel::ChangeBounds(const QRect& bounds) {
+  QRect placed = bounds;
+  if (d->autoSize) {
+    if (wordWrap())
+      placed.setHeight(heightForWidth(bounds.width()));
+    else
+      placed.setSize(sizeHint());
+  }
+  setGeometry(placed);
+}
+
 void TLabel::fitText() {
   if (!d || !d->autoSize) return;
   if (wordWrap())

@@ -27,6 +27,7 @@ class TLabel : public QLabel, public platform::TControl, public TObject {
   TNotifyEvent OnDblClick;
 
  protected:
+  void ChangeBounds(const QRect& bounds) override;
   void ApplyFont(const QFont& font, TColor textColor) override;
   void ApplyColor(TColor color) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -100,6 +100,8 @@ TEST(Control, FontChangesApplyToTheWidget) {
   QWidget parent;
   TLabel label(&parent);
   label.SetCaption("Step 1");
+  label.SetBounds(16, 128, 0, 0);  // AutoSize keeps the text's size
+  EXPECT_EQ(label.Widget().size(), label.sizeHint());
   const int before = label.Height();
   label.Font().SetHeight(-32);
   label.Font().SetColor(clGray);

@@ -1,10 +1,18 @@
 #include "platform/ui/Form.h"
 
+#include "platform/ui/Bevel.h"
 #include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/ModalSeams.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/Shape.h"
+#include "tests/support/TempExeFolder.h"
 #include "tests/platform/ui/UiTestSupport.h"
+
+#include <QtCore/QDir>
+#include <QtGui/QImage>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +220,44 @@ TEST(Form, AlignedPanelsShareTheClientArea) {
   EXPECT_EQ(middle.Widget().geometry(), QRect(0, 69, 460, 591));
   buttons.SetVisible(false);
   EXPECT_EQ(middle.Height(), 631);
+}
+
+TEST(Screenshot, WrittenOnlyWhenAFolderIsGiven) {
+  TForm form;
+  form.SetCaption("Controls");
+  form.SetClientWidth(320);
+  form.SetClientHeight(160);
+  TLabel label(&form);
+  label.SetCaption("&Device name");
+  label.SetBounds(14, 12, 0, 0);
+  TEdit edit(&form);
+  edit.SetBounds(120, 9, 180, 21);
+  edit.SetText("gateway-1");
+  TComboBox combo(&form);
+  combo.SetStyle(csDropDownList);
+  combo.SetBounds(120, 37, 180, 22);
+  combo.Items().Assign({"AS923", "EU868"});
+  combo.SetItemIndex(1);
+  TCheckBox check(&form);
+  check.SetCaption("Enable &DNS");
+  check.SetBounds(14, 68, 200, 17);
+  TShape line(&form);
+  line.SetBounds(10, 100, 300, 1);
+  TBevel bevel(&form);
+  bevel.SetShape(bsTopLine);
+  bevel.SetBounds(10, 110, 300, 2);
+
+  const QByteArray given = qgetenv("SCREENSHOT_DIR");  // set by scripts/screenshot.sh
+  qunsetenv("SCREENSHOT_DIR");
+  EXPECT_TRUE(platform::SaveScreenshot(form, "controls").isEmpty());
+  const QString folder = QDir(testsupport::TestFolder()).filePath("shots");
+  qputenv("SCREENSHOT_DIR", folder.toUtf8());
+  const QString path = platform::SaveScreenshot(form, "controls");
+  qputenv("SCREENSHOT_DIR", given);
+  if (!given.isEmpty()) platform::SaveScreenshot(form, "controls");
+  EXPECT_EQ(path, QDir(folder).filePath("controls.png"));
+  const QImage picture(path);
+  EXPECT_EQ(picture.size(), QSize(320, 160));
 }
 
 }  // namespace
