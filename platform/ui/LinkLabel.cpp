@@ -75,3 +75,7 @@ void TLinkLabel::SetAutoSize(bool autoSize) {
   d->autoSize = autoSize;
   if (autoSize) resize(sizeHint());
 }
+
+void TLinkLabel::ChangeBounds(const QRect& bounds) {
+  setGeometry(d->autoSize ? QRect(bounds.topLeft(), sizeHint()) : bounds);
+}

@@ -21,6 +21,9 @@ class TLinkLabel : public QLabel, public platform::TControl, public TObject {
 
   std::function<void(TObject* Sender, const QString& Link, TSysLinkType LinkType)> OnLinkClick;
 
+ protected:
+  void ChangeBounds(const QRect& bounds) override;
+
  private:
   struct Data;
   std::unique_ptr<Data> d;
