@@ -381,8 +381,32 @@ void TCustomGrid::SetGridState(TGridState value)
 
 // ---- geometry ----------------------------------------------------------------
 
-int TCustomGrid::ClientWidth() const { return viewport()->width(); }
-int TCustomGrid::ClientHeight() const { return viewport()->height(); }
+namespace {
+
+// The scroll area's own rule for showing a bar, applied at once: a hidden grid
+// lays out its children only when it is shown, but measures before that.
+bool BarShown(const QScrollBar* bar, Qt::ScrollBarPolicy policy)
+{
+    return policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && bar->minimum() < bar->maximum());
+}
+
+}  // namespace
+
+int TCustomGrid::ClientWidth() const
+{
+    int w = contentsRect().width();
+    if (BarShown(verticalScrollBar(), verticalScrollBarPolicy()))
+        w -= verticalScrollBar()->sizeHint().width();
+    return std::max(0, w);
+}
+
+int TCustomGrid::ClientHeight() const
+{
+    int h = contentsRect().height();
+    if (BarShown(horizontalScrollBar(), horizontalScrollBarPolicy()))
+        h -= horizontalScrollBar()->sizeHint().height();
+    return std::max(0, h);
+}
 TRect TCustomGrid::ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
 
 TRect TCustomGrid::CellRect(int ACol, int ARow) const

@@ -169,3 +169,22 @@ TEST_F(GridGeometryTest, TheScrollBarsFollowAndDriveTheView)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridHiddenGeometry, AGridNotShownYetMeasuresFromItsSize)
+{
+    TStringGrid grid;
+    grid.SetScrollBars(ssNone);
+    grid.SetDefaultColWidth(50);
+    grid.SetDefaultRowHeight(20);
+    grid.SetRowCount(20);
+    grid.resize(230 + 4, 105 + 4);
+    EXPECT_EQ(grid.ClientWidth(), 230);
+    EXPECT_EQ(grid.ClientHeight(), 105);
+    EXPECT_EQ(grid.VisibleRowCount(), 4);
+    grid.SetTopRow(100);
+    EXPECT_EQ(grid.TopRow(), 16);
+}
+
+}  // namespace
