@@ -152,7 +152,6 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 {
     if (Button == mbLeft) {
         d->lastMouse = QPoint(X, Y);
-        d->lastShift = Shift;
         if (beginSizing(X, Y)) {
             viewport()->update();
         } else {
@@ -189,7 +188,6 @@ bool TCustomGrid::outsideScrollArea(int X, int Y) const
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     d->lastMouse = QPoint(X, Y);
-    d->lastShift = Shift;
     switch (d->state) {
     case gsSelecting:
         extendSelectionTo(X, Y);

@@ -87,7 +87,6 @@ struct TCustomGrid::Private {
     TGridCoord hot{-1, -1};
     TGridCoord pressed{-1, -1};
     QPoint lastMouse;
-    TShiftState lastShift;
     QTimer dragTimer;
 
     bool focusInside = false;
