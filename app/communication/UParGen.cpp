@@ -85,6 +85,9 @@ void TFParGen::FormCreate(TObject*)
     L_SW_Code->SetCaption(SW_Code);
     SetClientWidth(Form_Width);
     SetClientHeight(Form_Height);
+    // Only the height may be changed by the user.
+    setMinimumWidth(Form_Width);
+    setMaximumWidth(Form_Width);
     for (TCategoryPanel* panel : {CP_Ethernet_Connection, CP_LoRa, CP_SNMP_Agent})
         panel->Hide();
     Order_TAB_Panels();
