@@ -2,8 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
+// Messages this program adds in free entries of its windows' text blocks;
+// every other entry outside the built-in English table is a filler.
+constexpr int Added_Texts[] = {1038, 1039};
+
 TEST(DefaultTexts, HoldsEveryIndexWithFillersAndOneEmptyText)
 {
+    for (int index : Added_Texts)
+        EXPECT_NE(Default_Text(index), QLatin1String(" ")) << "index " << index;
+    const int added = int(std::size(Added_Texts));
     int fillers = 0;
     int texts = 0;
     int empty = 0;
@@ -17,8 +26,8 @@ TEST(DefaultTexts, HoldsEveryIndexWithFillersAndOneEmptyText)
             ++texts;
     }
     EXPECT_EQ(Default_Texts_Count, 6300);
-    EXPECT_EQ(fillers, 2813);
-    EXPECT_EQ(texts, 3486);
+    EXPECT_EQ(fillers, 2813 - added);
+    EXPECT_EQ(texts, 3486 + added);
     EXPECT_EQ(empty, 1);
     EXPECT_TRUE(Default_Text(2592).isEmpty());
 }
