@@ -431,11 +431,7 @@ void TLbButton::ApplyFont(const QFont& font, TColor textColor) {
 // transparent styles leave it.
 void TLbButton::ApplyColor(TColor) { repaint(); }
 
-void TLbButton::paintEvent(QPaintEvent*) {
-  if (d->destroying || width() <= 0 || height() <= 0) {
-    return;
-  }
-  const bool focused = hasFocus();
+TLbButtonFace TLbButton::currentFace(bool focused) {
   TLbButtonFace face;
   face.W = width();
   face.H = height();
@@ -458,31 +454,43 @@ void TLbButton::paintEvent(QPaintEvent*) {
   face.Glyph = d->glyph;
   face.NumGlyphs = d->numGlyphs;
   face.HotTrackStep = d->hotTrackStep;
+  return face;
+}
 
+// A focused old-style button: the face two pixels smaller, moved in by one, in a
+// black frame; pressed, both of its edges take the shadow colour.
+void TLbButton::paintOldFocused(QImage& bitmap, TLbButtonFace face) {
+  face.W -= 2;
+  face.H -= 2;
+  if (face.Down) {
+    face.LightColor = face.ShadowColor;
+  }
+  {
+    TCanvas canvas(&bitmap);
+    DrawLbButtonFace(canvas, face);
+  }
+  const QImage shifted = bitmap.copy();
+  TCanvas frame(&bitmap);
+  frame.painter()->drawImage(1, 1, shifted);
+  frame.Pen()->SetColor(clBlack);
+  frame.Brush()->SetStyle(bsClear);
+  frame.Rectangle(0, 0, bitmap.width(), bitmap.height());
+}
+
+void TLbButton::paintEvent(QPaintEvent*) {
+  if (d->destroying || width() <= 0 || height() <= 0) {
+    return;
+  }
+  const bool focused = hasFocus();
+  const TLbButtonFace face = currentFace(focused);
   QImage bitmap(face.W, face.H, QImage::Format_ARGB32);
   const bool transparent = isTransparentStyle(d->style);
   bitmap.fill(transparent ? ToQColor(kMagenta) : QColor(Qt::white));
-  {
+  if (d->style == bsOld && focused) {
+    paintOldFocused(bitmap, face);
+  } else {
     TCanvas canvas(&bitmap);
-    if (d->style == bsOld && focused) {
-      face.W -= 2;
-      face.H -= 2;
-      if (d->down) {
-        face.LightColor = d->shadowColor;
-      } else {
-        face.Down = false;
-      }
-      DrawLbButtonFace(canvas, face);
-      canvas.Release();
-      const QImage shifted = bitmap.copy();
-      TCanvas frame(&bitmap);
-      frame.painter()->drawImage(1, 1, shifted);
-      frame.Pen()->SetColor(clBlack);
-      frame.Brush()->SetStyle(bsClear);
-      frame.Rectangle(0, 0, width(), height());
-    } else {
-      DrawLbButtonFace(canvas, face);
-    }
+    DrawLbButtonFace(canvas, face);
   }
   if (transparent) {
     clearMagenta(bitmap);

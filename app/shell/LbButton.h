@@ -105,6 +105,8 @@ class TLbButton : public QWidget, public platform::TControl, public TObject, pub
   void setDown(bool down);
   void updateAccelerator();
   bool interactive() const;
+  TLbButtonFace currentFace(bool focused);
+  void paintOldFocused(QImage& bitmap, TLbButtonFace face);
   struct Data;
   std::unique_ptr<Data> d;
 };

@@ -219,77 +219,77 @@ void paintShapeContent(TCanvas& canvas, const TLbButtonFace& face, const FaceGeo
   drawCaption(canvas, Rect(g.d, top, face.W, face.H), textFormat(taCenter), g.caption, fontColor);
 }
 
-void paintLaidOutContent(TCanvas& canvas, const TLbButtonFace& face, const FaceGeometry& g, TColor fontColor) {
-  const int w = face.W;
-  const int h = face.H;
-  const int d = g.d;
+struct Placement {
+  int textLeft = 0;
   int textTop = 0;
-  int textLeft = d + 4;
-  int glyphTop = 0;
   int glyphLeft = 0;
-  if (face.Layout == blGlyphLeft || face.Layout == blGlyphRight) {
-    textTop = (h - g.th) / 2 + d;
-    glyphTop = (h - g.gh) / 2 + d;
-    const int s = g.caption.isEmpty() ? 0 : g.tw + 4;
-    if (face.Layout == blGlyphLeft) {
-      if (g.gw > 0) {
-        textLeft += g.gw + 4;
-      }
-      glyphLeft = d + 4;
-      if (!face.WordWrap) {
-        switch (face.Alignment) {
-          case taLeftJustify:
-            glyphLeft = d + 4;
-            break;
-          case taRightJustify:
-            glyphLeft = w - 4 - g.gw - s + d;
-            break;
-          case taCenter:
-            glyphLeft = (w - g.gw) / 2 + d - s / 2;
-            break;
-        }
-      }
-    } else {
-      glyphLeft = textLeft + s;
-      if (!face.WordWrap) {
-        switch (face.Alignment) {
-          case taLeftJustify:
-            glyphLeft = textLeft + s;
-            break;
-          case taRightJustify:
-            glyphLeft = w - 4 - g.gw + d;
-            break;
-          case taCenter:
-            glyphLeft = (w - g.gw) / 2 + d + s / 2;
-            break;
-        }
-      }
+  int glyphTop = 0;
+};
+
+// Glyph beside the caption; without word wrap the glyph follows the alignment.
+Placement placeSideBySide(const TLbButtonFace& face, const FaceGeometry& g) {
+  const int w = face.W;
+  const int d = g.d;
+  const int s = g.caption.isEmpty() ? 0 : g.tw + 4;
+  Placement p;
+  p.textTop = (face.H - g.th) / 2 + d;
+  p.textLeft = d + 4;
+  p.glyphTop = (face.H - g.gh) / 2 + d;
+  if (face.Layout == blGlyphLeft) {
+    if (g.gw > 0) {
+      p.textLeft += g.gw + 4;
+    }
+    p.glyphLeft = d + 4;
+    if (!face.WordWrap && face.Alignment == taRightJustify) {
+      p.glyphLeft = w - 4 - g.gw - s + d;
+    } else if (!face.WordWrap && face.Alignment == taCenter) {
+      p.glyphLeft = (w - g.gw) / 2 + d - s / 2;
     }
   } else {
-    const int block = g.th + (g.gh > 0 ? g.gh + 4 : 0);
-    if (face.Layout == blGlyphTop) {
-      textTop = (h - block) / 2 + g.gh + d;
-      glyphTop = (h - block) / 2 + d;
-    } else {
-      textTop = (h - block) / 2 + d;
-      glyphTop = (h - block) / 2 + g.th + d;
-    }
-    switch (face.Alignment) {
-      case taLeftJustify:
-        glyphLeft = d + 4;
-        break;
-      case taRightJustify:
-        glyphLeft = w - g.gw - 4 + d;
-        break;
-      case taCenter:
-        glyphLeft = (w - g.gw) / 2 + d;
-        break;
+    p.glyphLeft = p.textLeft + s;
+    if (!face.WordWrap && face.Alignment == taRightJustify) {
+      p.glyphLeft = w - 4 - g.gw + d;
+    } else if (!face.WordWrap && face.Alignment == taCenter) {
+      p.glyphLeft = (w - g.gw) / 2 + d + s / 2;
     }
   }
+  return p;
+}
+
+// Glyph above or below the caption, the two centred as one block.
+Placement placeStacked(const TLbButtonFace& face, const FaceGeometry& g) {
+  const int d = g.d;
+  const int blockTop = (face.H - (g.th + (g.gh > 0 ? g.gh + 4 : 0))) / 2;
+  Placement p;
+  p.textLeft = d + 4;
+  if (face.Layout == blGlyphTop) {
+    p.textTop = blockTop + g.gh + d;
+    p.glyphTop = blockTop + d;
+  } else {
+    p.textTop = blockTop + d;
+    p.glyphTop = blockTop + g.th + d;
+  }
+  switch (face.Alignment) {
+    case taLeftJustify:
+      p.glyphLeft = d + 4;
+      break;
+    case taRightJustify:
+      p.glyphLeft = face.W - g.gw - 4 + d;
+      break;
+    case taCenter:
+      p.glyphLeft = (face.W - g.gw) / 2 + d;
+      break;
+  }
+  return p;
+}
+
+void paintLaidOutContent(TCanvas& canvas, const TLbButtonFace& face, const FaceGeometry& g, TColor fontColor) {
+  const bool side = face.Layout == blGlyphLeft || face.Layout == blGlyphRight;
+  const Placement p = side ? placeSideBySide(face, g) : placeStacked(face, g);
   const TColor color = face.Enabled ? fontColor : RGB(128, 128, 128);
-  drawCaption(canvas, Rect(textLeft, textTop, textLeft + g.available, textTop + g.th), textFormat(face.Alignment),
-              g.caption, color);
-  DrawGlyphFrame(canvas, face.Glyph, glyphLeft, glyphTop, g.sourceX, g.gw, g.gh);
+  drawCaption(canvas, Rect(p.textLeft, p.textTop, p.textLeft + g.available, p.textTop + g.th),
+              textFormat(face.Alignment), g.caption, color);
+  DrawGlyphFrame(canvas, face.Glyph, p.glyphLeft, p.glyphTop, g.sourceX, g.gw, g.gh);
 }
 
 void paintPopupArrow(TCanvas& canvas, int w, int h) {
