@@ -260,3 +260,19 @@ TEST_F(ParGenLayout, TextsComeFromTheLanguageAndFollowAChange)
     EXPECT_EQ(Show_Window(QStringLiteral("FParGen")), mrCancel);
     Clear_Window_Registry();
 }
+
+// Pictures for a look by eye (written only while SCREENSHOT_DIR is set).
+TEST_F(ParGenLayout, Screenshot)
+{
+    Open([&] {
+        platform::SaveScreenshot(*form, QStringLiteral("ParGen_defaults"));
+        Pick(form->CB_LoRa_RF_Band, 5);
+        Pick(form->CB_LoRa_Activation_Method, 1);
+        form->CB_SNMP_Agent_Version3->SetChecked(true);
+        Pick(form->CB_SNMP_Agent_SecurityLevel, 2);
+        form->CB_EthConn_En_DHCP_Cable->SetChecked(true);
+        form->resize(460, 69 + 40 + 206 + 344 + 403 + 4);
+        platform::SaveScreenshot(*form, QStringLiteral("ParGen_all_rows"));
+        EXPECT_EQ(form->CPG->ScrollPosition(), 0);
+    });
+}
