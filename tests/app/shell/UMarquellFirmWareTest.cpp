@@ -228,3 +228,63 @@ TEST_F(ShellWindows, TheTimerRunsFromTheStartWhenBothInternetOptionsAreSet)
     EXPECT_TRUE(main->Timer_Update->Enabled());
     EXPECT_EQ(main->Timer_Update->Interval(), 60000);
 }
+
+TEST_F(ShellWindows, HiddenExportStepsHandTheChosenFileToTheirEntryPoint)
+{
+    Start();
+    OpenConfiguration(QStringLiteral("Plant"));
+    QStringList calls;
+    for (const char* name : {"Export_EDE_File", "Write_EDS_File", "Export_GSDML_File", "Export_GSD_File"})
+        Register_Command(QLatin1String(name), [&calls, name](const QString& argument, QString&) {
+            calls << QLatin1String(name) + QLatin1Char(':') + argument;
+            return true;
+        });
+    FakeWindow fileName;
+    fileName.fields.insert(QStringLiteral("Name_File_XML"), QStringLiteral("GSDML-V2.3-Plant.xml"));
+    Register_Window(QStringLiteral("FProfinetFileName"), fileName.Entry());
+    const QString existing = Path_Project + QStringLiteral("/old.CSV");
+    testsupport::WriteTestFile(QStringLiteral("PROJECTS/Plant/old.CSV"), "x");
+
+    seams->ChooseFile(QStringLiteral("points"));
+    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    seams->ChooseFile(existing);
+    seams->AnswerMessage(mrNo);
+    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    seams->ChooseFile(existing);
+    seams->AnswerMessage(mrYes);
+    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    seams->ChooseFile(QStringLiteral("node"));
+    main->Btn_Click(main->Btn_CANopen_EDS);
+    main->Btn_Click(main->Btn_PROFINET_XML);
+    fileName.result = mrCancel;
+    main->Btn_Click(main->Btn_PROFINET_XML);
+    main->Btn_Click(main->Btn_PROFIBUS_GSD);
+
+    EXPECT_EQ(calls, (QStringList{"Export_EDE_File:" + Path_Project + "/points.csv", "Export_EDE_File:" + existing,
+                                  "Write_EDS_File:" + Path_Project + "/node.eds",
+                                  "Export_GSDML_File:GSDML-V2.3-Plant.xml", "Export_GSD_File:"}));
+    EXPECT_EQ(seams->Messages(), QStringList(2, Lang_Texts[1105]));
+    EXPECT_EQ(seams->Shown()[0].initialDir, Path_Project);
+    EXPECT_EQ(seams->Shown()[0].filter, QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv"));
+}
+
+TEST_F(ShellWindows, TheHiddenScanStepAsksBeforeOverwritingANetworkAndPreparesTheScanWindow)
+{
+    Start();
+    OpenConfiguration(QStringLiteral("Plant"));
+    FakeWindow scan;
+    Register_Window(QStringLiteral("FScanDecode"), scan.Entry());
+    main->Btn_Click(main->Btn_ScanDecode);
+    EXPECT_EQ(scan.shown, 1);
+    EXPECT_EQ(scan.fields.value(QStringLiteral("FileName_MBus")).toString(), File_M_Bus);
+    EXPECT_EQ(scan.fields.value(QStringLiteral("Form_Type")).toInt(), Get_Scan_Form_Type());
+    EXPECT_EQ(scan.fields.value(QStringLiteral("XML_Code_Dev")).toInt(), Get_XML_Code_Dev());
+
+    testsupport::WriteTestFile(QStringLiteral("PROJECTS/Plant/M_Bus.xml"), "<M_Bus/>");
+    seams->AnswerMessage(mrNo);
+    main->Btn_Click(main->Btn_ScanDecode);
+    seams->AnswerMessage(mrYes);
+    main->Btn_Click(main->Btn_ScanDecode);
+    EXPECT_EQ(seams->Messages(), QStringList(2, Lang_Texts[35]));
+    EXPECT_EQ(scan.shown, 2);
+}

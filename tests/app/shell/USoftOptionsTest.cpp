@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTabWidget>
 
+#include <utility>
+
 using testsupport::FakeWindow;
 using testsupport::LocalHttpServer;
 using testsupport::ShellWindows;
@@ -255,4 +257,33 @@ TEST_F(ShellWindows, TheOptionsButtonReportsTheCheck)
         o.Btn_Cancel->Click();
     });
     main->Btn_Click(main->Btn_Opz);
+}
+
+TEST_F(ShellWindows, AVersionCheckDoesNotRunTwiceAtOnce)
+{
+    LocalHttpServer server;
+    const VersionPage page(server.Address(QStringLiteral("/version?nomesw=")));
+    Start();
+    server.Reply(200, "Ver. 1.001");
+    main->LL_Update->Show();
+    bool nested = true;
+    bool runningSeen = false;
+    bool served = false;
+    server.OnRequest = [&] {
+        if (std::exchange(served, true))
+            return;
+        runningSeen = Version_Check_Running();
+        nested = Check_Version();
+        // A timer tick during the check leaves the link alone and waits for the next tick.
+        main->Timer_UpdateTimer(main->Timer_Update);
+    };
+
+    EXPECT_TRUE(Check_Version());
+
+    EXPECT_TRUE(runningSeen);
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(server.Requests().size(), 1);
+    EXPECT_TRUE(main->LL_Update->Visible());
+    EXPECT_TRUE(main->Timer_Update->Enabled());
+    EXPECT_FALSE(Version_Check_Running());
 }

@@ -12,6 +12,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <functional>
+
 namespace testsupport {
 
 class LocalHttpServer {
@@ -31,6 +33,9 @@ public:
     }
     // Requests are read but never answered (a server that hangs).
     void NeverReply() { silent_ = true; }
+
+    // Runs while a request is being served, before the reply is written.
+    std::function<void()> OnRequest;
 
     quint16 Port() const { return server_.serverPort(); }
     QString Address(const QString& pathAndQuery) const
@@ -68,6 +73,8 @@ private:
             return;
         requests_.append(pending.left(end));
         pending_.remove(socket);
+        if (OnRequest)
+            OnRequest();
         if (silent_)
             return;
         const QByteArray head = "HTTP/1.0 " + QByteArray::number(status_) + " X\r\nContent-Type: text/html\r\n"
