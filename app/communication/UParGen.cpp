@@ -4,7 +4,6 @@
 #include "app/communication/UParGenPrivate.h"
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
-#include "platform/core/SysUtils.h"
 #include "platform/ui/CategoryPanelGroup.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"

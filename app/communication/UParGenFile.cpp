@@ -10,6 +10,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/xml/XmlDocument.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -19,13 +20,13 @@ const QString Version_Comment = QStringLiteral("SW_VERSION = 1.000");
 
 // How an element is read into its control and written from it.
 enum class Kind {
-    Text,      // an edit's text as typed
-    Check,     // "1" checked, anything else unchecked
+    Text,       // an edit's text as typed
+    Check,      // "1" checked, anything else unchecked
     Never_Read, // a check box that every showing unchecks
-    Item,      // a combo item, by its text with letter case ignored
-    Band,      // as Item; the data-rate list follows the band
-    Data_Rate, // as Item; no match falls back to the first item
-    Coded,     // a combo item whose index is the code of the text
+    Item,       // a combo item, by its text with letter case ignored
+    Band,       // as Item; the data-rate list follows the band
+    Data_Rate,  // as Item; no match falls back to the first item
+    Coded,      // a combo item whose index is the code of the text
 };
 
 struct Field {
