@@ -18,10 +18,13 @@ inline constexpr TModalResult mrRetry = 4;
 inline constexpr TModalResult mrIgnore = 5;
 inline constexpr TModalResult mrYes = 6;
 inline constexpr TModalResult mrNo = 7;
-inline constexpr TModalResult mrAll = 8;
-inline constexpr TModalResult mrNoToAll = 9;
-inline constexpr TModalResult mrYesToAll = 10;
-inline constexpr TModalResult mrClose = 11;
+inline constexpr TModalResult mrClose = 8;
+inline constexpr TModalResult mrHelp = 9;
+inline constexpr TModalResult mrTryAgain = 10;
+inline constexpr TModalResult mrContinue = 11;
+inline constexpr TModalResult mrAll = 12;
+inline constexpr TModalResult mrNoToAll = 13;
+inline constexpr TModalResult mrYesToAll = 14;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 // bsSingle and bsDialog windows keep the size the program gives them.
