@@ -77,6 +77,9 @@ TFMarquellFirmWare::TFMarquellFirmWare(QWidget* parent)
 
 TFMarquellFirmWare::~TFMarquellFirmWare()
 {
+    delete SD1;
+    delete SaveEDS;
+    delete SaveMIB;
     if (FMarquellFirmWare == this)
         FMarquellFirmWare = nullptr;
 }
