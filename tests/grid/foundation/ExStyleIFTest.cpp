@@ -114,7 +114,7 @@ class Listener : public QObject {
 bool waitFor(const std::function<bool()>& done) {
   QElapsedTimer timer;
   timer.start();
-  while (!done() && timer.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  while (!done() && timer.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   return done();
 }
 
