@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include <array>
 #include <future>
 
 TFBoot* FBoot = nullptr;
@@ -224,9 +225,9 @@ void TFBoot::FormShow(TObject*)
     P_Options->SetAlign(alTop);
     SetClientHeight(P_Title->Height() + shown->Height() + P_Options->Height() + P_Button->Height());
 
-    const std::initializer_list<TPanel*> order = serial
-        ? std::initializer_list<TPanel*>{P_Title, P_Serial, P_Options, P_Button, P_IP_Address, P_Eth_Search}
-        : std::initializer_list<TPanel*>{P_Title, P_IP_Address, P_Eth_Search, P_Options, P_Button, P_Serial};
+    const std::array<TPanel*, 6> order = serial
+        ? std::array<TPanel*, 6>{P_Title, P_Serial, P_Options, P_Button, P_IP_Address, P_Eth_Search}
+        : std::array<TPanel*, 6>{P_Title, P_IP_Address, P_Eth_Search, P_Options, P_Button, P_Serial};
     int tab = 0;
     for (TPanel* panel : order)
         panel->SetTabOrder(tab++);
