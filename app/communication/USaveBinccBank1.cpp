@@ -59,13 +59,6 @@ void StoreTextAt(int offset, int size, const QString& text)
     StoreText(At(offset), size, text);
 }
 
-// A text element as stored, or the fallback when it is missing.
-QString ElementText(const platform::XmlElement& root, const QString& name, const QString& fallback = QString())
-{
-    const platform::XmlElement element = root.Child(name);
-    return element.IsNull() ? fallback : element.Text();
-}
-
 bool IsOne(const platform::XmlElement& root, const QString& name)
 {
     const platform::XmlElement element = root.Child(name);
@@ -81,7 +74,7 @@ void ReadFourBytes(const platform::XmlElement& root, const QString& prefix, int 
 
 void ReadEthernet(const platform::XmlElement& root)
 {
-    StoreTextAt(Off_Device_Name, 32, ElementText(root, "Eth_Conn_Device_Name").left(31));
+    StoreTextAt(Off_Device_Name, 32, root.ChildText("Eth_Conn_Device_Name").left(31));
 
     quint16 dhcp = 0;
     if (IsOne(root, "Eth_Conn_DHCP_Cable"))
@@ -112,9 +105,9 @@ void ReadAgentAddress(const platform::XmlElement& root)
     if (!IsOne(root, "SNMP_Agent_EN_GAT"))
         std::fill_n(At(Off_Agent_Gateway), 4, quint8(255));
 
-    StoreTextAt(Off_Station_Name, 16, ElementText(root, "SNMP_Agent_Name_of_Station", "devicename1"));
-    StoreTextAt(Off_Contact, 16, ElementText(root, "SNMP_Agent_Contact"));
-    StoreTextAt(Off_Location, 16, ElementText(root, "SNMP_Agent_Location"));
+    StoreTextAt(Off_Station_Name, 16, root.ChildText("SNMP_Agent_Name_of_Station", "devicename1"));
+    StoreTextAt(Off_Contact, 16, root.ChildText("SNMP_Agent_Contact"));
+    StoreTextAt(Off_Location, 16, root.ChildText("SNMP_Agent_Location"));
 }
 
 void ReadAgentVersions(const platform::XmlElement& root)
@@ -128,21 +121,21 @@ void ReadAgentVersions(const platform::XmlElement& root)
         flags |= Flag_V3;
 
     if (flags & Flag_V3) {
-        StoreTextAt(Off_V3_User, 20, ElementText(root, "SNMP_Agent_VER3_USER"));
-        const int level = SNMP_Security_Level_Code(ElementText(root, "SNMP_Agent_VER3_SECURITY_LEVEL"));
+        StoreTextAt(Off_V3_User, 20, root.ChildText("SNMP_Agent_VER3_USER"));
+        const int level = SNMP_Security_Level_Code(root.ChildText("SNMP_Agent_VER3_SECURITY_LEVEL"));
         if (level >= 1)
             flags |= Flag_Auth;
         if (level == 2)
             flags |= Flag_Priv;
     }
     if (flags & Flag_Auth) {
-        StoreTextAt(Off_V3_Auth_Key, 16, ElementText(root, "SNMP_Agent_VER3_AUTHORITY"));
-        const bool sha = SNMP_Auth_Mode_Code(ElementText(root, "SNMP_Agent_VER3_AUTHORITY_MODE")) == 1;
+        StoreTextAt(Off_V3_Auth_Key, 16, root.ChildText("SNMP_Agent_VER3_AUTHORITY"));
+        const bool sha = SNMP_Auth_Mode_Code(root.ChildText("SNMP_Agent_VER3_AUTHORITY_MODE")) == 1;
         flags |= sha ? Flag_Auth_SHA : Flag_Auth_MD5;
     }
     if (flags & Flag_Priv) {
-        StoreTextAt(Off_V3_Priv_Key, 16, ElementText(root, "SNMP_Agent_VER3_PRIVACY"));
-        const bool aes = SNMP_Priv_Mode_Code(ElementText(root, "SNMP_Agent_VER3_PRIVACY_MODE")) == 1;
+        StoreTextAt(Off_V3_Priv_Key, 16, root.ChildText("SNMP_Agent_VER3_PRIVACY"));
+        const bool aes = SNMP_Priv_Mode_Code(root.ChildText("SNMP_Agent_VER3_PRIVACY_MODE")) == 1;
         flags |= aes ? Flag_Priv_AES : Flag_Priv_DES;
     }
     Put32(At(Off_SNMP_Flags), flags);

@@ -40,11 +40,6 @@ void HexToField(const QString& text, std::array<quint8, N>& field)
         field[i] = HexPair(text.mid(int(2 * i), 2));
 }
 
-QString ElementText(const platform::XmlElement& root, const QString& name)
-{
-    return root.Child(name).Text();
-}
-
 int DataRateNumber(const QString& text)
 {
     const int dash = text.indexOf('-');
@@ -140,25 +135,25 @@ namespace savebin {
 void ReadLoRaParameters(const platform::XmlElement& root)
 {
     TLoRaWAN_Block& b = State().loRa;
-    b.Band = quint8(LoRa_Band_Code(ElementText(root, "LoRa_RF_Band")));
-    b.Network_Type = quint8(LoRa_Network_Type_Code(ElementText(root, "LoRa_Network_Type")));
+    b.Band = quint8(LoRa_Band_Code(root.ChildText("LoRa_RF_Band")));
+    b.Network_Type = quint8(LoRa_Network_Type_Code(root.ChildText("LoRa_Network_Type")));
     b.Adaptive_DataRate = quint8(ElementNumber(root, "LoRa_Adaptive_DataRate", 0));
-    b.DataRate = quint8(DataRateNumber(ElementText(root, "LoRa_DataRate")));
-    b.Confirmed = quint8(LoRa_Confirmed_Code(ElementText(root, "LoRa_Transmission_Type")));
+    b.DataRate = quint8(DataRateNumber(root.ChildText("LoRa_DataRate")));
+    b.Confirmed = quint8(LoRa_Confirmed_Code(root.ChildText("LoRa_Transmission_Type")));
     b.Payload_Size = quint8(ElementNumber(root, "LoRa_Payload_Size", 1));
-    Hex_To_JoinEUI(Pad_Hex_Text(ElementText(root, "LoRa_JoinEUI"), 16), b);
+    Hex_To_JoinEUI(Pad_Hex_Text(root.ChildText("LoRa_JoinEUI"), 16), b);
     b.Transmit_Interval = quint32(ElementNumber(root, "LoRa_Transmit_Interval", 1));
 
-    b.Activation = quint8(LoRa_Activation_Code(ElementText(root, "LoRa_Activation_Method")));
+    b.Activation = quint8(LoRa_Activation_Code(root.ChildText("LoRa_Activation_Method")));
     if (b.Activation == 1) {
-        Hex_To_AppKey(Pad_Hex_Text(ElementText(root, "LoRa_Application_Key"), 32), b);
+        Hex_To_AppKey(Pad_Hex_Text(root.ChildText("LoRa_Application_Key"), 32), b);
     } else {
-        Hex_To_DevAddr(Pad_Hex_Text(ElementText(root, "LoRa_Device_Address"), 8), b);
-        Hex_To_NwkSKey(Pad_Hex_Text(ElementText(root, "LoRa_Network_Session_Key"), 32), b);
-        Hex_To_AppSKey(Pad_Hex_Text(ElementText(root, "LoRa_Application_Session_Key"), 32), b);
+        Hex_To_DevAddr(Pad_Hex_Text(root.ChildText("LoRa_Device_Address"), 8), b);
+        Hex_To_NwkSKey(Pad_Hex_Text(root.ChildText("LoRa_Network_Session_Key"), 32), b);
+        Hex_To_AppSKey(Pad_Hex_Text(root.ChildText("LoRa_Application_Session_Key"), 32), b);
     }
 
-    if (UpperCase(Trim(ElementText(root, "LoRa_FPort"))) == "VARIABLE")
+    if (UpperCase(Trim(root.ChildText("LoRa_FPort"))) == "VARIABLE")
         b.FPort_Variable = 1;
     b.Frequency_SubBand = quint8(ElementNumber(root, "LoRa_Frequency_SubBand", 1));
 }
