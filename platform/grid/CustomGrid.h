@@ -2,7 +2,7 @@
 
 #include "platform/core/TObject.h"
 #include "platform/grid/GridTypes.h"
-#include "platform/grid/InputTypes.h"
+#include "platform/ui/InputTypes.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Geometry.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Exceptions.h"
+#include "platform/ui/ScrollStyle.h"
 
 #include <QtCore/QFlags>
 
@@ -61,8 +62,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
 
 // What a held mouse button is doing to the grid.
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Scroll bar identifiers and scroll codes, as a scroll bar reports its actions.
 enum : int { SB_HORZ = 0, SB_VERT = 1 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/grid/InputTypes.h"
+#include "platform/ui/InputTypes.h"
 
 #include <QtWidgets/QLineEdit>
 

@@ -2,10 +2,9 @@
 
 #include "platform/ui/Control.h"
 #include "platform/ui/ItemStrings.h"
+#include "platform/ui/ScrollStyle.h"
 
 #include <QtWidgets/QPlainTextEdit>
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A multi-line text entry. Lines are the text's lines; Text joins them with
 // CR LF. Any change of the text, by the user or by the program, raises OnChange.

@@ -1,4 +1,4 @@
-#include "platform/grid/InputTypes.h"
+#include "platform/ui/InputTypes.h"
 
 
 namespace platform {
