@@ -545,6 +545,55 @@ TEST_F(GridButton, DropDownPartDrawsItsArrowAndSeparator)
     EXPECT_EQ(PixelOf(shot, 52, 13), 0xEED2C1u);
 }
 
+// A framed (non-flat) button draws the classic push-button frame; held down in
+// a group it is filled in the checked colour and its glyph moves by one pixel.
+TEST_F(GridButton, FramedButtonLooks)
+{
+    struct Case {
+        const char* what;
+        bool down;
+        TColor corner, centre;
+        TPoint glyph;
+    };
+    const Case cases[] = {
+        {"up", false, ColorToRGB(clBtnHighlight), ColorToRGB(clBtnFace), {8, 7}},
+        {"held down in its group", true, ColorToRGB(clBtnShadow), clGray, {9, 8}},
+    };
+    for (const Case& c : cases) {
+        QWidget parent(&window);
+        TExGridButton* button = Make(0, 0, &parent);
+        button->SetFlat(false);
+        button->SetGroupIndex(1);
+        button->SetDown(c.down);
+        EXPECT_EQ(PixelOf(Shot(button), 0, 0), c.corner) << c.what;
+        EXPECT_EQ(PixelOf(Shot(button), 18, 18), c.centre) << c.what;
+        button->SetGlyph(SolidGlyph(0x0000C0).get());
+        const TPoint at = FindColor(Shot(button), 0x0000C0);
+        EXPECT_EQ(at.X, c.glyph.X) << c.what;
+        EXPECT_EQ(at.Y, c.glyph.Y) << c.what;
+    }
+}
+
+TEST_F(GridButton, DisabledCaptionIsEmbossed)
+{
+    TExGridButton* button = Make();
+    button->SetBounds(10, 10, 60, 22);
+    button->SetCaption(QStringLiteral("WW"));
+    button->Font().SetColor(clBlue);
+    const QImage enabled = Shot(button);
+    EXPECT_NE(FindColor(enabled, clBlue).X, -1);
+    EXPECT_EQ(FindColor(enabled, ColorToRGB(clBtnShadow)).X, -1);
+    button->SetEnabled(false);
+    const QImage disabled = Shot(button);
+    EXPECT_EQ(button->State(), TExGridButton::bsDisabled);
+    const TPoint shadow = FindColor(disabled, ColorToRGB(clBtnShadow));
+    const TPoint light = FindColor(disabled, ColorToRGB(clBtnHighlight));
+    ASSERT_NE(shadow.X, -1);
+    ASSERT_NE(light.X, -1);
+    EXPECT_EQ(FindColor(disabled, clBlue).X, -1);
+    EXPECT_EQ(light.Y, shadow.Y + 1) << "the light copy lies one pixel lower";
+}
+
 TEST_F(GridButton, GlyphByState)
 {
     struct Case {
