@@ -28,6 +28,15 @@ constexpr LookColors Looks[] = {
     {0xCAFFFF, 0xA6FFFF, 0xA8F0FD, 0x7CE9FC, 0x4DE0FB, 0x7AE9FC, 0xB5E6F2, 0x9CDDED, 0x808080, 0x808080},
 };
 
+template <typename T>
+void StoreAndRepaint(QWidget* widget, T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    widget->update();
+}
+
 void CopyBitmap(TBitmap& target, const TBitmap* source)
 {
     if (source && !source->Empty())
@@ -154,15 +163,6 @@ void TExGridButton::SetStyle(TExGridButtonStyle value)
 {
     d->style = value;
     update();
-}
-
-template <typename T>
-static void StoreAndRepaint(QWidget* widget, T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    widget->update();
 }
 
 bool TExGridButton::Flat() const
