@@ -1,6 +1,7 @@
 #include "app/communication/UParGen.h"
 
 #include "app/communication/UParGenLoRaTables.h"
+#include "app/communication/UParGenPanels.h"
 #include "app/communication/UParGenPrivate.h"
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Memo.h"
 
 TFParGen* FParGen = nullptr;
 
@@ -36,6 +38,10 @@ TFParGen::TFParGen(QWidget* parent)
     Build_Ethernet_Connection();
     Build_LoRa();
     Build_SNMP_Agent();
+    d->panels[size_t(TParPanel::Ethernet_Connection)] = CP_Ethernet_Connection;
+    d->panels[size_t(TParPanel::LoRa)] = CP_LoRa;
+    d->panels[size_t(TParPanel::SNMP_Agent)] = CP_SNMP_Agent;
+    Build_Other_Panels();
     d->focusChains = {
         {E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3, E_EthConn_Pri_DNS_IP4,
          E_EthConn_Sec_DNS_IP1, E_EthConn_Sec_DNS_IP2, E_EthConn_Sec_DNS_IP3, E_EthConn_Sec_DNS_IP4},
@@ -59,18 +65,26 @@ void TFParGen::Wire_Handlers()
     // The control classes carry no meta-object of their own, so they are
     // told apart by their C++ type.
     for (QWidget* widget : findChildren<QWidget*>()) {
+        if (d->unwired.contains(platform::AsControl(widget)))
+            continue;
         if (auto* edit = dynamic_cast<TEdit*>(widget))
             edit->OnChange = onChange;
+        else if (auto* memo = dynamic_cast<TMemo*>(widget))
+            memo->OnChange = onChange;
         else if (auto* combo = dynamic_cast<TComboBox*>(widget))
             combo->OnChange = onChange;
         else if (auto* check = dynamic_cast<TCheckBox*>(widget))
             check->OnClick = onClick;
     }
+    auto wireAddressByte = [this](TEdit* edit) {
+        edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { KeyPress(Sender, Key); };
+        pargen::Install_Paste_Filter(edit, Address_Key_Passes, &d->loading);
+    };
     for (const std::vector<TEdit*>& chain : d->focusChains)
-        for (TEdit* edit : chain) {
-            edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { KeyPress(Sender, Key); };
-            pargen::Install_Paste_Filter(edit, Address_Key_Passes, &d->loading);
-        }
+        for (TEdit* edit : chain)
+            wireAddressByte(edit);
+    for (TEdit* edit : d->otherAddressEdits)
+        wireAddressByte(edit);
     for (TEdit* edit : {E_LoRa_Device_Address, E_LoRa_JoinEUI, E_LoRa_Network_Session_Key,
                         E_LoRa_Application_Session_Key, E_LoRa_Application_Key, E_LoRa_Payload_Size}) {
         edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { OnKeyPress(Sender, Key); };
@@ -87,7 +101,7 @@ void TFParGen::FormCreate(TObject*)
     // Only the height may be changed by the user.
     setMinimumWidth(Form_Width);
     setMaximumWidth(Form_Width);
-    for (TCategoryPanel* panel : {CP_Ethernet_Connection, CP_LoRa, CP_SNMP_Agent})
+    for (TCategoryPanel* panel : d->panels)
         panel->Hide();
     Order_TAB_Panels();
     Move_GroupBoxs();
@@ -103,9 +117,19 @@ void TFParGen::FormResize(TObject*)
     d->resizing = false;
 }
 
+bool TFParGen::Is_Control(TObject* Sender, std::initializer_list<const char*> names) const
+{
+    for (const char* name : names)
+        if (Sender == dynamic_cast<TObject*>(Find_Control(QLatin1String(name))))
+            return true;
+    return false;
+}
+
 void TFParGen::On_Change(TObject* Sender)
 {
-    if (Sender == CB_LoRa_Activation_Method || Sender == CB_SNMP_Agent_SecurityLevel) {
+    if (Sender == CB_LoRa_Activation_Method || Sender == CB_SNMP_Agent_SecurityLevel
+        || Is_Control(Sender, {"CB_MBus_OnWire_Present", "CB_wMBus_Wireless_Present", "CB_WiFi_Type",
+                               "CB_WiFi_Secure_Type", "CB_BACnet_Master_Type", "CB_BACnet_Slave_Type"})) {
         Move_GroupBoxs();
     } else if (Sender == CB_LoRa_RF_Band) {
         Change_LoRa_DataRate();
@@ -118,7 +142,10 @@ void TFParGen::On_Change(TObject* Sender)
 
 void TFParGen::On_Click(TObject* Sender)
 {
-    if (Sender == CB_SNMP_Agent_Version3 || Sender == CB_EthConn_En_DHCP_Cable || Sender == CB_EthConn_En_DHCP_WiFi)
+    if (Sender == CB_SNMP_Agent_Version3 || Sender == CB_EthConn_En_DHCP_Cable || Sender == CB_EthConn_En_DHCP_WiFi
+        || Is_Control(Sender, {"CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
+                               "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_TLS_Server_Enable",
+                               "CB_WiFi_IP_Auto", "CB_WiFi_En_DHCP"}))
         Move_GroupBoxs();
 }
 

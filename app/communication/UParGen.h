@@ -2,6 +2,7 @@
 
 #include "platform/ui/Form.h"
 
+#include <initializer_list>
 #include <memory>
 
 class QChar;
@@ -14,6 +15,10 @@ class TEdit;
 class TLabel;
 class TLbButton;
 class TPanel;
+enum class TParPanel;
+namespace platform {
+class TControl;
+}
 
 // The Set Communication window: the gateway's own parameters (Ethernet
 // connection, LoRaWAN side, SNMP agent) in one category panel per protocol,
@@ -50,8 +55,48 @@ public:
     void RePosition_Object_Ethernet_Connection();
     void RePosition_Object_LoRa();
     void RePosition_Object_SNMP_Agent();
+    // The layouts of the panels that the other models of the family show.
+    void RePosition_Object_Modbus_Slave();
+    void RePosition_Object_Modbus_Master();
+    void RePosition_Object_Modbus_TCP_Master();
+    void RePosition_Object_Modbus_TCP_Slave();
+    void RePosition_Object_Serial();
+    void RePosition_Object_Ethernet();
+    void RePosition_Object_MBus();
+    void RePosition_Object_wMBus();
+    void RePosition_Object_BACnet_Master();
+    void RePosition_Object_BACnet_Slave();
+    void RePosition_Object_CAN();
+    void RePosition_Object_CANopen();
+    void RePosition_Object_DeviceNet_Master();
+    void RePosition_Object_DeviceNet_Slave();
+    void RePosition_Object_DMX();
+    void RePosition_Object_EtherNetIP_Master();
+    void RePosition_Object_EtherNetIP();
+    void RePosition_Object_J1939();
+    void RePosition_Object_KNX();
+    void RePosition_Object_NMEA2000();
+    void RePosition_Object_PROFIBUS();
+    void RePosition_Object_PROFINET();
+    void RePosition_Object_IEC61850_Client();
+    void RePosition_Object_IEC61850_Server();
+    void RePosition_Object_TLS_Server();
+    void RePosition_Object_TLS();
+    void RePosition_Object_NTP();
+    void RePosition_Object_MQTT();
+    void RePosition_Object_WiFi();
+    void RePosition_Object_OPC_UA_Client();
+    void RePosition_Object_OPC_UA_Server();
+    void RePosition_Object_S7_Protocol();
+    void RePosition_Object_SNMP_Manager();
 
     void Set_Lang();
+
+    // The category panel of every protocol or function of the family.
+    TCategoryPanel* Panel(TParPanel panel) const;
+    // A control of the panels of the other models by its name ("CB_CAN_Baudrate",
+    // "L_MQTT_Username"); nullptr for a name the form does not hold.
+    platform::TControl* Find_Control(const QString& name) const;
 
     TPanel* P_Title;
     TLabel* L_SW_Code;
@@ -159,6 +204,10 @@ private:
     void Build_Ethernet_Connection();
     void Build_LoRa();
     void Build_SNMP_Agent();
+    void Build_Other_Panels();
+    void Set_Lang_Other_Panels();
+    void RePosition_Object_BACnet(bool master);
+    bool Is_Control(TObject* Sender, std::initializer_list<const char*> names) const;
     void Wire_Handlers();
     void Load_Defaults();
     bool Save_Parameters();

@@ -9,6 +9,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Memo.h"
 #include "platform/ui/Panel.h"
 
 #include <tuple>
@@ -21,7 +22,6 @@ constexpr TColor Form_Color = 15595512;
 constexpr TColor Header_Gradient_Color = 14211303;
 constexpr int Title_Height = 69;
 constexpr int Button_Band_Height = 40;
-constexpr int Check_Width = 415;
 constexpr int Octet_Width = 55;
 constexpr int Octet_Lefts[4] = {191, 252, 313, 374};
 constexpr int Dot_Lefts[3] = {247, 308, 369};
@@ -42,6 +42,10 @@ Control* Make(QWidget* parent, const QString& name)
     return control;
 }
 
+} // namespace
+
+namespace pargen {
+
 TLabel* MakeLabel(QWidget* parent, const QString& name, int left, int top)
 {
     auto* label = Make<TLabel>(parent, name);
@@ -51,7 +55,7 @@ TLabel* MakeLabel(QWidget* parent, const QString& name, int left, int top)
     return label;
 }
 
-TEdit* MakeEdit(QWidget* parent, const QString& name, int top, int maxLength = 0)
+TEdit* MakeEdit(QWidget* parent, const QString& name, int top, int maxLength)
 {
     auto* edit = Make<TEdit>(parent, name);
     edit->SetBounds(Input_Left, top, Input_Width, Edit_Height);
@@ -70,7 +74,7 @@ TComboBox* MakeCombo(QWidget* parent, const QString& name, int top, const QStrin
     return combo;
 }
 
-TCheckBox* MakeCheck(QWidget* parent, const QString& name, int left, int top, int width = Check_Width)
+TCheckBox* MakeCheck(QWidget* parent, const QString& name, int left, int top, int width)
 {
     auto* check = Make<TCheckBox>(parent, name);
     check->SetBounds(left, top, width, Check_Height);
@@ -78,8 +82,16 @@ TCheckBox* MakeCheck(QWidget* parent, const QString& name, int left, int top, in
     return check;
 }
 
-// Four byte edits named prefix1 ... prefix4 with the three dots between them.
-TAddressEdits MakeAddressRow(QWidget* parent, const QString& prefix, int editTop, int dotTop)
+TMemo* MakeMemo(QWidget* parent, const QString& name, int top)
+{
+    auto* memo = Make<TMemo>(parent, name);
+    memo->SetBounds(Input_Left, top, Input_Width, Memo_Height);
+    memo->SetShowHint(true);
+    return memo;
+}
+
+TAddressEdits MakeAddressRow(QWidget* parent, const QString& prefix, int editTop, int dotTop, const QStringList& dotNames,
+                             std::vector<platform::TControl*>* dots)
 {
     TAddressEdits edits{};
     for (int i = 0; i < 4; ++i) {
@@ -88,13 +100,15 @@ TAddressEdits MakeAddressRow(QWidget* parent, const QString& prefix, int editTop
         edits[size_t(i)]->SetShowHint(true);
     }
     for (int i = 0; i < 3; ++i) {
-        TLabel* dot = MakeLabel(parent, prefix + QStringLiteral("_Dot") + QString::number(i + 1), Dot_Lefts[i], dotTop);
+        const QString dotName = dotNames.size() == 3 ? dotNames[i] : prefix + QStringLiteral("_Dot") + QString::number(i + 1);
+        TLabel* dot = MakeLabel(parent, dotName, Dot_Lefts[i], dotTop);
         dot->SetCaption(QStringLiteral("."));
+        if (dots)
+            dots->push_back(dot);
     }
     return edits;
 }
 
-// The design height keeps the panels apart until the layout fits them.
 TCategoryPanel* MakePanel(TCategoryPanelGroup* group, const QString& name, int height)
 {
     auto* panel = new TCategoryPanel(group);
@@ -103,6 +117,10 @@ TCategoryPanel* MakePanel(TCategoryPanelGroup* group, const QString& name, int h
     panel->SetHeight(height);
     return panel;
 }
+
+} // namespace pargen
+
+namespace {
 
 QStringList Numbers(int from, int to)
 {

@@ -1,6 +1,7 @@
 // The captions and hints of the parameter form in the current language. The
 // panel headers are numbered once, by the panel order at creation.
 
+#include "app/communication/UParGenPanelRows.h"
 #include "app/communication/UParGenPrivate.h"
 #include "app/shell/LbButton.h"
 #include "app/shell/ULanguage.h"
@@ -74,6 +75,8 @@ void TFParGen::Set_Lang()
     PutCaption(L_LoRa_FrequencySubBand, 2904);
     PutHint(CB_LoRa_FrequencySubBand, 2905);
 
+    Set_Lang_Other_Panels();
+
     PutCaption(L_SNMP_Agent_IP, 2844);
     PutHints(d->snmpIp, 2845);
     PutCaption(L_SNMP_Agent_SM, 2849);
@@ -116,4 +119,36 @@ void TFParGen::Set_Lang()
     PutHints(d->priDns, 2916);
     PutCaption(L_EthConn_Secondary_DNS, 2920);
     PutHints(d->secDns, 2921);
+}
+
+// Each row takes its caption, then the hints of its check box and of its
+// input or four bytes, from consecutive texts; a list built from texts is
+// refilled and set to its first item.
+void TFParGen::Set_Lang_Other_Panels()
+{
+    for (const TParPanelDesign& design : Par_Other_Panel_Designs())
+        for (const TParRow& spec : design.rows) {
+            if (spec.kind == TParRowKind::Lone_Edit)
+                continue;
+            const TParRowControls& row = d->Row(spec.caption.toLatin1().constData());
+            int text = spec.text;
+            if (auto* label = dynamic_cast<TLabel*>(row.caption))
+                PutCaption(label, text++);
+            else if (auto* check = dynamic_cast<TCheckBox*>(row.caption)) {
+                PutCaption(check, text++);
+                PutHint(check, text++);
+            }
+            if (spec.listText >= 0) {
+                auto* combo = dynamic_cast<TComboBox*>(row.inputs.front());
+                combo->Items().Clear();
+                for (int i = 0; i < spec.listCount; ++i)
+                    combo->Items().Add(Lang_Texts[spec.listText + i]);
+                combo->SetItemIndex(0);
+                PutHint(combo, spec.hintText);
+                continue;
+            }
+            if (spec.inputHint)
+                for (platform::TControl* input : row.inputs)
+                    PutHint(input, text++);
+        }
 }

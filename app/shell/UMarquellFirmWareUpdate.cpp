@@ -20,6 +20,8 @@ namespace {
 
 constexpr int Text_Payload_Too_Large = 30;
 constexpr int Text_Bank_Images_Failed = 1038;
+constexpr int Text_Program_Not_Started = 1040;
+constexpr int Text_Program_Timed_Out = 1041;
 
 struct PayloadCheck {
     bool fits = false;
@@ -111,12 +113,10 @@ void TFMarquellFirmWare::Start_Program(const QString& NomeSW, const QString& Par
     const platform::ProgramResult result = platform::RunProgram(NomeSW, QProcess::splitCommand(Parameter), options);
     switch (result.outcome) {
     case platform::ProgramOutcome::FailedToStart:
-        ShowError(QStringLiteral("The program %1 could not be started: %2").arg(NomeSW, result.error));
+        ShowError(Lang_Format(Text_Program_Not_Started, {NomeSW, result.error}));
         break;
     case platform::ProgramOutcome::TimedOut:
-        ShowError(QStringLiteral("The program %1 did not end within %2 seconds; it keeps running on its own.")
-                      .arg(NomeSW)
-                      .arg(Start_Program_Limit_Ms / 1000));
+        ShowError(Lang_Format(Text_Program_Timed_Out, {NomeSW, Start_Program_Limit_Ms / 1000}));
         break;
     case platform::ProgramOutcome::Finished:
     case platform::ProgramOutcome::Crashed:

@@ -81,6 +81,17 @@ protected:
         file.write(content);
     }
 
+    // A control of the other models' panels by name; fails the test when the
+    // form holds no such control of that class.
+    template <class Control = platform::TControl>
+    Control* Named(const char* name) const
+    {
+        auto* control = dynamic_cast<Control*>(form->Find_Control(QLatin1String(name)));
+        if (!control)
+            ADD_FAILURE() << "no control " << name;
+        return control;
+    }
+
     static QByteArray ReadParGen()
     {
         QFile file(File_ParGen);

@@ -172,6 +172,8 @@ TEST_F(UpdateDevice, StartProgramReportsAProgramThatCannotStartOrDoesNotEnd)
     main->Start_Program(Folder(QStringLiteral("missing")), QString(), false);
     ASSERT_EQ(seams->Messages().size(), 1);
     EXPECT_EQ(seams->Shown().back().type, mtError);
+    EXPECT_TRUE(seams->Messages().last().startsWith(QStringLiteral("The program ") + Folder(QStringLiteral("missing"))
+                                                    + QStringLiteral(" could not be started: ")));
 
     const int savedLimit = Start_Program_Limit_Ms;
     Start_Program_Limit_Ms = 300;
@@ -184,5 +186,5 @@ TEST_F(UpdateDevice, StartProgramReportsAProgramThatCannotStartOrDoesNotEnd)
 
     EXPECT_LT(clock.elapsed(), 2500);
     ASSERT_EQ(seams->Messages().size(), 2);
-    EXPECT_TRUE(seams->Messages().last().contains(QStringLiteral("did not end")));
+    EXPECT_TRUE(seams->Messages().last().endsWith(QStringLiteral(" did not end within 0 seconds; it keeps running on its own.")));
 }

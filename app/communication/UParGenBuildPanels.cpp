@@ -1,0 +1,168 @@
+// The panels of the other models of the family, built from their designs:
+// hidden in this model, but complete with their rows, lists and presets.
+
+#include "app/communication/UParGenPanelRows.h"
+#include "app/communication/UParGenPrivate.h"
+#include "platform/ui/CategoryPanelGroup.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Memo.h"
+
+#include <algorithm>
+
+using namespace pargen;
+
+namespace {
+
+// The gateway check boxes and the spare password edit that have no handler.
+const char* const Unwired_Controls[] = {"CB_EtherNetIP_Master_GAT", "CB_IEC61850_Server_En_GAT",
+                                        "CB_BACnet_IP_Master_GAT", "E_MQTT_Password__"};
+
+struct BuiltRow {
+    TParRowControls row;
+    std::vector<TEdit*> octets;
+};
+
+bool HasCheckCaption(TParRowKind kind)
+{
+    return kind == TParRowKind::Check || kind == TParRowKind::Check_Edit || kind == TParRowKind::Check_Combo
+        || kind == TParRowKind::Check_Address;
+}
+
+platform::TControl* BuildCaption(QWidget* surface, const TParRow& spec)
+{
+    if (spec.kind == TParRowKind::Lone_Edit)
+        return nullptr;
+    if (!HasCheckCaption(spec.kind))
+        return MakeLabel(surface, spec.caption, Label_Left, spec.top);
+    const int width = spec.kind == TParRowKind::Check ? Check_Width : Row_Check_Width;
+    TCheckBox* check = MakeCheck(surface, spec.caption, Label_Left, spec.top, width);
+    check->SetCaption(spec.checkCaption);
+    return check;
+}
+
+TEdit* BuildEdit(QWidget* surface, const TParRow& spec)
+{
+    TEdit* edit = MakeEdit(surface, spec.input, spec.top - Input_Raise, spec.maxLength);
+    if (spec.lowerCase)
+        edit->SetCharCase(ecLowerCase);
+    edit->SetText(spec.value);
+    return edit;
+}
+
+TComboBox* BuildCombo(QWidget* surface, const TParRow& spec)
+{
+    TComboBox* combo = MakeCombo(surface, spec.input, spec.top - Input_Raise, spec.items);
+    combo->SetItemIndex(spec.itemIndex);
+    return combo;
+}
+
+void BuildInputs(QWidget* surface, const TParRow& spec, BuiltRow& built)
+{
+    platform::TControl* input = nullptr;
+    switch (spec.kind) {
+    case TParRowKind::Edit:
+    case TParRowKind::Check_Edit:
+    case TParRowKind::Lone_Edit:
+        input = BuildEdit(surface, spec);
+        break;
+    case TParRowKind::Memo:
+        input = MakeMemo(surface, spec.input, spec.top - Input_Raise);
+        break;
+    case TParRowKind::Combo:
+    case TParRowKind::Check_Combo:
+        input = BuildCombo(surface, spec);
+        break;
+    case TParRowKind::Address:
+    case TParRowKind::Check_Address: {
+        // The bytes of a gateway or DNS row sit level with its check box's text.
+        const int raise = spec.kind == TParRowKind::Address ? Input_Raise : Input_Raise - 1;
+        const TAddressEdits edits = MakeAddressRow(surface, spec.input, spec.top - raise, spec.top, spec.dots, &built.row.dots);
+        built.octets.assign(edits.begin(), edits.end());
+        built.row.inputs.assign(edits.begin(), edits.end());
+        return;
+    }
+    case TParRowKind::Check:
+        return;
+    }
+    input->SetEnabled(spec.enabled);
+    if (spec.kind == TParRowKind::Lone_Edit)
+        input->Hide();
+    built.row.inputs.push_back(input);
+}
+
+BuiltRow BuildRow(QWidget* surface, const TParRow& spec)
+{
+    BuiltRow built;
+    built.row.caption = BuildCaption(surface, spec);
+    BuildInputs(surface, spec, built);
+    return built;
+}
+
+int LowestBottom(const QWidget* surface)
+{
+    int bottom = 0;
+    for (QObject* child : surface->children())
+        if (const platform::TControl* control = platform::AsControl(child))
+            bottom = std::max(bottom, control->Top() + control->Height());
+    return bottom;
+}
+
+} // namespace
+
+void TFParGen::Build_Other_Panels()
+{
+    for (const TParPanelDesign& design : Par_Other_Panel_Designs()) {
+        TCategoryPanel* panel = MakePanel(CPG, QLatin1String(Par_Panel_Info(design.panel).name), 0);
+        panel->SetCaption(design.header);
+        d->panels[size_t(design.panel)] = panel;
+        QWidget* surface = panel->Surface();
+        for (const TParRow& spec : design.rows) {
+            const BuiltRow built = BuildRow(surface, spec);
+            const platform::TControl* key = built.row.caption ? built.row.caption : built.row.inputs.front();
+            d->rows.insert(key->Name(), built.row);
+            d->otherAddressEdits.insert(d->otherAddressEdits.end(), built.octets.begin(), built.octets.end());
+        }
+        for (QObject* child : surface->children())
+            if (platform::TControl* control = platform::AsControl(child))
+                d->controls.insert(control->Name(), control);
+        const int height = design.height > 0 ? design.height
+                                              : LowestBottom(surface) + Panel_Bottom_Margin + CPG->HeaderHeight();
+        panel->SetHeight(height);
+    }
+    for (const char* name : Unwired_Controls)
+        d->unwired.insert(d->controls.value(QLatin1String(name)));
+}
+
+TCategoryPanel* TFParGen::Panel(TParPanel panel) const
+{
+    return d->panels[size_t(panel)];
+}
+
+platform::TControl* TFParGen::Find_Control(const QString& name) const
+{
+    return d->controls.value(name);
+}
+
+void TParRowControls::SetVisible(bool visible) const
+{
+    for (const std::vector<platform::TControl*>* controls : {&inputs, &dots})
+        for (platform::TControl* control : *controls)
+            control->SetVisible(visible);
+    if (caption)
+        caption->SetVisible(visible);
+}
+
+void TParRowControls::Place(int& y) const
+{
+    SetVisible(true);
+    if (caption)
+        caption->SetTop(y);
+    for (platform::TControl* input : inputs)
+        input->SetTop(y - Input_Raise);
+    for (platform::TControl* dot : dots)
+        dot->SetTop(y);
+    y += Row_Pitch;
+}
