@@ -372,12 +372,6 @@ int TBaseGrid::TotalColCount() const
 
 // ---- platform hooks ----
 
-void TBaseGrid::Paint()
-{
-    TStringGrid::Paint();
-    ++p->paintID;
-}
-
 bool TBaseGrid::SelectCell(int ACol, int ARow)
 {
     RepaintCell(Col(), Row());

@@ -160,6 +160,13 @@ public:
     // Frees the properties of every cell ever stored, also beyond the counts.
     void FreeAllCellProperties();
 
+    // Cell painting. PaintCell paints a cell whole (a merged range over its
+    // full rectangle) with its content; PaintCellExt paints only its background
+    // and lines into ARect, on any canvas, selected cells in the active-row
+    // colours.
+    void PaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    void PaintCellExt(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+
     // Geometry and repaint
     TRect CellRect(int c, int r) const;
     TRect ComputeCellRect(int c, int r) const;
@@ -266,6 +273,10 @@ protected:
     void SetHoverRowIdx(int value);
 
     void Paint() override;
+    // The grid paints every cell itself through PaintCellArea.
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void PaintCellArea(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState,
+                       bool UseGridRect);
     bool SelectCell(int ACol, int ARow) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     bool DoMouseWheelDown(TShiftState Shift, const TPoint& MousePos) override;
@@ -288,6 +299,11 @@ private:
     void stepOutOfRange(Word key);
     void repaintMergedFixedCols();
     void repaintMergedFixedRows();
+    struct CellLook;
+    bool paintedInThisPaint(int bc, int br);
+    void paintBackground(TCanvas* ACanvas, int ACol, const TRect& rect, TGridDrawState state,
+                         const CellLook& look);
+    void paintLines(TCanvas* ACanvas, int ACol, int ARow, const TRect& rect, bool fixed);
 };
 
 // One recorded change of a cell text, or a marker that opens or closes a

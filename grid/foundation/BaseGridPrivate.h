@@ -10,6 +10,8 @@ struct TBaseGrid::Private {
     TColor gridLineColor = clSilver;
     TColor gridFixedLineColor = clGray;
     int paintID = 1;
+    // A full paint is running; only then does a merged range count as painted.
+    bool inFullPaint = false;
     bool hideLastRow = false;
     int normalRowCount = 0;
     TExGridUndoRedo* undoRedo = nullptr;
