@@ -207,6 +207,30 @@ TEST(PageControlPaint, CloseButtonsGradientsHoverAndPageColour) {
   EXPECT_EQ(p.at(0, mb + 10), Frame);
 }
 
+TEST(PageControlPaint, TabPicturesReplaceFillAndOutline) {
+  PaintedControl p(tpTop, ExPageControl::tsClassic);
+  TBitmap normal(6, 20), active(6, 20);
+  normal.Canvas()->Brush()->SetColor(clTeal);
+  normal.Canvas()->FillRect(Rect(0, 0, 6, 20));
+  active.Canvas()->Brush()->SetColor(clOlive);
+  active.Canvas()->FillRect(Rect(0, 0, 6, 20));
+  // The bottom-left pixel names the transparent colour.
+  normal.Canvas()->SetPixels(0, 19, clFuchsia);
+  active.Canvas()->SetPixels(0, 19, clFuchsia);
+  p.control.SetTabBackGround(&normal);
+  const TRect a = p.tab(0), b = p.tab(1);
+  p.check({
+      {a.Right - 2, a.Top, clTeal, "active tab without its own picture"},
+      {b.Right - 2, b.Top, clTeal, "other tab"},
+      {b.Left + 2, b.Bottom, Face, "no outline on the page line"},
+  });
+  p.control.SetTabBackGroundActive(&active);
+  p.check({
+      {a.Right - 2, a.Top, clOlive, "active tab's own picture"},
+      {b.Right - 2, b.Top, clTeal, "other tab"},
+  });
+}
+
 TEST(PageControlPaint, GradientBandsRoundAndOverlap) {
   QImage image(170, 20, QImage::Format_RGB32);
   image.fill(Qt::blue);
@@ -251,7 +275,7 @@ TEST(PageControlPaint, BitmapsStretchByTheirMiddleAndKeepTheTransparentColour) {
 // second control on top with close buttons. Saved as PNG when SCREENSHOT_DIR is set.
 TEST(PageControlPaint, Screenshot) {
   QWidget window;
-  window.resize(620, 260);
+  window.resize(930, 260);
   TExPageControl left(&window);
   left.setGeometry(10, 10, 290, 240);
   left.SetTabPosition(tpLeft);
@@ -285,6 +309,16 @@ TEST(PageControlPaint, Screenshot) {
   top.GetPage(0)->SetColor(clWhite);
   top.GetPage(0)->SetColorTo(RGB(220, 230, 250));
   top.SetRoundEdges(true);
+  TExPageControl strip(&window);  // the strip's own classic look, tabs at the bottom
+  strip.setGeometry(630, 10, 290, 240);
+  strip.SetTabBorder3D(true);
+  strip.SetTabPosition(tpBottom);
+  for (const char* caption : {"One", "Two", "Three"}) {
+    auto* page = new TExTabSheet(&strip);
+    page->SetCaption(QString::fromLatin1(caption));
+    page->SetExPageControl(&strip);
+  }
+  strip.SetActivePageIndex(1);
   const QString path = platform::SaveScreenshot(window, QStringLiteral("ExPageControl"));
   EXPECT_EQ(path.isEmpty(), qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"));
   EXPECT_EQ(left.ActivePage()->Caption(), "Nodes");
