@@ -13,6 +13,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Memo.h"
 
+#include <initializer_list>
+
 TFParGen* FParGen = nullptr;
 
 namespace {
@@ -20,6 +22,15 @@ namespace {
 constexpr int Form_Width = 460;
 constexpr int Form_Height = 700;
 constexpr TColor Form_Color = 15595512;
+
+// True when the sender is one of the named controls of the other panels.
+bool Is_Control(const TFParGen& form, TObject* Sender, std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        if (Sender == dynamic_cast<TObject*>(form.Find_Control(QLatin1String(name))))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -117,18 +128,10 @@ void TFParGen::FormResize(TObject*)
     d->resizing = false;
 }
 
-bool TFParGen::Is_Control(TObject* Sender, std::initializer_list<const char*> names) const
-{
-    for (const char* name : names)
-        if (Sender == dynamic_cast<TObject*>(Find_Control(QLatin1String(name))))
-            return true;
-    return false;
-}
-
 void TFParGen::On_Change(TObject* Sender)
 {
     if (Sender == CB_LoRa_Activation_Method || Sender == CB_SNMP_Agent_SecurityLevel
-        || Is_Control(Sender, {"CB_MBus_OnWire_Present", "CB_wMBus_Wireless_Present", "CB_WiFi_Type",
+        || Is_Control(*this, Sender, {"CB_MBus_OnWire_Present", "CB_wMBus_Wireless_Present", "CB_WiFi_Type",
                                "CB_WiFi_Secure_Type", "CB_BACnet_Master_Type", "CB_BACnet_Slave_Type"})) {
         Move_GroupBoxs();
     } else if (Sender == CB_LoRa_RF_Band) {
@@ -143,7 +146,7 @@ void TFParGen::On_Change(TObject* Sender)
 void TFParGen::On_Click(TObject* Sender)
 {
     if (Sender == CB_SNMP_Agent_Version3 || Sender == CB_EthConn_En_DHCP_Cable || Sender == CB_EthConn_En_DHCP_WiFi
-        || Is_Control(Sender, {"CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
+        || Is_Control(*this, Sender, {"CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
                                "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_TLS_Server_Enable",
                                "CB_WiFi_IP_Auto", "CB_WiFi_En_DHCP"}))
         Move_GroupBoxs();

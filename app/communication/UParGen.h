@@ -2,7 +2,6 @@
 
 #include "platform/ui/Form.h"
 
-#include <initializer_list>
 #include <memory>
 
 class QChar;
@@ -207,7 +206,6 @@ private:
     void Build_Other_Panels();
     void Set_Lang_Other_Panels();
     void RePosition_Object_BACnet(bool master);
-    bool Is_Control(TObject* Sender, std::initializer_list<const char*> names) const;
     void Wire_Handlers();
     void Load_Defaults();
     bool Save_Parameters();

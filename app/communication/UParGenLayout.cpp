@@ -72,6 +72,14 @@ void (TFParGen::*PanelLayout(TParPanel panel))()
     return layouts[size_t(panel)];
 }
 
+bool Shown(const TFParGen& form, const TParModelPanel& entry)
+{
+    const auto typeOf = [&form](const char* combo) {
+        return dynamic_cast<const TComboBox&>(*form.Find_Control(QLatin1String(combo))).ItemIndex();
+    };
+    return Par_Panel_Shown(entry.shown, typeOf("CB_BACnet_Master_Type"), typeOf("CB_BACnet_Slave_Type"));
+}
+
 } // namespace
 
 void pargen::Fit_Panel_Height(TCategoryPanel* panel, const platform::TControl* lowest)
@@ -87,7 +95,7 @@ void TFParGen::Order_TAB_Panels()
     for (const TParModelPanel& entry : row.panels) {
         ++number;
         TCategoryPanel* panel = Panel(entry.panel);
-        panel->SetVisible(entry.shown == TParPanelShown::Always);
+        panel->SetVisible(Shown(*this, entry));
         panel->SetTop(previous ? previous->Top() + previous->Height() : 0);
         panel->SetCaption(QString::number(number) + QStringLiteral(". ")
                           + Lang_Texts[Par_Panel_Info(entry.panel).captionText]);
@@ -98,8 +106,13 @@ void TFParGen::Order_TAB_Panels()
 
 void TFParGen::Move_GroupBoxs()
 {
-    for (const TParModelPanel& entry : Par_Model_Row(Par_Model).panels)
+    const TParModelRow& row = Par_Model_Row(Par_Model);
+    for (const TParModelPanel& entry : row.panels)
         (this->*PanelLayout(entry.panel))();
+    // A choice of BACnet type shows or hides the Ethernet panel at once.
+    for (const TParModelPanel& entry : row.panels)
+        if (entry.shown != TParPanelShown::Always)
+            Panel(entry.panel)->SetVisible(Shown(*this, entry));
 }
 
 void TFParGen::RePosition_Object_Ethernet_Connection()

@@ -62,12 +62,40 @@ void FitOwnAddressPanel(const TFParGen& form, P panel, const char* infix, const 
     ApplyDhcpRule(form, QStringLiteral("E_") + QLatin1String(infix), gatewayCheck);
 }
 
+// The rows of a BACnet panel by the names of their captions, in panel order,
+// and the prefix of its own address bytes.
+struct BACnetRows {
+    QStringList ip;
+    QStringList mstp;
+    QString octets;
+};
+
+BACnetRows BACnetRowsOf(bool master)
+{
+    const QString side = master ? QStringLiteral("Master") : QStringLiteral("Slave");
+    const QString ip = QStringLiteral("_BACnet_IP_") + side;
+    const QString mstp = QStringLiteral("_BACnet_MSTP_") + side + QLatin1Char('_');
+    BACnetRows rows;
+    rows.octets = QStringLiteral("E") + ip;
+    rows.ip = QStringList{QStringLiteral("L") + ip + QStringLiteral("_IP"), QStringLiteral("L") + ip + QStringLiteral("_SM"),
+                          QStringLiteral("CB") + ip + QStringLiteral("_GAT")};
+    for (const char* name : {"_Port", "_Device_Name", "_Device_Identifier"})
+        rows.ip << QStringLiteral("L") + ip + QLatin1String(name);
+    if (master)
+        rows.ip << QStringLiteral("L") + ip + QStringLiteral("_TimeOut_Polling");
+    for (const char* name : {"Baudrate", "Parity", "Device_Name", "MAC_Address", "Max_Master", "Max_Info_Frame", "Device_Instance"})
+        rows.mstp << QStringLiteral("L") + mstp + QLatin1String(name);
+    if (!master)
+        rows.mstp << QStringLiteral("L") + mstp + QStringLiteral("Network");
+    return rows;
+}
+
 } // namespace
 
-const TParRowControls& TFParGen::Data::Row(const char* caption) const
+const TParRowControls& TFParGen::Data::Row(const QString& caption) const
 {
     static const TParRowControls none;
-    const auto found = rows.constFind(QLatin1String(caption));
+    const auto found = rows.constFind(caption);
     Q_ASSERT(found != rows.constEnd());
     return found != rows.constEnd() ? *found : none;
 }
@@ -141,14 +169,14 @@ void TFParGen::RePosition_Object_SNMP_Manager()
 // The ports are set elsewhere on these models: their rows never show.
 void TFParGen::RePosition_Object_Ethernet()
 {
-    d->Row("L_Ethernet_TCP_Port").SetVisible(false);
-    d->Row("L_Ethernet_UDP_Port").SetVisible(false);
+    d->Row(QStringLiteral("L_Ethernet_TCP_Port")).SetVisible(false);
+    d->Row(QStringLiteral("L_Ethernet_UDP_Port")).SetVisible(false);
     FitOwnAddressPanel(*this, P::Ethernet, "Ethernet", "E_Ethernet_GAT4", "CB_Ethernet_En_GAT");
 }
 
 void TFParGen::RePosition_Object_PROFINET()
 {
-    d->Row("CB_PROFINET_Diagnostic").SetVisible(false);
+    d->Row(QStringLiteral("CB_PROFINET_Diagnostic")).SetVisible(false);
     FitOwnAddressPanel(*this, P::PROFINET, "PROFINET", "E_PROFINET_NByte_Out");
 }
 
@@ -156,7 +184,7 @@ void TFParGen::RePosition_Object_MBus()
 {
     const bool present = ItemIndex(*this, "CB_MBus_OnWire_Present") != 0;
     for (const char* row : {"L_MBus_Baud", "L_MBus_Parity", "L_MBus_Cyclic_Delay", "L_MBus_NodeState", "CB_MBus_FixCField"})
-        d->Row(row).SetVisible(present);
+        d->Row(QLatin1String(row)).SetVisible(present);
     Fit(*this, P::MBus, present ? "CB_MBus_SelectCField" : "CB_MBus_OnWire_Present");
 }
 
@@ -164,7 +192,7 @@ void TFParGen::RePosition_Object_wMBus()
 {
     const bool present = ItemIndex(*this, "CB_wMBus_Wireless_Present") != 0;
     for (const char* row : {"L_wMBus_Mode", "L_wMBus_Radio_Channel"})
-        d->Row(row).SetVisible(present);
+        d->Row(QLatin1String(row)).SetVisible(present);
     Fit(*this, P::wMBus, present ? "CB_wMBus_Radio_Channel" : "CB_wMBus_Wireless_Present");
 }
 
@@ -176,54 +204,37 @@ void TFParGen::RePosition_Object_BACnet_Slave() { RePosition_Object_BACnet(false
 // follows the last row of either kind.
 void TFParGen::RePosition_Object_BACnet(bool master)
 {
-    const QString side = master ? QStringLiteral("Master") : QStringLiteral("Slave");
-    const QString ip = QStringLiteral("_BACnet_IP_") + side + QLatin1Char('_');
-    const QString mstp = QStringLiteral("_BACnet_MSTP_") + side + QLatin1Char('_');
-    const auto row = [this](const QString& caption) -> const TParRowControls& {
-        return d->Row(caption.toLatin1().constData());
-    };
-    QStringList ipRows = {QStringLiteral("L") + ip + QStringLiteral("IP"), QStringLiteral("L") + ip + QStringLiteral("SM"),
-                          QStringLiteral("CB") + ip + QStringLiteral("GAT")};
-    for (const char* name : {"Port", "Device_Name", "Device_Identifier"})
-        ipRows << QStringLiteral("L") + ip + QLatin1String(name);
-    if (master)
-        ipRows << QStringLiteral("L") + ip + QStringLiteral("TimeOut_Polling");
-    QStringList mstpRows;
-    for (const char* name : {"Baudrate", "Parity", "Device_Name", "MAC_Address", "Max_Master", "Max_Info_Frame", "Device_Instance"})
-        mstpRows << QStringLiteral("L") + mstp + QLatin1String(name);
-    if (!master)
-        mstpRows << QStringLiteral("L") + mstp + QStringLiteral("Network");
-
-    TCategoryPanel* panel = Panel(master ? P::BACnet_Master : P::BACnet_Slave);
+    const BACnetRows names = BACnetRowsOf(master);
+    const auto row = [this](const QString& caption) -> const TParRowControls& { return d->Row(caption); };
     const bool isIp = ItemIndex(*this, master ? "CB_BACnet_Master_Type" : "CB_BACnet_Slave_Type") == 0;
-    for (const QString& name : isIp ? mstpRows : ipRows)
+    for (const QString& name : isIp ? names.mstp : names.ip)
         row(name).SetVisible(false);
     const TParRowControls* last = nullptr;
     if (isIp) {
-        for (const QString& name : ipRows)
+        for (const QString& name : names.ip)
             row(name).SetVisible(true);
-        ApplyDhcpRule(*this, QStringLiteral("E") + ip.left(ip.size() - 1));
-        last = &row(ipRows.last());
+        ApplyDhcpRule(*this, names.octets);
+        last = &row(names.ip.last());
     } else {
-        const TParRowControls& ipAddress = row(ipRows.first());
+        const TParRowControls& ipAddress = row(names.ip.first());
         int labelY = ipAddress.caption->Top();
         int inputY = ipAddress.inputs.front()->Top();
-        for (const QString& name : mstpRows) {
-            const TParRowControls& shown = row(name);
-            shown.SetVisible(true);
-            shown.caption->SetTop(labelY);
-            shown.inputs.front()->SetTop(inputY);
+        for (const QString& name : names.mstp) {
+            last = &row(name);
+            last->SetVisible(true);
+            last->caption->SetTop(labelY);
+            last->inputs.front()->SetTop(inputY);
             labelY += Row_Pitch;
             inputY += Row_Pitch;
-            last = &shown;
         }
     }
+    TCategoryPanel* panel = Panel(master ? P::BACnet_Master : P::BACnet_Slave);
     if (master) {
         Fit_Panel_Height(panel, last->inputs.front());
         return;
     }
     int y = last->caption->Top() + Row_Pitch;
-    const TParRowControls& description = d->Row("CB_BACnet_Slave_Desc_32_Chars");
+    const TParRowControls& description = d->Row(QStringLiteral("CB_BACnet_Slave_Desc_32_Chars"));
     description.Place(y);
     Fit_Panel_Height(panel, description.caption);
 }
@@ -233,17 +244,17 @@ void TFParGen::RePosition_Object_TLS_Server()
     const bool enabled = Checked(*this, "CB_TLS_Server_Enable");
     for (const char* row : {"L_TLS_Server_Key", "L_TLS_Server_Key_Pass", "L_TLS_Server_Server_Cert", "L_TLS_Server_Root_Cert",
                             "CB_TLS_Server_En_Known_Cert"})
-        d->Row(row).SetVisible(enabled);
+        d->Row(QLatin1String(row)).SetVisible(enabled);
     Fit(*this, P::TLS_Server, enabled ? "CB_TLS_Server_En_Known_Cert" : "CB_TLS_Server_Enable");
 }
 
 void TFParGen::RePosition_Object_TLS()
 {
-    const TParRowControls& serverAuth = d->Row("CB_TLS_En_Server_Auth");
-    const TParRowControls& serverCert = d->Row("L_TLS_Server_Cert");
-    const TParRowControls& clientAuth = d->Row("CB_TLS_En_Client_Auth");
-    const TParRowControls* clientRows[] = {&d->Row("L_TLS_Client_Cert"), &d->Row("L_TLS_Client_Cert_Key"),
-                                           &d->Row("L_TLS_Client_Cert_Key_Pass")};
+    const TParRowControls& serverAuth = d->Row(QStringLiteral("CB_TLS_En_Server_Auth"));
+    const TParRowControls& serverCert = d->Row(QStringLiteral("L_TLS_Server_Cert"));
+    const TParRowControls& clientAuth = d->Row(QStringLiteral("CB_TLS_En_Client_Auth"));
+    const TParRowControls* clientRows[] = {&d->Row(QStringLiteral("L_TLS_Client_Cert")), &d->Row(QStringLiteral("L_TLS_Client_Cert_Key")),
+                                           &d->Row(QStringLiteral("L_TLS_Client_Cert_Key_Pass"))};
     if (!Checked(*this, "CB_TLS_Enable")) {
         for (const TParRowControls* row : {&serverAuth, &serverCert, &clientAuth})
             row->SetVisible(false);
@@ -269,19 +280,19 @@ void TFParGen::RePosition_Object_TLS()
 
 void TFParGen::RePosition_Object_MQTT()
 {
-    const TParRowControls* willRows[] = {&d->Row("L_MQTT_Will_TopicName"), &d->Row("L_MQTT_Will_Message"),
-                                         &d->Row("CB_MQTT_Will_Retained"), &d->Row("L_MQTT_Will_QoS")};
+    const TParRowControls* willRows[] = {&d->Row(QStringLiteral("L_MQTT_Will_TopicName")), &d->Row(QStringLiteral("L_MQTT_Will_Message")),
+                                         &d->Row(QStringLiteral("CB_MQTT_Will_Retained")), &d->Row(QStringLiteral("L_MQTT_Will_QoS"))};
     const bool will = Checked(*this, "CB_MQTT_WillFlag");
     for (const TParRowControls* row : willRows)
         row->SetVisible(will);
     int y = will ? willRows[3]->caption->Top() + Row_Pitch : willRows[0]->caption->Top();
-    d->Row("CB_MQTT_PublishTopicConnection").Place(y);
+    d->Row(QStringLiteral("CB_MQTT_PublishTopicConnection")).Place(y);
     const bool connection = Checked(*this, "CB_MQTT_PublishTopicConnection");
     for (const char* name : {"L_MQTT_Connection_TopicName", "L_MQTT_Connection_Message", "CB_MQTT_Connection_Retained"})
-        connection ? d->Row(name).Place(y) : d->Row(name).SetVisible(false);
-    d->Row("L_MQTT_Username").Place(y);
-    d->Row("L_MQTT_Password").Place(y);
-    d->Row("L_MQTT_ASync_Send_Time").SetVisible(false);
+        connection ? d->Row(QLatin1String(name)).Place(y) : d->Row(QLatin1String(name)).SetVisible(false);
+    d->Row(QStringLiteral("L_MQTT_Username")).Place(y);
+    d->Row(QStringLiteral("L_MQTT_Password")).Place(y);
+    d->Row(QStringLiteral("L_MQTT_ASync_Send_Time")).SetVisible(false);
     Fit(*this, P::MQTT, "E_MQTT_Password");
 }
 
@@ -295,11 +306,11 @@ void TFParGen::RePosition_Object_WiFi()
     int y = Named(*this, "L_WiFi_Type")->Top() + Row_Pitch;
     const auto place = [this, &y](std::initializer_list<const char*> rows) {
         for (const char* row : rows)
-            d->Row(row).Place(y);
+            d->Row(QLatin1String(row)).Place(y);
     };
     const auto hide = [this](std::initializer_list<const char*> rows) {
         for (const char* row : rows)
-            d->Row(row).SetVisible(false);
+            d->Row(QLatin1String(row)).SetVisible(false);
     };
     const std::initializer_list<const char*> ownAddress = {"L_WiFi_IP", "L_WiFi_SM", "CB_WiFi_En_Gat", "CB_WiFi_En_DNS"};
     const std::initializer_list<const char*> dhcpServer = {"L_WiFi_DHCP_First_IP", "L_WiFi_DHCP_SM", "L_WiFi_Lease_Time"};

@@ -78,6 +78,19 @@ const TParPanelInfo& Par_Panel_Info(TParPanel panel)
     return Panel_Infos[size_t(panel)];
 }
 
+bool Par_Panel_Shown(TParPanelShown shown, int bacnetMasterType, int bacnetSlaveType)
+{
+    switch (shown) {
+    case TParPanelShown::BACnet_Master_Not_IP:
+        return bacnetMasterType != 0;
+    case TParPanelShown::BACnet_Slave_Not_IP:
+        return bacnetSlaveType != 0;
+    case TParPanelShown::Always:
+        break;
+    }
+    return true;
+}
+
 const TParModelRow& Par_Model_Row(TParModel model)
 {
     return Model_Rows()[size_t(model)];

@@ -37,6 +37,10 @@ const TParPanelInfo& Par_Panel_Info(TParPanel panel);
 // type of the master or slave panel is not its first item ("BACnet/IP").
 enum class TParPanelShown { Always, BACnet_Master_Not_IP, BACnet_Slave_Not_IP };
 
+// Whether a panel of a model's row shows, for the item indexes of the BACnet
+// master and slave type combo boxes.
+bool Par_Panel_Shown(TParPanelShown shown, int bacnetMasterType, int bacnetSlaveType);
+
 struct TParModelPanel {
     TParPanel panel;
     TParPanelShown shown;

@@ -62,7 +62,7 @@ struct TFParGen::Data {
     // Controls that the change handlers leave alone.
     QSet<const platform::TControl*> unwired;
 
-    const TParRowControls& Row(const char* caption) const;
+    const TParRowControls& Row(const QString& caption) const;
 };
 
 // Geometry of the rows of a panel (pixels of the panel's surface).

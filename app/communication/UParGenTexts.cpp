@@ -130,7 +130,7 @@ void TFParGen::Set_Lang_Other_Panels()
         for (const TParRow& spec : design.rows) {
             if (spec.kind == TParRowKind::Lone_Edit)
                 continue;
-            const TParRowControls& row = d->Row(spec.caption.toLatin1().constData());
+            const TParRowControls& row = d->Row(spec.caption);
             int text = spec.text;
             if (auto* label = dynamic_cast<TLabel*>(row.caption))
                 PutCaption(label, text++);

@@ -19,29 +19,28 @@ QChar upperAt(const QString& text, qsizetype i)
     return i < text.size() ? upperAscii(text[i]) : QChar();
 }
 
-// Where an attribute's value lies in the text the name was searched in.
-struct ValueSpan {
-    qsizetype NameAt = -1;
-    qsizetype Start = 0;
-    qsizetype Length = 0;
-};
-
 // Name searched in an upper-cased text (Name given in upper case); the value is
 // between the first double quote after the name and the next one.
-std::optional<ValueSpan> findAttributeSpan(const QString& upperText, QStringView upperName)
+std::optional<MarkupAttributeSpan> findAttributeSpan(const QString& upperText, QStringView upperName)
 {
     const qsizetype at = upperText.indexOf(upperName);
     if (at < 0)
         return std::nullopt;
-    ValueSpan span;
-    span.NameAt = at;
+    MarkupAttributeSpan span;
+    span.NameStart = at;
     const qsizetype open = upperText.indexOf(MarkupQuoteChar, at + upperName.size());
     const qsizetype close = open < 0 ? -1 : upperText.indexOf(MarkupQuoteChar, open + 1);
     if (close >= 0) {
-        span.Start = open + 1;
-        span.Length = close - open - 1;
+        span.ValueStart = open + 1;
+        span.ValueLength = close - open - 1;
     }
     return span;
+}
+
+// The value of a found span; empty when it is not quoted.
+QString spanValue(const QString& text, const MarkupAttributeSpan& span)
+{
+    return span.ValueStart < 0 ? QString() : text.mid(span.ValueStart, span.ValueLength);
 }
 
 std::optional<QString> attributeValue(const QString& upperText, QStringView upperName)
@@ -49,7 +48,7 @@ std::optional<QString> attributeValue(const QString& upperText, QStringView uppe
     const auto span = findAttributeSpan(upperText, upperName);
     if (!span)
         return std::nullopt;
-    return upperText.mid(span->Start, span->Length);
+    return spanValue(upperText, *span);
 }
 
 // The value of a found attribute passed through f; nothing when not found.
@@ -189,8 +188,7 @@ std::optional<MarkupPictureSource> pictureAttribute(const QString& upperText, co
     const auto span = findAttributeSpan(upperText, name);
     if (!span)
         return std::nullopt;
-    return parsePictureSource(upperText.mid(span->Start, span->Length),
-                              text.mid(span->Start, span->Length), withListsAndIcons);
+    return parsePictureSource(spanValue(upperText, *span), spanValue(text, *span), withListsAndIcons);
 }
 
 // The value of a one-letter attribute of IN and R: the letter is searched after
@@ -201,7 +199,7 @@ std::optional<QString> letterAttribute(const QString& tagText, QStringView upper
     const auto span = findAttributeSpan(UpperCase(rest), upperLetter);
     if (!span)
         return std::nullopt;
-    return rest.mid(span->Start, span->Length);
+    return spanValue(rest, *span);
 }
 
 } // namespace
@@ -401,11 +399,16 @@ QString MarkupAttributeText(const QString& TagText, MarkupTag Tag)
 
 bool FindMarkupAttribute(const QString& AttributeText, const QString& Name, QString& Value)
 {
-    const auto span = findAttributeSpan(UpperCase(AttributeText), UpperCase(Name));
+    const auto span = FindMarkupAttributeSpan(AttributeText, Name);
     if (!span)
         return false;
-    Value = AttributeText.mid(span->Start, span->Length);
+    Value = spanValue(AttributeText, *span);
     return true;
+}
+
+std::optional<MarkupAttributeSpan> FindMarkupAttributeSpan(const QString& AttributeText, const QString& Name)
+{
+    return findAttributeSpan(UpperCase(AttributeText), UpperCase(Name));
 }
 
 // ---------------------------------------------------------------------------
@@ -629,7 +632,7 @@ MarkupControlTag ParseControlTag(const QString& TagText)
     const QString upper = UpperCase(TagText);
     const auto value = [&](const char16_t* name) {
         const auto span = findAttributeSpan(upper, QStringView(name));
-        return span ? TagText.mid(span->Start, span->Length) : QString();
+        return span ? spanValue(TagText, *span) : QString();
     };
     MarkupControlTag control;
     control.Type = UpperCase(value(u"TYPE="));

@@ -107,6 +107,15 @@ QString MarkupAttributeText(const QString& TagText, MarkupTag Tag);
 // quotes. Returns whether the name was found.
 bool FindMarkupAttribute(const QString& AttributeText, const QString& Name, QString& Value);
 
+// Where FindMarkupAttribute finds the name and the value (indexes from 0 in
+// AttributeText); ValueStart is -1 when the value is not written in double quotes.
+struct MarkupAttributeSpan {
+  qsizetype NameStart = -1;
+  qsizetype ValueStart = -1;
+  qsizetype ValueLength = 0;
+};
+std::optional<MarkupAttributeSpan> FindMarkupAttributeSpan(const QString& AttributeText, const QString& Name);
+
 // ---------------------------------------------------------------------------
 // Numbers and colours
 

@@ -446,8 +446,9 @@ void TCustomTabControl::PaintStrip(TCanvas& canvas, bool drawTabs) {
   ensureLayout();
   canvas.Brush()->SetColor(Color());
   canvas.FillRect(Rect(0, 0, width(), height()));
+  // The frame runs along the control's edges and the inner edge of the tabs.
   TRect frame = DisplayRect();
-  InflateRect(frame, FrameGap - 2, FrameGap - 2);
+  InflateRect(frame, FrameGap, FrameGap);
   raisedFrame(canvas, frame);
   if (!drawTabs) return;
   // The selected tab is drawn last, raised over its neighbours and the frame.

@@ -4,36 +4,6 @@
 
 #include <vector>
 
-namespace {
-
-// The y of each row as the layout placed it: the caption's top.
-struct RowAt {
-    const platform::TControl* caption;
-    const platform::TControl* input;
-    int y;
-};
-
-void ExpectRows(const std::vector<RowAt>& rows)
-{
-    for (const RowAt& row : rows) {
-        const std::string name = row.caption->Name().toStdString();
-        EXPECT_TRUE(row.caption->Visible()) << name;
-        EXPECT_EQ(row.caption->Top(), row.y) << name;
-        if (row.input) {
-            EXPECT_TRUE(row.input->Visible()) << name;
-            EXPECT_EQ(row.input->Top(), row.y - 3) << name;
-        }
-    }
-}
-
-void ExpectHidden(std::initializer_list<const platform::TControl*> controls)
-{
-    for (const platform::TControl* control : controls)
-        EXPECT_FALSE(control->Visible()) << control->Name().toStdString();
-}
-
-} // namespace
-
 using ParGenLayout = ParGenForm;
 
 TEST_F(ParGenLayout, ThreePanelsStackedNumberedAndInTabOrder)

@@ -139,3 +139,25 @@ TEST(ParPanelTable, RowsOfTheBuiltModelAndOfConditionalOnes)
     EXPECT_EQ(vx86.panels[4].panel, TParPanel::TLS);
     EXPECT_EQ(vx86.panels[5].panel, TParPanel::NTP);
 }
+
+// The Ethernet panel of the BACnet models shows only while their BACnet type
+// is not BACnet/IP (item 0); no selection counts as not BACnet/IP.
+TEST(ParPanelTable, EthernetOfTheBACnetModelsFollowsTheirType)
+{
+    struct Case {
+        TParPanelShown shown;
+        int masterType, slaveType;
+        bool visible;
+    };
+    const Case cases[] = {
+        {TParPanelShown::Always, 0, 0, true},
+        {TParPanelShown::BACnet_Master_Not_IP, 0, 1, false},
+        {TParPanelShown::BACnet_Master_Not_IP, 1, 0, true},
+        {TParPanelShown::BACnet_Master_Not_IP, -1, 0, true},
+        {TParPanelShown::BACnet_Slave_Not_IP, 1, 0, false},
+        {TParPanelShown::BACnet_Slave_Not_IP, 0, 1, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Par_Panel_Shown(c.shown, c.masterType, c.slaveType), c.visible)
+            << int(c.shown) << " " << c.masterType << " " << c.slaveType;
+}

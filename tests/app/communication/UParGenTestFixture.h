@@ -18,7 +18,39 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <vector>
+
+// The y of a row as a layout placed it: the caption's top; its input sits 3
+// pixels higher.
+struct RowAt {
+    const platform::TControl* caption;
+    const platform::TControl* input;
+    int y;
+};
+
+inline void ExpectRows(const std::vector<RowAt>& rows)
+{
+    for (const RowAt& row : rows) {
+        ASSERT_NE(row.caption, nullptr);
+        const std::string name = row.caption->Name().toStdString();
+        EXPECT_TRUE(row.caption->Visible()) << name;
+        EXPECT_EQ(row.caption->Top(), row.y) << name;
+        if (row.input) {
+            EXPECT_TRUE(row.input->Visible()) << name;
+            EXPECT_EQ(row.input->Top(), row.y - 3) << name;
+        }
+    }
+}
+
+inline void ExpectHidden(std::initializer_list<const platform::TControl*> controls)
+{
+    for (const platform::TControl* control : controls) {
+        ASSERT_NE(control, nullptr);
+        EXPECT_FALSE(control->Visible()) << control->Name().toStdString();
+    }
+}
 
 // A parameter form of a fresh configuration folder, with the built-in texts
 // and the modal seams; an unexpected message box fails the test.

@@ -177,6 +177,16 @@ TEST(MarkupTags, AttributesAreFoundAnywhereWithoutCase)
         EXPECT_EQ(FindMarkupAttribute(c.text, c.name, value), c.found) << c.text;
         EXPECT_EQ(value, c.found ? QString(c.value) : QString("untouched")) << c.text;
     }
+
+    const auto quoted = FindMarkupAttributeSpan(" id=\"a\" value=\"xy\"", "VALUE");
+    ASSERT_TRUE(quoted.has_value());
+    EXPECT_EQ(quoted->NameStart, 8);
+    EXPECT_EQ(quoted->ValueStart, 15);
+    EXPECT_EQ(quoted->ValueLength, 2);
+    const auto unquoted = FindMarkupAttributeSpan(" value=xy", "value");
+    ASSERT_TRUE(unquoted.has_value());
+    EXPECT_EQ(unquoted->ValueStart, -1);
+    EXPECT_FALSE(FindMarkupAttributeSpan(" id=\"a\"", "VALUE").has_value());
 }
 
 TEST(MarkupNumbers, AreReadFromTheStartOfTheValue)

@@ -480,6 +480,20 @@ TEST_F(PageControlTest, PagesReportShowingAndHidingAndFocusFollowsThePage) {
   for (TExTabSheet* page : {a, b}) page->OnShow = page->OnHide = nullptr;
 }
 
+TEST_F(PageControlTest, HighlightFollowsThePagesTab) {
+  addThree();
+  c->SetHighlighted(true);
+  EXPECT_TRUE(control.TabHighlighted(2));
+  a->SetTabVisible(false);
+  EXPECT_TRUE(control.TabHighlighted(1));
+  c->SetTabVisible(false);
+  c->SetTabVisible(true);  // the item made anew is highlighted again
+  EXPECT_TRUE(control.TabHighlighted(1));
+  EXPECT_FALSE(control.TabHighlighted(0));
+  c->SetHighlighted(false);
+  EXPECT_FALSE(control.TabHighlighted(1));
+}
+
 TEST_F(PageControlTest, VersionAndAssistiveNames) {
   EXPECT_EQ(TExPageControl::VersionNr(), 0x01040000u);
   EXPECT_EQ(control.Version(), "1.4.0.0");
