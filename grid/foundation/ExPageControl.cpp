@@ -2,9 +2,9 @@
 // reopening pages, hover and close-button tracking, and its properties.
 
 #include "grid/foundation/ExPageControl.h"
-#include "grid/foundation/ExPageControlPrivate.h"
 
 #include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/ExPageControlPrivate.h"
 #include "platform/core/Format.h"
 #include "platform/picture/ImageList.h"
 
@@ -557,7 +557,9 @@ void TExPageControl::SetTabSplitLine(bool set) {
 bool TExPageControl::RoundEdges() const { return d->roundEdges; }
 void TExPageControl::SetRoundEdges(bool set) { storeAndRepaintWhenChanged(this, d->roundEdges, set); }
 ExPageControl::TTabStyle TExPageControl::TabStyle() const { return d->tabStyle; }
-void TExPageControl::SetTabStyle(ExPageControl::TTabStyle style) { storeAndRepaintWhenChanged(this, d->tabStyle, style); }
+void TExPageControl::SetTabStyle(ExPageControl::TTabStyle style) {
+  storeAndRepaintWhenChanged(this, d->tabStyle, style);
+}
 int TExPageControl::LowerActive() const { return d->lowerActive; }
 void TExPageControl::SetLowerActive(int pixels) { storeAndRepaintWhenChanged(this, d->lowerActive, pixels); }
 bool TExPageControl::ShowFocus() const { return d->showFocus; }

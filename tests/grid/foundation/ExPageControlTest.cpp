@@ -17,7 +17,8 @@
 namespace {
 
 void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button;
+  const Qt::MouseButtons buttons =
+      type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button;
   QMouseEvent event(type, QPointF(p), QPointF(w->mapToGlobal(p)), type == QEvent::MouseMove ? Qt::NoButton : button,
                     buttons, Qt::NoModifier);
   QApplication::sendEvent(w, &event);
@@ -182,8 +183,7 @@ TEST_F(PageControlTest, RefusedChangesRaiseTheirErrorsAndKeepTheValue) {
   control.SetTabSplitLine(true);
   EXPECT_TRUE(control.TabSplitLine());
 
-  EXPECT_EQ(thrown([&] { c->SetPageIndex(3); }),
-            "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
+  EXPECT_EQ(thrown([&] { c->SetPageIndex(3); }), "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
   EXPECT_THROW(c->SetPageIndex(3), EListError);
   EXPECT_EQ(thrown([&] { c->SetPageIndex(-1); }), "List index out of bounds (-1)");
   EXPECT_EQ(thrown([&] { control.GetPage(3); }), "List index out of bounds (3)");
@@ -215,9 +215,8 @@ TEST_F(PageControlTest, FindNextPageWrapsAndSkipsHiddenTabsOnRequest) {
     TExTabSheet* expected;
   };
   const Case cases[] = {
-      {a, true, true, c},           {a, true, false, b},         {c, true, true, a},
-      {a, false, true, c},          {c, false, false, b},        {nullptr, true, true, a},
-      {&stranger, false, true, c},  {&stranger, true, false, a},
+      {a, true, true, c},   {a, true, false, b},      {c, true, true, a},          {a, false, true, c},
+      {c, false, false, b}, {nullptr, true, true, a}, {&stranger, false, true, c}, {&stranger, true, false, a},
   };
   for (const Case& t : cases)
     EXPECT_EQ(control.FindNextPage(t.current, t.forward, t.visibleOnly), t.expected)
