@@ -50,7 +50,10 @@ TExPageControl::TExPageControl(QWidget* parent) : TCustomTabControl(parent), d(s
 
 TExPageControl::~TExPageControl() {
   // The pages go with the control's children; they must not detach themselves.
-  for (TExTabSheet* page : d->pages) page->d->control = nullptr;
+  for (TExTabSheet* page : d->pages) {
+    page->d->control = nullptr;
+    page->d->silenced = true;
+  }
   for (int i = 0; i < d->closedTabList.Count(); ++i)
     QObject::disconnect(static_cast<TExTabSheet*>(d->closedTabList.Objects(i)), &QObject::destroyed, this, nullptr);
 }

@@ -214,10 +214,10 @@ void raiseSafely(const TNotifyEvent& event, TObject* sender) {
 
 void TExTabSheet::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) raiseSafely(OnShow, this);
+  if (!event->spontaneous() && !d->silenced) raiseSafely(OnShow, this);
 }
 
 void TExTabSheet::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  if (!event->spontaneous()) raiseSafely(OnHide, this);
+  if (!event->spontaneous() && !d->silenced) raiseSafely(OnHide, this);
 }

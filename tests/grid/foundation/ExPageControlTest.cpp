@@ -476,6 +476,16 @@ TEST_F(PageControlTest, PagesReportShowingAndHidingAndFocusFollowsThePage) {
   control.SetActivePage(b);
   EXPECT_EQ(events, QStringList({"show A", "show B", "hide A"}));
   EXPECT_TRUE(editB->hasFocus());
+  // Pages going with their control report nothing to handlers that may be gone.
+  {
+    auto* owner = new TExPageControl;
+    TExTabSheet* page = new TExTabSheet(owner);
+    page->SetExPageControl(owner);
+    page->OnHide = [&events](TObject*) { events << "hide during destruction"; };
+    owner->show();
+    delete owner;
+  }
+  EXPECT_EQ(events.size(), 3);
   for (TExTabSheet* page : {a, b}) page->OnShow = page->OnHide = nullptr;
 }
 
