@@ -192,10 +192,11 @@ void TExPageControl::SelectNextPage(bool goForward) {
   // Pages whose tab cannot be selected are passed over, so that the selected
   // tab always belongs to the active page.
   TExTabSheet* page = d->activePage;
-  do {
+  for (int tries = 0; tries < PageCount(); ++tries) {
     page = FindNextPage(page, goForward, true);
-  } while (page && page != d->activePage && !page->d->tabEnable);
-  if (!page || page == d->activePage) return;
+    if (!page || page == d->activePage || page->d->tabEnable) break;
+  }
+  if (!page || page == d->activePage || !page->d->tabEnable) return;
   if (!CanChange(page->TabIndex())) return;
   SetTabIndex(page->TabIndex());
   Change();

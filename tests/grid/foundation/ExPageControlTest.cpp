@@ -275,6 +275,12 @@ TEST_F(PageControlTest, CtrlTabSelectsTheNextEnabledPageAlsoFromAControlOnThePag
   control.OnChanging = [&](TObject*, bool& allowChange) { allowChange = !refuse; };
   control.SelectNextPage(true);
   EXPECT_EQ(control.ActivePage(), c);
+
+  control.SetActivePage(nullptr);  // no active page and no tab that can be chosen
+  refuse = false;
+  for (TExTabSheet* page : {a, b, c}) page->SetTabEnable(false);
+  control.SelectNextPage(true);
+  EXPECT_EQ(control.ActivePage(), nullptr);
 }
 
 class CloseButtonTest : public PageControlTest {
