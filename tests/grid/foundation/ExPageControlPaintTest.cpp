@@ -229,6 +229,32 @@ TEST(PageControlPaint, TabPicturesReplaceFillAndOutline) {
   });
 }
 
+TEST(PageControlPaint, CaptionsInTheirColourOrGrayWhenTheTabIsDisabled) {
+  PaintedControl p(tpTop, ExPageControl::tsClassic);
+  auto* third = new TExTabSheet(&p.control);
+  third->SetCaption("Third");
+  third->SetTextColor(clRed);
+  third->SetExPageControl(&p.control);
+  p.control.SetActivePageIndex(1);
+  p.control.ActiveFont().SetColor(clBlue);  // the active tab on top is written in the active font
+  p.control.GetPage(0)->SetTabEnable(false);
+  p.render();
+  const auto count = [&](const TRect& r, TColor color) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left + 3; x < r.Right - 1; ++x) n += p.at(x, y) == color;
+    return n;
+  };
+  struct Case {
+    int page;
+    TColor shown, absent;
+  };
+  for (const Case& c : {Case{0, clGray, clBlack}, Case{1, clBlue, clGray}, Case{2, clRed, clGray}}) {
+    EXPECT_GT(count(p.tab(c.page), c.shown), 0) << c.page;
+    EXPECT_EQ(count(p.tab(c.page), c.absent), 0) << c.page;
+  }
+}
+
 TEST(PageControlPaint, GradientBandsRoundAndOverlap) {
   QImage image(170, 20, QImage::Format_RGB32);
   image.fill(Qt::blue);
