@@ -2,9 +2,9 @@
 // reopening pages, hover and close-button tracking, and its properties.
 
 #include "grid/foundation/ExPageControl.h"
-#include "grid/foundation/ExPageControlPrivate.h"
 
 #include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/ExPageControlPrivate.h"
 #include "platform/core/Format.h"
 #include "platform/picture/ImageList.h"
 
@@ -50,7 +50,10 @@ TExPageControl::TExPageControl(QWidget* parent) : TCustomTabControl(parent), d(s
 
 TExPageControl::~TExPageControl() {
   // The pages go with the control's children; they must not detach themselves.
-  for (TExTabSheet* page : d->pages) page->d->control = nullptr;
+  for (TExTabSheet* page : d->pages) {
+    page->d->control = nullptr;
+    page->d->silenced = true;
+  }
   for (int i = 0; i < d->closedTabList.Count(); ++i)
     QObject::disconnect(static_cast<TExTabSheet*>(d->closedTabList.Objects(i)), &QObject::destroyed, this, nullptr);
 }
@@ -189,10 +192,11 @@ void TExPageControl::SelectNextPage(bool goForward) {
   // Pages whose tab cannot be selected are passed over, so that the selected
   // tab always belongs to the active page.
   TExTabSheet* page = d->activePage;
-  do {
+  for (int tries = 0; tries < PageCount(); ++tries) {
     page = FindNextPage(page, goForward, true);
-  } while (page && page != d->activePage && !page->d->tabEnable);
-  if (!page || page == d->activePage) return;
+    if (!page || page == d->activePage || page->d->tabEnable) break;
+  }
+  if (!page || page == d->activePage || !page->d->tabEnable) return;
   if (!CanChange(page->TabIndex())) return;
   SetTabIndex(page->TabIndex());
   Change();
@@ -557,7 +561,9 @@ void TExPageControl::SetTabSplitLine(bool set) {
 bool TExPageControl::RoundEdges() const { return d->roundEdges; }
 void TExPageControl::SetRoundEdges(bool set) { storeAndRepaintWhenChanged(this, d->roundEdges, set); }
 ExPageControl::TTabStyle TExPageControl::TabStyle() const { return d->tabStyle; }
-void TExPageControl::SetTabStyle(ExPageControl::TTabStyle style) { storeAndRepaintWhenChanged(this, d->tabStyle, style); }
+void TExPageControl::SetTabStyle(ExPageControl::TTabStyle style) {
+  storeAndRepaintWhenChanged(this, d->tabStyle, style);
+}
 int TExPageControl::LowerActive() const { return d->lowerActive; }
 void TExPageControl::SetLowerActive(int pixels) { storeAndRepaintWhenChanged(this, d->lowerActive, pixels); }
 bool TExPageControl::ShowFocus() const { return d->showFocus; }

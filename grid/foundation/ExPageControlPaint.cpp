@@ -109,7 +109,11 @@ void DrawBitmapStretchedHorizontally(const TBitmap* bitmap, TCanvas* canvas, int
 class PageControlPainter {
  public:
   PageControlPainter(TExPageControl& control, TCanvas& canvas)
-      : c_(control), d_(*control.d), canvas_(canvas), pos_(control.TabPosition()), w_(control.width()),
+      : c_(control),
+        d_(*control.d),
+        canvas_(canvas),
+        pos_(control.TabPosition()),
+        w_(control.width()),
         h_(control.height()) {}
 
   void paint() {
@@ -184,35 +188,19 @@ void PageControlPainter::wipeTabs() {
     maxRight_ = std::max(maxRight_, r.Right);
     r.Right += 2;
     switch (pos_) {
-      case tpTop:
-        r.Left -= 2, r.Top -= 2;
-        break;
-      case tpBottom:
-        r.Left -= 2, r.Bottom += 2;
-        break;
-      case tpLeft:
-        r.Left -= 2, r.Bottom += 2, r.Right -= 2, r.Top -= 2;
-        break;
-      case tpRight:
-        r.Bottom += 2, r.Top -= 2;
-        break;
+      case tpTop: r.Left -= 2, r.Top -= 2; break;
+      case tpBottom: r.Left -= 2, r.Bottom += 2; break;
+      case tpLeft: r.Left -= 2, r.Bottom += 2, r.Right -= 2, r.Top -= 2; break;
+      case tpRight: r.Bottom += 2, r.Top -= 2; break;
     }
     canvas_.FillRect(r);
   }
   if (!any) {
     switch (pos_) {
-      case tpTop:
-        maxBottom_ = 2;
-        break;
-      case tpBottom:
-        minTop_ = h_ - 2;
-        break;
-      case tpLeft:
-        maxRight_ = 2;
-        break;
-      case tpRight:
-        minLeft_ = w_ - 2;
-        break;
+      case tpTop: maxBottom_ = 2; break;
+      case tpBottom: minTop_ = h_ - 2; break;
+      case tpLeft: maxRight_ = 2; break;
+      case tpRight: minLeft_ = w_ - 2; break;
     }
   }
 }
@@ -231,18 +219,10 @@ void PageControlPainter::paintBehindTabs() {
   }
   canvas_.Brush()->SetColor(d_.tabBackGroundColor);
   switch (pos_) {
-    case tpTop:
-      canvas_.FillRect(Rect(0, 0, w_, maxBottom_));
-      break;
-    case tpBottom:
-      canvas_.FillRect(Rect(0, minTop_, w_, h_));
-      break;
-    case tpLeft:
-      canvas_.FillRect(Rect(0, 0, maxRight_, h_ - 1));
-      break;
-    case tpRight:
-      canvas_.FillRect(Rect(minLeft_, 0, w_, h_ - 1));
-      break;
+    case tpTop: canvas_.FillRect(Rect(0, 0, w_, maxBottom_)); break;
+    case tpBottom: canvas_.FillRect(Rect(0, minTop_, w_, h_)); break;
+    case tpLeft: canvas_.FillRect(Rect(0, 0, maxRight_, h_ - 1)); break;
+    case tpRight: canvas_.FillRect(Rect(minLeft_, 0, w_, h_ - 1)); break;
   }
 }
 
@@ -382,20 +362,14 @@ void PageControlPainter::paintSplitLine() {
   canvas_.Pen()->SetColor(color);
   const int overlap = d_.tabOverlap;
   switch (pos_) {
-    case tpTop:
-      line(2, maxBottom_, overlap + maxRight_, maxBottom_);
-      break;
-    case tpBottom:
-      line(2, minTop_ - 1, overlap + maxRight_, minTop_ - 1);
-      break;
+    case tpTop: line(2, maxBottom_, overlap + maxRight_, maxBottom_); break;
+    case tpBottom: line(2, minTop_ - 1, overlap + maxRight_, minTop_ - 1); break;
     case tpLeft: {
       const int longer = d_.tabStyle == ExPageControl::tsClassic && !d_.tabBackGround.Empty() ? 2 : 0;
       line(maxRight_, 2, maxRight_, maxBottom_ + overlap + longer);
       break;
     }
-    case tpRight:
-      line(minLeft_ - 1, maxBottom_ + overlap - 1, minLeft_ - 1, 2);
-      break;
+    case tpRight: line(minLeft_ - 1, maxBottom_ + overlap - 1, minLeft_ - 1, 2); break;
   }
 }
 
@@ -434,7 +408,8 @@ void PageControlPainter::paintTab(int pageIndex) {
       r.Bottom += 1;
       x = r.Left + (close ? 18 : 4);
       y = active ? r.Top + d_.lowerActive + 1 : r.Top;
-      gradient = gradientHorizontal ? Rect(r.Left, r.Top, r.Right - 1, r.Bottom) : Rect(r.Left, r.Top, r.Right, r.Bottom - 1);
+      gradient =
+          gradientHorizontal ? Rect(r.Left, r.Top, r.Right - 1, r.Bottom) : Rect(r.Left, r.Top, r.Right, r.Bottom - 1);
       break;
     case tpLeft:
       x = r.Left + 1 + lower;
@@ -464,17 +439,10 @@ void PageControlPainter::paintTab(int pageIndex) {
   } else {
     if (pos_ == tpRight) r.Right += 1;
     switch (pos_) {
-      case tpTop:
-        break;
-      case tpBottom:
-        y += 3;
-        break;
-      case tpLeft:
-        x -= 2, y -= 3;
-        break;
-      case tpRight:
-        x -= c_.TabHeight() / 3, y -= 3;
-        break;
+      case tpTop: break;
+      case tpBottom: y += 3; break;
+      case tpLeft: x -= 2, y -= 3; break;
+      case tpRight: x -= c_.TabHeight() / 3, y -= 3; break;
     }
     if (!(active && !d_.tabBackGroundActive.Empty())) paintTabBackGround(r, d_.tabBackGround, false);
   }
@@ -570,9 +538,7 @@ void PageControlPainter::paintTabBackGround(const TRect& r, const TBitmap& bitma
       DrawBitmapStretchedHorizontally(&bitmap, &canvas_, L - 2, R + overlap - L + 2,
                                       activeBitmap ? (raised ? T - 3 : T - 1) : T - 1);
       break;
-    case tpLeft:
-      DrawBitmapStretchedVertically(&bitmap, &canvas_, raised ? L + 1 : L, B + overlap - T + 3, T);
-      break;
+    case tpLeft: DrawBitmapStretchedVertically(&bitmap, &canvas_, raised ? L + 1 : L, B + overlap - T + 3, T); break;
     case tpRight:
       DrawBitmapStretchedVertically(&bitmap, &canvas_, raised ? L - 3 : L - 1, B + overlap - T + 3, T - 2);
       break;
@@ -675,18 +641,10 @@ void PageControlPainter::paintHoverOutline() {
   canvas_.Pen()->SetColor(d_.tabHoverBorder);
   const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
   switch (pos_) {
-    case tpTop:
-      polyline(&canvas_, {{L, B - 2}, {L, T - 1}, {R, T - 1}, {R, B - 1}});
-      break;
-    case tpBottom:
-      polyline(&canvas_, {{L, T + 1}, {L, B}, {R, B}, {R, T}});
-      break;
-    case tpLeft:
-      polyline(&canvas_, {{R - 1, T}, {L - 1, T}, {L - 1, B}, {R, B}});
-      break;
-    case tpRight:
-      polyline(&canvas_, {{L + 1, T}, {R, T}, {R, B}, {L, B}});
-      break;
+    case tpTop: polyline(&canvas_, {{L, B - 2}, {L, T - 1}, {R, T - 1}, {R, B - 1}}); break;
+    case tpBottom: polyline(&canvas_, {{L, T + 1}, {L, B}, {R, B}, {R, T}}); break;
+    case tpLeft: polyline(&canvas_, {{R - 1, T}, {L - 1, T}, {L - 1, B}, {R, B}}); break;
+    case tpRight: polyline(&canvas_, {{L + 1, T}, {R, T}, {R, B}, {L, B}}); break;
   }
 }
 

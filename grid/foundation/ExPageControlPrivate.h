@@ -29,6 +29,8 @@ struct TExTabSheet::Data {
   bool tabShowing = false;
   bool highlighted = false;
   bool tabEnable = true;
+  // The control that holds the page is being destroyed: no more events.
+  bool silenced = false;
 };
 
 enum class CloseLook { Normal, Hot, Pressed };

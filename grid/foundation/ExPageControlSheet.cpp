@@ -1,10 +1,10 @@
 // The pages of the tab page control and the tab margins.
 
 #include "grid/foundation/ExPageControl.h"
-#include "grid/foundation/ExPageControlPaint.h"
-#include "grid/foundation/ExPageControlPrivate.h"
 
 #include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/ExPageControlPaint.h"
+#include "grid/foundation/ExPageControlPrivate.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Dialogs.h"
 
@@ -151,8 +151,7 @@ void TExTabSheet::SetTabVisible(bool visible) {
 bool TExTabSheet::TabEnable() const { return d->tabEnable; }
 void TExTabSheet::SetTabEnable(bool enable) {
   if (enable == d->tabEnable) return;
-  if (d->control && d->control->ActivePage() == this)
-    throw Exception(QStringLiteral("Can not disable active tab."));
+  if (d->control && d->control->ActivePage() == this) throw Exception(QStringLiteral("Can not disable active tab."));
   d->tabEnable = enable;
   if (d->control) d->control->update();
 }
@@ -215,10 +214,10 @@ void raiseSafely(const TNotifyEvent& event, TObject* sender) {
 
 void TExTabSheet::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) raiseSafely(OnShow, this);
+  if (!event->spontaneous() && !d->silenced) raiseSafely(OnShow, this);
 }
 
 void TExTabSheet::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  if (!event->spontaneous()) raiseSafely(OnHide, this);
+  if (!event->spontaneous() && !d->silenced) raiseSafely(OnHide, this);
 }

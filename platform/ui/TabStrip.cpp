@@ -237,8 +237,7 @@ void TCustomTabControl::ensureLayout() const {
       int used = 0;
       for (int i = first; i < last; ++i) used += lengths[size_t(i)];
       const int extra = available - used, n = last - first;
-      for (int i = first; extra > 0 && i < last; ++i)
-        lengths[size_t(i)] += extra / n + (i - first < extra % n ? 1 : 0);
+      for (int i = first; extra > 0 && i < last; ++i) lengths[size_t(i)] += extra / n + (i - first < extra % n ? 1 : 0);
     }
   }
 
@@ -254,15 +253,9 @@ void TCustomTabControl::ensureLayout() const {
     int across = 0;
     switch (d->position) {
       case tpTop:
-      case tpLeft:
-        across = EdgeGap + place * cross;
-        break;
-      case tpBottom:
-        across = height() - EdgeGap - (place + 1) * cross;
-        break;
-      case tpRight:
-        across = width() - EdgeGap - (place + 1) * cross;
-        break;
+      case tpLeft: across = EdgeGap + place * cross; break;
+      case tpBottom: across = height() - EdgeGap - (place + 1) * cross; break;
+      case tpRight: across = width() - EdgeGap - (place + 1) * cross; break;
     }
     int along = EdgeGap;
     for (int i = rows[size_t(r)].first; i < rows[size_t(r)].second; ++i) {
@@ -292,14 +285,10 @@ TRect TCustomTabControl::DisplayRect() const {
   ensureLayout();
   const int w = width(), h = height();
   switch (d->position) {
-    case tpTop:
-      return Rect(FrameGap, d->depth + FrameGap, w - FrameGap, h - FrameGap);
-    case tpBottom:
-      return Rect(FrameGap, FrameGap, w - FrameGap, h - d->depth - FrameGap);
-    case tpLeft:
-      return Rect(d->depth + FrameGap, FrameGap, w - FrameGap, h - FrameGap);
-    case tpRight:
-      return Rect(FrameGap, FrameGap, w - d->depth - FrameGap, h - FrameGap);
+    case tpTop: return Rect(FrameGap, d->depth + FrameGap, w - FrameGap, h - FrameGap);
+    case tpBottom: return Rect(FrameGap, FrameGap, w - FrameGap, h - d->depth - FrameGap);
+    case tpLeft: return Rect(d->depth + FrameGap, FrameGap, w - FrameGap, h - FrameGap);
+    case tpRight: return Rect(FrameGap, FrameGap, w - d->depth - FrameGap, h - FrameGap);
   }
   return TRect{};
 }
@@ -378,16 +367,10 @@ void TCustomTabControl::keyPressEvent(QKeyEvent* event) {
   int step = 0;
   switch (platform::VirtualKeyFromQt(event->key())) {
     case VK_LEFT:
-    case VK_UP:
-      step = -1;
-      break;
+    case VK_UP: step = -1; break;
     case VK_RIGHT:
-    case VK_DOWN:
-      step = 1;
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+    case VK_DOWN: step = 1; break;
+    default: QWidget::keyPressEvent(event); return;
   }
   // Tabs that cannot be shown are passed over.
   for (int i = d->tabIndex + step; i >= 0 && i < TabCount(); i += step)
@@ -458,66 +441,64 @@ void TCustomTabControl::PaintStrip(TCanvas& canvas, bool drawTabs) {
 }
 
 void TCustomTabControl::paintClassicTab(TCanvas& canvas, int index) {
-  {
-    TRect r = d->rects[size_t(index)];
-    const bool selected = index == d->tabIndex;
-    if (selected) InflateRect(r, 2, 2);
-    canvas.Brush()->SetColor(Color());
-    canvas.FillRect(r);
-    const TColor light = clBtnHighlight, dark = cl3DDkShadow;
-    switch (d->position) {
-      case tpTop:
-        line(canvas, r.Left, r.Bottom, r.Left, r.Top, light);
-        line(canvas, r.Left, r.Top, r.Right - 1, r.Top, light);
-        line(canvas, r.Right - 1, r.Top, r.Right - 1, r.Bottom, dark);
-        break;
-      case tpBottom:
-        line(canvas, r.Left, r.Top - 1, r.Left, r.Bottom - 1, light);
-        line(canvas, r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1, dark);
-        line(canvas, r.Right - 1, r.Bottom - 1, r.Right - 1, r.Top - 1, dark);
-        break;
-      case tpLeft:
-        line(canvas, r.Right, r.Top, r.Left, r.Top, light);
-        line(canvas, r.Left, r.Top, r.Left, r.Bottom - 1, light);
-        line(canvas, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1, dark);
-        break;
-      case tpRight:
-        line(canvas, r.Left - 1, r.Top, r.Right - 1, r.Top, light);
-        line(canvas, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1, dark);
-        line(canvas, r.Right - 1, r.Bottom - 1, r.Left - 1, r.Bottom - 1, dark);
-        break;
+  TRect r = d->rects[size_t(index)];
+  const bool selected = index == d->tabIndex;
+  if (selected) InflateRect(r, 2, 2);
+  canvas.Brush()->SetColor(Color());
+  canvas.FillRect(r);
+  const TColor light = clBtnHighlight, dark = cl3DDkShadow;
+  switch (d->position) {
+    case tpTop:
+      line(canvas, r.Left, r.Bottom, r.Left, r.Top, light);
+      line(canvas, r.Left, r.Top, r.Right - 1, r.Top, light);
+      line(canvas, r.Right - 1, r.Top, r.Right - 1, r.Bottom, dark);
+      break;
+    case tpBottom:
+      line(canvas, r.Left, r.Top - 1, r.Left, r.Bottom - 1, light);
+      line(canvas, r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1, dark);
+      line(canvas, r.Right - 1, r.Bottom - 1, r.Right - 1, r.Top - 1, dark);
+      break;
+    case tpLeft:
+      line(canvas, r.Right, r.Top, r.Left, r.Top, light);
+      line(canvas, r.Left, r.Top, r.Left, r.Bottom - 1, light);
+      line(canvas, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1, dark);
+      break;
+    case tpRight:
+      line(canvas, r.Left - 1, r.Top, r.Right - 1, r.Top, light);
+      line(canvas, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1, dark);
+      line(canvas, r.Right - 1, r.Bottom - 1, r.Left - 1, r.Bottom - 1, dark);
+      break;
+  }
+  TRect content = r;
+  const int image = d->images ? GetImageIndex(index) : -1;
+  if (image >= 0 && d->images->Count() > image) {
+    if (horizontalStrip(d->position)) {
+      d->images->Draw(&canvas, r.Left + TextPadding, r.Top + (r.Height() - d->images->Height()) / 2, image);
+      content.Left += TextPadding + d->images->Width();
+    } else {
+      d->images->Draw(&canvas, r.Left + (r.Width() - d->images->Width()) / 2,
+                      r.Bottom - TextPadding - d->images->Height(), image);
+      content.Bottom -= TextPadding + d->images->Height();
     }
-    TRect content = r;
-    const int image = d->images ? GetImageIndex(index) : -1;
-    if (image >= 0 && d->images->Count() > image) {
-      if (horizontalStrip(d->position)) {
-        d->images->Draw(&canvas, r.Left + TextPadding, r.Top + (r.Height() - d->images->Height()) / 2, image);
-        content.Left += TextPadding + d->images->Width();
-      } else {
-        d->images->Draw(&canvas, r.Left + (r.Width() - d->images->Width()) / 2, r.Bottom - TextPadding - d->images->Height(),
-                        image);
-        content.Bottom -= TextPadding + d->images->Height();
-      }
-    }
-    TColor color = Font().Color();
-    if (d->items[size_t(index)].highlighted) {
-      canvas.Brush()->SetColor(clHighlight);
-      TRect back = r;
-      InflateRect(back, -2, -2);
-      canvas.FillRect(back);
-      color = clHighlightText;
-    } else if (!CanShowTab(index) || !isEnabled()) {
-      color = clGrayText;
-    } else if (d->hotTrack && index == d->hotTab) {
-      color = clHotLight;
-    }
-    canvas.Font()->Assign(Font());
-    canvas.Font()->SetColor(color);
-    tabText(canvas, content, d->items[size_t(index)].text, d->position);
-    if (selected && hasFocus()) {
-      TRect focus = r;
-      InflateRect(focus, -3, -3);
-      canvas.DrawFocusRect(focus);
-    }
+  }
+  TColor color = Font().Color();
+  if (d->items[size_t(index)].highlighted) {
+    canvas.Brush()->SetColor(clHighlight);
+    TRect back = r;
+    InflateRect(back, -2, -2);
+    canvas.FillRect(back);
+    color = clHighlightText;
+  } else if (!CanShowTab(index) || !isEnabled()) {
+    color = clGrayText;
+  } else if (d->hotTrack && index == d->hotTab) {
+    color = clHotLight;
+  }
+  canvas.Font()->Assign(Font());
+  canvas.Font()->SetColor(color);
+  tabText(canvas, content, d->items[size_t(index)].text, d->position);
+  if (selected && hasFocus()) {
+    TRect focus = r;
+    InflateRect(focus, -3, -3);
+    canvas.DrawFocusRect(focus);
   }
 }

@@ -14,12 +14,12 @@
 
 namespace {
 
-constexpr TColor Back = RGB(250, 240, 200);   // behind the tabs
-constexpr TColor Frame = RGB(90, 0, 0);       // page frame
-constexpr TColor Border = RGB(0, 0, 90);      // tab outlines
-constexpr TColor Active = RGB(0, 200, 0);     // the active tab
-constexpr TColor Tab = RGB(200, 200, 0);      // the other tabs
-const TColor Face = ColorToRGB(clBtnFace);    // the control's colour
+constexpr TColor Back = RGB(250, 240, 200);  // behind the tabs
+constexpr TColor Frame = RGB(90, 0, 0);      // page frame
+constexpr TColor Border = RGB(0, 0, 90);     // tab outlines
+constexpr TColor Active = RGB(0, 200, 0);    // the active tab
+constexpr TColor Tab = RGB(200, 200, 0);     // the other tabs
+const TColor Face = ColorToRGB(clBtnFace);   // the control's colour
 
 struct Probe {
   int x, y;
@@ -48,8 +48,7 @@ class PaintedControl {
   void render() { image = control.grab().toImage(); }
   void check(const std::vector<Probe>& probes) {
     render();
-    for (const Probe& p : probes)
-      EXPECT_EQ(at(p.x, p.y), p.expected) << p.what << " at " << p.x << "," << p.y;
+    for (const Probe& p : probes) EXPECT_EQ(at(p.x, p.y), p.expected) << p.what << " at " << p.x << "," << p.y;
   }
   TRect tab(int page) { return control.PageTabRect(page); }
 
@@ -187,8 +186,7 @@ TEST(PageControlPaint, CloseButtonsGradientsHoverAndPageColour) {
 
   // The pointer on the other tab: hover colour and outline.
   const QPointF other(b.Right - 3, b.Bottom - 3);
-  QMouseEvent move2(QEvent::MouseMove, other, p.control.mapToGlobal(other), Qt::NoButton, Qt::NoButton,
-                    Qt::NoModifier);
+  QMouseEvent move2(QEvent::MouseMove, other, p.control.mapToGlobal(other), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&p.control, &move2);
   p.check({{b.Right - 3, b.Top + 3, RGB(255, 0, 255), "hover fill"},
            {b.Left, b.Top + 3, clRed, "hover outline"},
@@ -231,6 +229,32 @@ TEST(PageControlPaint, TabPicturesReplaceFillAndOutline) {
   });
 }
 
+TEST(PageControlPaint, CaptionsInTheirColourOrGrayWhenTheTabIsDisabled) {
+  PaintedControl p(tpTop, ExPageControl::tsClassic);
+  auto* third = new TExTabSheet(&p.control);
+  third->SetCaption("Third");
+  third->SetTextColor(clRed);
+  third->SetExPageControl(&p.control);
+  p.control.SetActivePageIndex(1);
+  p.control.ActiveFont().SetColor(clBlue);  // the active tab on top is written in the active font
+  p.control.GetPage(0)->SetTabEnable(false);
+  p.render();
+  const auto count = [&](const TRect& r, TColor color) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left + 3; x < r.Right - 1; ++x) n += p.at(x, y) == color;
+    return n;
+  };
+  struct Case {
+    int page;
+    TColor shown, absent;
+  };
+  for (const Case& c : {Case{0, clGray, clBlack}, Case{1, clBlue, clGray}, Case{2, clRed, clGray}}) {
+    EXPECT_GT(count(p.tab(c.page), c.shown), 0) << c.page;
+    EXPECT_EQ(count(p.tab(c.page), c.absent), 0) << c.page;
+  }
+}
+
 TEST(PageControlPaint, GradientBandsRoundAndOverlap) {
   QImage image(170, 20, QImage::Format_RGB32);
   image.fill(Qt::blue);
@@ -238,7 +262,7 @@ TEST(PageControlPaint, GradientBandsRoundAndOverlap) {
   DrawGradient(&canvas, clBlack, clWhite, 16, ExPageControl::gdHorizontal, Rect(0, 0, 160, 10));
   EXPECT_EQ(canvas.Pixels(85, 5), RGB(128, 128, 128));  // band 8
   EXPECT_EQ(canvas.Pixels(0, 5), clBlack);
-  EXPECT_EQ(canvas.Pixels(90, 5), RGB(143, 143, 143));  // band 9 covers band 8's last column
+  EXPECT_EQ(canvas.Pixels(90, 5), RGB(143, 143, 143));   // band 9 covers band 8's last column
   EXPECT_EQ(canvas.Pixels(160, 5), RGB(239, 239, 239));  // the last band reaches one past the edge
   EXPECT_EQ(canvas.Pixels(161, 5), clBlue);
 
@@ -250,19 +274,22 @@ TEST(PageControlPaint, BitmapsStretchByTheirMiddleAndKeepTheTransparentColour) {
   // Columns red, green, blue, yellow; the bottom-left pixel gives the transparent colour.
   TBitmap bitmap(4, 2);
   const TColor columns[] = {clRed, clLime, clBlue, clYellow};
-  for (int x = 0; x < 4; ++x) bitmap.Canvas()->SetPixels(x, 0, columns[x]), bitmap.Canvas()->SetPixels(x, 1, columns[x]);
+  for (int x = 0; x < 4; ++x)
+    bitmap.Canvas()->SetPixels(x, 0, columns[x]), bitmap.Canvas()->SetPixels(x, 1, columns[x]);
   bitmap.Canvas()->SetPixels(0, 1, clFuchsia);
   QImage image(12, 12, QImage::Format_RGB32);
   image.fill(Qt::white);
   TCanvas canvas(&image);
   DrawBitmapStretchedHorizontally(&bitmap, &canvas, 1, 10, 0);
-  const TColor expected[] = {clWhite, clRed, clLime, clLime, clLime, clLime, clBlue, clBlue, clBlue, clBlue, clYellow, clWhite};
+  const TColor expected[] = {clWhite, clRed,  clLime, clLime, clLime,   clLime,
+                             clBlue,  clBlue, clBlue, clBlue, clYellow, clWhite};
   for (int x = 0; x < 12; ++x) EXPECT_EQ(canvas.Pixels(x, 0), expected[x]) << x;
   EXPECT_EQ(canvas.Pixels(1, 1), clWhite);  // transparent
   EXPECT_EQ(canvas.Pixels(2, 1), clLime);
 
   TBitmap column(2, 4);
-  for (int y = 0; y < 4; ++y) column.Canvas()->SetPixels(0, y, columns[y]), column.Canvas()->SetPixels(1, y, columns[y]);
+  for (int y = 0; y < 4; ++y)
+    column.Canvas()->SetPixels(0, y, columns[y]), column.Canvas()->SetPixels(1, y, columns[y]);
   column.Canvas()->SetPixels(0, 3, clFuchsia);
   image.fill(Qt::white);
   DrawBitmapStretchedVertically(&column, &canvas, 0, 8, 2);

@@ -17,7 +17,8 @@
 namespace {
 
 void mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button;
+  const Qt::MouseButtons buttons =
+      type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button;
   QMouseEvent event(type, QPointF(p), QPointF(w->mapToGlobal(p)), type == QEvent::MouseMove ? Qt::NoButton : button,
                     buttons, Qt::NoModifier);
   QApplication::sendEvent(w, &event);
@@ -182,8 +183,7 @@ TEST_F(PageControlTest, RefusedChangesRaiseTheirErrorsAndKeepTheValue) {
   control.SetTabSplitLine(true);
   EXPECT_TRUE(control.TabSplitLine());
 
-  EXPECT_EQ(thrown([&] { c->SetPageIndex(3); }),
-            "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
+  EXPECT_EQ(thrown([&] { c->SetPageIndex(3); }), "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
   EXPECT_THROW(c->SetPageIndex(3), EListError);
   EXPECT_EQ(thrown([&] { c->SetPageIndex(-1); }), "List index out of bounds (-1)");
   EXPECT_EQ(thrown([&] { control.GetPage(3); }), "List index out of bounds (3)");
@@ -215,9 +215,8 @@ TEST_F(PageControlTest, FindNextPageWrapsAndSkipsHiddenTabsOnRequest) {
     TExTabSheet* expected;
   };
   const Case cases[] = {
-      {a, true, true, c},           {a, true, false, b},         {c, true, true, a},
-      {a, false, true, c},          {c, false, false, b},        {nullptr, true, true, a},
-      {&stranger, false, true, c},  {&stranger, true, false, a},
+      {a, true, true, c},   {a, true, false, b},      {c, true, true, a},          {a, false, true, c},
+      {c, false, false, b}, {nullptr, true, true, a}, {&stranger, false, true, c}, {&stranger, true, false, a},
   };
   for (const Case& t : cases)
     EXPECT_EQ(control.FindNextPage(t.current, t.forward, t.visibleOnly), t.expected)
@@ -276,6 +275,12 @@ TEST_F(PageControlTest, CtrlTabSelectsTheNextEnabledPageAlsoFromAControlOnThePag
   control.OnChanging = [&](TObject*, bool& allowChange) { allowChange = !refuse; };
   control.SelectNextPage(true);
   EXPECT_EQ(control.ActivePage(), c);
+
+  control.SetActivePage(nullptr);  // no active page and no tab that can be chosen
+  refuse = false;
+  for (TExTabSheet* page : {a, b, c}) page->SetTabEnable(false);
+  control.SelectNextPage(true);
+  EXPECT_EQ(control.ActivePage(), nullptr);
 }
 
 class CloseButtonTest : public PageControlTest {
@@ -477,6 +482,16 @@ TEST_F(PageControlTest, PagesReportShowingAndHidingAndFocusFollowsThePage) {
   control.SetActivePage(b);
   EXPECT_EQ(events, QStringList({"show A", "show B", "hide A"}));
   EXPECT_TRUE(editB->hasFocus());
+  // Pages going with their control report nothing to handlers that may be gone.
+  {
+    auto* owner = new TExPageControl;
+    TExTabSheet* page = new TExTabSheet(owner);
+    page->SetExPageControl(owner);
+    page->OnHide = [&events](TObject*) { events << "hide during destruction"; };
+    owner->show();
+    delete owner;
+  }
+  EXPECT_EQ(events.size(), 3);
   for (TExTabSheet* page : {a, b}) page->OnShow = page->OnHide = nullptr;
 }
 

@@ -6,9 +6,9 @@
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QApplication>
 
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 namespace {
 
