@@ -5,6 +5,7 @@
 #include "grid/foundation/ExPageControlPaint.h"
 
 #include "grid/foundation/ExPageControlPrivate.h"
+#include "platform/picture/Graphic.h"
 #include "platform/picture/ImageList.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/DrawText.h"
@@ -38,14 +39,7 @@ TColor bottomLeftPixel(const TBitmap* bitmap) {
 
 // The region with the transparent colour made see-through.
 QImage transparentRegion(const TBitmap* bitmap, TColor transparentColor, int x, int y, int width, int height) {
-  QImage image = bitmap->pixels().copy(x, y, width, height).convertToFormat(QImage::Format_ARGB32);
-  const QRgb key = ToQColor(ColorToRGB(transparentColor)).rgb() & 0xFFFFFF;
-  for (int row = 0; row < image.height(); ++row) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-    for (int col = 0; col < image.width(); ++col)
-      if ((line[col] & 0xFFFFFF) == key) line[col] = 0;
-  }
-  return image;
+  return platform::withKeyColorTransparent(bitmap->pixels().copy(x, y, width, height), ColorToRGB(transparentColor));
 }
 
 }  // namespace
