@@ -2,11 +2,10 @@
 
 #include "grid/foundation/EsgHTMLERenderState.h"
 #include "grid/foundation/EsgHTMLESyntax.h"
+#include "grid/foundation/EsgHTMLEUtil.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/DrawText.h"
 #include "platform/ui/VisualStyles.h"
-
-#include <QtCore/QLocale>
 
 #include <algorithm>
 
@@ -17,26 +16,7 @@ namespace {
 // Bottom-aligned single line with tabs and external leading; the "&" prefixes stay on.
 constexpr unsigned BaseTextFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
 
-bool middleEastLocale() { return QLocale::system().textDirection() == Qt::RightToLeft; }
-
 }  // namespace
-
-unsigned MarkupBiDiTextFlags(unsigned flags, TBiDiMode mode, bool middleEast) {
-  if (!middleEast) {
-    return flags;
-  }
-  if (mode == bdRightToLeft) {
-    if (flags & DT_RIGHT) {
-      flags &= ~DT_RIGHT;
-    } else if (!(flags & DT_CENTER)) {
-      flags |= DT_RIGHT;
-    }
-  }
-  if (mode != bdLeftToRight) {
-    flags |= RtlReadingFlag;
-  }
-  return flags;
-}
 
 Renderer::Renderer(const RenderArgs& args, RenderOutputs& outputs) : a(args), out(outputs), canvas(args.canvas) {}
 
@@ -71,9 +51,9 @@ void Renderer::begin() {
   if (!a.wordWrap) {
     flags |= DT_END_ELLIPSIS;
   }
-  textFlags = MarkupBiDiTextFlags(flags, a.biDiMode, middleEastLocale());
-  rightToLeftReading = (textFlags & RtlReadingFlag) != 0;
-  themed = platform::VisualStylesActive();
+  textFlags = BiDiTextFlags(flags, a.biDiMode);
+  rightToLeftReading = (textFlags & MarkupRtlReadingFlag) != 0;
+  themed = MarkupIsWinXP() && platform::VisualStylesActive();
 }
 
 void Renderer::finish() {

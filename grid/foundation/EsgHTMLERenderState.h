@@ -11,14 +11,6 @@
 
 namespace esghtmle {
 
-// The text-drawing flag of right-to-left reading.
-inline constexpr unsigned RtlReadingFlag = 0x20000;
-
-// The drawing flags for a reading direction: on a Middle-East locale a
-// right-to-left mode mirrors the alignment (right-to-left proper only) and reads
-// right to left (every mode but left-to-right).
-unsigned MarkupBiDiTextFlags(unsigned flags, TBiDiMode mode, bool middleEast);
-
 // The arguments of one call.
 struct RenderArgs {
   TCanvas* canvas = nullptr;

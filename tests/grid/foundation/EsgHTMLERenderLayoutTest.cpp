@@ -3,9 +3,6 @@
 
 #include "EsgHTMLERenderFixture.h"
 
-#include "grid/foundation/EsgHTMLERenderState.h"
-#include "platform/ui/DrawText.h"
-
 #include <functional>
 
 using namespace esghtmletest;
@@ -167,26 +164,3 @@ TEST_F(MarkupSizeTest, ParagraphAlignmentAndIndentPlaceTheLines) {
   }
 }
 
-TEST(MarkupBiDiFlags, MirrorAndReadRightToLeftOnlyOnAMiddleEastLocale) {
-  using esghtmle::MarkupBiDiTextFlags;
-  using esghtmle::RtlReadingFlag;
-  const unsigned base = DT_BOTTOM | DT_SINGLELINE;
-  struct Case {
-    unsigned flags;
-    TBiDiMode mode;
-    bool middleEast;
-    unsigned expected;
-  };
-  const Case cases[] = {
-      {base, bdRightToLeft, false, base},
-      {base, bdLeftToRight, true, base},
-      {base, bdRightToLeft, true, base | DT_RIGHT | RtlReadingFlag},
-      {base | DT_RIGHT, bdRightToLeft, true, base | RtlReadingFlag},
-      {base | DT_CENTER, bdRightToLeft, true, base | DT_CENTER | RtlReadingFlag},
-      {base, bdRightToLeftNoAlign, true, base | RtlReadingFlag},
-      {base, bdRightToLeftReadingOnly, true, base | RtlReadingFlag},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(MarkupBiDiTextFlags(c.flags, c.mode, c.middleEast), c.expected) << c.flags << " " << c.mode;
-  }
-}
