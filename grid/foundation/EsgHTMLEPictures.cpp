@@ -8,11 +8,8 @@
 #include "platform/picture/ImageList.h"
 #include "platform/ui/Canvas.h"
 
-#include <QtCore/QFileInfo>
-#include <QtGui/QIcon>
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
-#include <QtWidgets/QFileIconProvider>
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +17,6 @@
 namespace esghtmle {
 
 namespace {
-
-constexpr int SmallIconSize = 16;
-constexpr int LargeIconSize = 32;
 
 // Nearest integer, ties to even.
 int roundEven(double value) { return int(std::lrint(value)); }
@@ -63,15 +57,6 @@ THTMLPicture* namedOrLocatedPicture(const RenderArgs& a, const MarkupPictureSour
     }
   }
   return a.pictureCache->FindPicture(source.Name);
-}
-
-// This platform has no numbered system image list: a number gives the generic
-// file icon, a path the desktop's icon for that file or folder.
-QImage systemIcon(const MarkupPictureSource& source, int size) {
-  const QFileIconProvider provider;
-  const QIcon icon = source.NumberGiven ? provider.icon(QAbstractFileIconProvider::File)
-                                        : provider.icon(QFileInfo(source.Name));
-  return icon.pixmap(size, size).toImage();
 }
 
 }  // namespace
@@ -116,17 +101,9 @@ bool Renderer::picture(const QString& tagText, LinePass& pass, LineMetrics& line
       }
       break;
     case MarkupPictureKind::SmallSystemIcon:
-    case MarkupPictureKind::LargeSystemIcon: {
-      const int size = source.Kind == MarkupPictureKind::SmallSystemIcon ? SmallIconSize : LargeIconSize;
-      layoutWidth = platform::MulDiv(size, dpi.x, platform::ScreenPixelsPerInch);
-      layoutHeight = platform::MulDiv(size, dpi.y, platform::ScreenPixelsPerInch);
-      if (drawing(pass)) {
-        const double scale = a.scaleImages ? a.imageScale : 1.0;
-        platform::drawImage(*canvas, Bounds(pass.x, top, roundEven(size * scale), roundEven(size * scale)),
-                            systemIcon(source, size));
-      }
+    case MarkupPictureKind::LargeSystemIcon:
+      // The desktop's numbered icons do not exist here: no picture, no room.
       break;
-    }
     case MarkupPictureKind::ContainerName:
     case MarkupPictureKind::Location: {
       THTMLPicture* pic = namedOrLocatedPicture(a, source);

@@ -195,6 +195,8 @@ TEST_F(MarkupHitTest, PicturesFromTheImageListContainerAndCache) {
       {"unknown name", "<IMG src=\"nothing\">", 0, gh()},
       {"file location", "<IMG src=\"file://" + file + "\">", 20, std::max(gh(), 10)},
       {"web location is never drawn", "<IMG src=\"http://example.com/a.png\">", 0, gh()},
+      {"numbered desktop icon does not exist here", "<IMG src=\"ssys:3\">", 0, gh()},
+      {"desktop icon of a file does not exist here", "<IMG src=\"lsys:/tmp\">", 0, gh()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
