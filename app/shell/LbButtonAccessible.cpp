@@ -21,10 +21,8 @@ class LbButtonAccessible : public QAccessibleWidget {
         return platform::StripAccelerator(button()->Caption());
       case QAccessible::Description:
         return button()->Hint();
-      case QAccessible::Accelerator: {
-        const QChar key = platform::AcceleratorChar(button()->Caption());
-        return key.isNull() ? QString() : QStringLiteral("Alt+") + key.toUpper();
-      }
+      case QAccessible::Accelerator:
+        return platform::AcceleratorKeyText(button()->Caption());
       default:
         return QAccessibleWidget::text(t);
     }

@@ -19,18 +19,6 @@ namespace {
 constexpr int kBoxStripWidth = 20;
 constexpr int kMarkCorner = 16;
 
-TMouseButton mouseButtonOf(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::RightButton:
-        return mbRight;
-    case Qt::MiddleButton:
-        return mbMiddle;
-    default:
-        return mbLeft;
-    }
-}
-
 }  // namespace
 
 struct TExCheckBox::Data {
@@ -224,7 +212,7 @@ void TExCheckBox::mousePressEvent(QMouseEvent* event)
             setFocus(Qt::MouseFocusReason);
     }
     if (OnMouseDown)
-        OnMouseDown(this, mouseButtonOf(event->button()),
+        OnMouseDown(this, platform::MouseButtonFromQt(event->button()),
                     platform::ShiftStateFromQt(event->modifiers(), event->buttons()), pos.x(), pos.y());
     if (left) {
         SetDown(true);
@@ -264,7 +252,7 @@ void TExCheckBox::mouseReleaseEvent(QMouseEvent* event)
         }
     }
     if (OnMouseUp)
-        OnMouseUp(this, mouseButtonOf(event->button()),
+        OnMouseUp(this, platform::MouseButtonFromQt(event->button()),
                   platform::ShiftStateFromQt(event->modifiers(), event->buttons()), pos.x(), pos.y());
     update(0, 0, kMarkCorner, kMarkCorner);
 }

@@ -23,10 +23,8 @@ public:
             return platform::StripAccelerator(box()->Caption());
         case QAccessible::Description:
             return box()->Hint();
-        case QAccessible::Accelerator: {
-            const QChar key = platform::AcceleratorChar(box()->Caption());
-            return key.isNull() ? QString() : QStringLiteral("Alt+") + key.toUpper();
-        }
+        case QAccessible::Accelerator:
+            return platform::AcceleratorKeyText(box()->Caption());
         default:
             return QAccessibleWidget::text(t);
         }

@@ -593,26 +593,10 @@ void TExGridButton::leaveEvent(QEvent*)
     updateTracking(false);
 }
 
-namespace {
-
-TMouseButton MouseButtonOf(const QMouseEvent* e)
-{
-    switch (e->button()) {
-    case Qt::RightButton:
-        return mbRight;
-    case Qt::MiddleButton:
-        return mbMiddle;
-    default:
-        return mbLeft;
-    }
-}
-
-}  // namespace
-
 void TExGridButton::mousePressEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
-    MouseDown(MouseButtonOf(e), platform::ShiftStateFromQt(e->modifiers(), e->buttons()), pos.x(), pos.y());
+    MouseDown(platform::MouseButtonFromQt(e->button()), platform::ShiftStateFromQt(e->modifiers(), e->buttons()), pos.x(), pos.y());
 }
 
 void TExGridButton::mouseMoveEvent(QMouseEvent* e)
@@ -624,7 +608,7 @@ void TExGridButton::mouseMoveEvent(QMouseEvent* e)
 void TExGridButton::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
-    MouseUp(MouseButtonOf(e), platform::ShiftStateFromQt(e->modifiers(), e->buttons()), pos.x(), pos.y());
+    MouseUp(platform::MouseButtonFromQt(e->button()), platform::ShiftStateFromQt(e->modifiers(), e->buttons()), pos.x(), pos.y());
 }
 
 // The second press of a double click: the double-click event for a button held
@@ -634,7 +618,7 @@ void TExGridButton::mouseDoubleClickEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton && d->down && OnDblClick)
         OnDblClick(this);
     const QPoint pos = e->position().toPoint();
-    MouseDown(MouseButtonOf(e), platform::ShiftStateFromQt(e->modifiers(), e->buttons()) | ssDouble, pos.x(),
+    MouseDown(platform::MouseButtonFromQt(e->button()), platform::ShiftStateFromQt(e->modifiers(), e->buttons()) | ssDouble, pos.x(),
               pos.y());
 }
 

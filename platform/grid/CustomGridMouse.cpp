@@ -11,19 +11,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-TMouseButton ButtonOf(Qt::MouseButton b)
-{
-    if (b == Qt::RightButton)
-        return mbRight;
-    if (b == Qt::MiddleButton)
-        return mbMiddle;
-    return mbLeft;
-}
-
-}  // namespace
-
 bool TCustomGrid::viewportEvent(QEvent* e)
 {
     switch (e->type()) {
@@ -57,17 +44,17 @@ void TCustomGrid::viewportMouseEvent(QMouseEvent* e)
     case QEvent::MouseButtonPress:
         if (!IsFocusInside())
             setFocus(Qt::MouseFocusReason);
-        MouseDown(ButtonOf(e->button()), shift, p.x(), p.y());
+        MouseDown(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonDblClick:
         DblClick();
-        MouseDown(ButtonOf(e->button()), shift | ssDouble, p.x(), p.y());
+        MouseDown(platform::MouseButtonFromQt(e->button()), shift | ssDouble, p.x(), p.y());
         break;
     case QEvent::MouseMove:
         MouseMove(shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonRelease:
-        MouseUp(ButtonOf(e->button()), shift, p.x(), p.y());
+        MouseUp(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
         break;
     default:
         break;

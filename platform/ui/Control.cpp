@@ -41,6 +41,11 @@ QChar AcceleratorChar(const QString& caption) {
   return QChar();
 }
 
+QString AcceleratorKeyText(const QString& caption) {
+  const QChar key = AcceleratorChar(caption);
+  return key.isNull() ? QString() : QStringLiteral("Alt+") + key.toUpper();
+}
+
 QString ShortHint(const QString& hint) {
   const qsizetype bar = hint.indexOf(u'|');
   return bar < 0 ? hint : hint.left(bar);

@@ -36,6 +36,8 @@ namespace platform {
 QString StripAccelerator(const QString& caption);
 // The accelerator character of a caption, or a null character when it has none.
 QChar AcceleratorChar(const QString& caption);
+// The accelerator as accessibility tools name it ("Alt+X"), empty when there is none.
+QString AcceleratorKeyText(const QString& caption);
 // The part of a hint shown as tool tip: the text before the first "|".
 QString ShortHint(const QString& hint);
 

@@ -65,4 +65,13 @@ TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
     return s;
 }
 
+TMouseButton MouseButtonFromQt(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        return mbRight;
+    if (button == Qt::MiddleButton)
+        return mbMiddle;
+    return mbLeft;
+}
+
 }  // namespace platform

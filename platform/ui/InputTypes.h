@@ -71,4 +71,6 @@ Word VirtualKeyFromQt(int qtKey);
 // The toolkit key of a virtual key (used to replay keys), 0 when unknown.
 int QtKeyFromVirtualKey(Word key);
 TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+// The button of a mouse event; buttons beyond the three count as the left one.
+TMouseButton MouseButtonFromQt(Qt::MouseButton button);
 }  // namespace platform
