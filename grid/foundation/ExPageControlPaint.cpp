@@ -141,6 +141,8 @@ class PageControlPainter {
   void paintSplitLine();
   void paintTabs();
   void paintTab(int page);
+  // The tab's picture at (x, y); moves the caption origin past it.
+  void drawTabImage(int imageIndex, int& x, int& y);
   void paintTabOutline(const TRect& r, bool active, int page);
   void paintDotNetSeparator(const TRect& r, int page);
   void paintTabBackGround(const TRect& r, const TBitmap& bitmap, bool activeBitmap);
@@ -549,22 +551,7 @@ void PageControlPainter::paintCaption(int pageIndex, const TRect& stripRect, con
     canvas_.SetFont(rotated);
   }
   if (page->d->showClose) c_.paintCloseButton(canvas_, stripRect, active);
-  if (d_.images && page->d->imageIndex >= 0) {
-    switch (pos_) {
-      case tpLeft:
-        d_.images->Draw(&canvas_, x, y - 14, page->d->imageIndex);
-        y -= d_.images->Height();
-        break;
-      case tpRight:
-        d_.images->Draw(&canvas_, x - 14, y, page->d->imageIndex);
-        y += d_.images->Height();
-        break;
-      default:
-        d_.images->Draw(&canvas_, x - 2, y, page->d->imageIndex);
-        x += d_.images->Width();
-        break;
-    }
-  }
+  drawTabImage(page->d->imageIndex, x, y);
   if ((active && pos_ == tpTop) || pos_ == tpBottom)
     canvas_.SetFont(d_.activeFont);
   else
@@ -580,6 +567,24 @@ void PageControlPainter::paintCaption(int pageIndex, const TRect& stripRect, con
   if (active) canvas_.SetFont(c_.Font());
 }
 
+void PageControlPainter::drawTabImage(int imageIndex, int& x, int& y) {
+  if (!d_.images || imageIndex < 0) return;
+  switch (pos_) {
+    case tpLeft:
+      d_.images->Draw(&canvas_, x, y - 14, imageIndex);
+      y -= d_.images->Height();
+      break;
+    case tpRight:
+      d_.images->Draw(&canvas_, x - 14, y, imageIndex);
+      y += d_.images->Height();
+      break;
+    default:
+      d_.images->Draw(&canvas_, x - 2, y, imageIndex);
+      x += d_.images->Width();
+      break;
+  }
+}
+
 void PageControlPainter::paintActiveBackground() {
   if (!activeLeftOver_) return;
   const int pageIndex = c_.ActivePageIndex();
@@ -587,22 +592,7 @@ void PageControlPainter::paintActiveBackground() {
   paintTabBackGround(activeRect_, d_.tabBackGroundActive, true);
   c_.paintCloseButton(canvas_, activeStripRect_, true);
   int x = activeOrigin_.X, y = activeOrigin_.Y;
-  if (d_.images && page->d->imageIndex >= 0) {
-    switch (pos_) {
-      case tpLeft:
-        d_.images->Draw(&canvas_, x, y - 14, page->d->imageIndex);
-        y -= d_.images->Height();
-        break;
-      case tpRight:
-        d_.images->Draw(&canvas_, x - 14, y, page->d->imageIndex);
-        y += d_.images->Height();
-        break;
-      default:
-        d_.images->Draw(&canvas_, x - 2, y, page->d->imageIndex);
-        x += d_.images->Width();
-        break;
-    }
-  }
+  drawTabImage(page->d->imageIndex, x, y);
   if (!horizontal()) {
     TFont rotated;
     rotated.Assign(d_.activeFont);
