@@ -4,29 +4,15 @@
 #include "app/shell/LbButton.h"
 
 #include "platform/ui/Accessibility.h"
-
-#include <QtWidgets/QAccessibleWidget>
+#include "platform/ui/CaptionedAccessible.h"
 
 #include <mutex>
 
 namespace {
 
-class LbButtonAccessible : public QAccessibleWidget {
+class LbButtonAccessible : public platform::CaptionedAccessible {
  public:
-  explicit LbButtonAccessible(TLbButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
-
-  QString text(QAccessible::Text t) const override {
-    switch (t) {
-      case QAccessible::Name:
-        return platform::StripAccelerator(button()->Caption());
-      case QAccessible::Description:
-        return button()->Hint();
-      case QAccessible::Accelerator:
-        return platform::AcceleratorKeyText(button()->Caption());
-      default:
-        return QAccessibleWidget::text(t);
-    }
-  }
+  explicit LbButtonAccessible(TLbButton* button) : CaptionedAccessible(button, QAccessible::Button, pressAction()) {}
 
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
@@ -34,21 +20,10 @@ class LbButtonAccessible : public QAccessibleWidget {
     return s;
   }
 
-  QStringList actionNames() const override {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (button()->isEnabled()) {
-      names.prepend(pressAction());
-    }
-    return names;
-  }
-
-  void doAction(const QString& actionName) override {
-    if (actionName == pressAction() && button()->isEnabled()) {
-      button()->Click();
-      return;
-    }
-    QAccessibleWidget::doAction(actionName);
-  }
+ protected:
+  QString Caption() const override { return button()->Caption(); }
+  QString Hint() const override { return button()->Hint(); }
+  void Activate() override { button()->Click(); }
 
  private:
   TLbButton* button() const { return static_cast<TLbButton*>(widget()); }

@@ -5,29 +5,16 @@
 #include "grid/foundation/ExObjCheckBox.h"
 
 #include "platform/ui/Accessibility.h"
-
-#include <QtWidgets/QAccessibleWidget>
+#include "platform/ui/CaptionedAccessible.h"
 
 #include <mutex>
 
 namespace {
 
-class ExCheckBoxAccessible : public QAccessibleWidget {
+class ExCheckBoxAccessible : public platform::CaptionedAccessible {
 public:
-    explicit ExCheckBoxAccessible(TExCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
-
-    QString text(QAccessible::Text t) const override
+    explicit ExCheckBoxAccessible(TExCheckBox* box) : CaptionedAccessible(box, QAccessible::CheckBox, toggleAction())
     {
-        switch (t) {
-        case QAccessible::Name:
-            return platform::StripAccelerator(box()->Caption());
-        case QAccessible::Description:
-            return box()->Hint();
-        case QAccessible::Accelerator:
-            return platform::AcceleratorKeyText(box()->Caption());
-        default:
-            return QAccessibleWidget::text(t);
-        }
     }
 
     QAccessible::State state() const override
@@ -41,23 +28,14 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (box()->isEnabled())
-            names.prepend(toggleAction());
-        return names;
-    }
-
+protected:
+    QString Caption() const override { return box()->Caption(); }
+    QString Hint() const override { return box()->Hint(); }
     // Toggling from a tool is a click, as Space is.
-    void doAction(const QString& actionName) override
+    void Activate() override
     {
-        if (actionName == toggleAction() && box()->isEnabled()) {
-            box()->Toggle();
-            box()->Click();
-            return;
-        }
-        QAccessibleWidget::doAction(actionName);
+        box()->Toggle();
+        box()->Click();
     }
 
 private:

@@ -5,29 +5,17 @@
 #include "grid/foundation/ExObjGridButton.h"
 
 #include "platform/ui/Accessibility.h"
-
-#include <QtWidgets/QAccessibleWidget>
+#include "platform/ui/CaptionedAccessible.h"
 
 #include <mutex>
 
 namespace {
 
-class ExGridButtonAccessible : public QAccessibleWidget {
+class ExGridButtonAccessible : public platform::CaptionedAccessible {
 public:
-    explicit ExGridButtonAccessible(TExGridButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
-
-    QString text(QAccessible::Text t) const override
+    explicit ExGridButtonAccessible(TExGridButton* button)
+        : CaptionedAccessible(button, QAccessible::Button, pressAction())
     {
-        switch (t) {
-        case QAccessible::Name:
-            return platform::StripAccelerator(button()->Caption());
-        case QAccessible::Description:
-            return button()->Hint();
-        case QAccessible::Accelerator:
-            return platform::AcceleratorKeyText(button()->Caption());
-        default:
-            return QAccessibleWidget::text(t);
-        }
     }
 
     QAccessible::State state() const override
@@ -41,22 +29,10 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (button()->isEnabled())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& actionName) override
-    {
-        if (actionName == pressAction() && button()->isEnabled()) {
-            button()->Click();
-            return;
-        }
-        QAccessibleWidget::doAction(actionName);
-    }
+protected:
+    QString Caption() const override { return button()->Caption(); }
+    QString Hint() const override { return button()->Hint(); }
+    void Activate() override { button()->Click(); }
 
 private:
     TExGridButton* button() const { return static_cast<TExGridButton*>(widget()); }
