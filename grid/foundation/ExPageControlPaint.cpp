@@ -648,30 +648,12 @@ void PageControlPainter::drawCloseButton(TRect r, bool active, CloseLook look) {
   const TTabMargin& m = d_.tabMargin;
   const int lower = d_.lowerActive, dNormal = active ? lower : 0;
   const bool normal = look == CloseLook::Normal;
-  if (pos_ == tpLeft) {
-    const int x = r.Left + m.LeftMargin() + (normal ? dNormal : lower) + 2;
-    const int base = r.Bottom - m.TopMargin() + (d_.tabBackGroundActive.Empty() ? 0 : d_.tabOverlap);
-    if (!d_.closeGlyph.Empty()) {
-      DrawTransparentBitmap(&canvas_, &d_.closeGlyph, x, base - 13, bottomLeftPixel(&d_.closeGlyph), 0, 0,
-                            std::min(12, d_.closeGlyph.Width()), std::min(11, d_.closeGlyph.Height()));
-      return;
-    }
-    const TColor box = look == CloseLook::Normal ? clGray : clBlack;
-    const TColor cross = look == CloseLook::Hot ? clGray : clBlack;
-    canvas_.Brush()->SetColor(look == CloseLook::Pressed ? clSilver : clWhite);
-    canvas_.Pen()->SetColor(box);
-    canvas_.Rectangle(x, base - 13, x + 12, base - 2);
-    canvas_.Pen()->SetColor(cross);
-    const int a = x - 2, D = base;
-    line(a + 5, D - 10, a + 11, D - 5);
-    line(a + 6, D - 10, a + 10, D - 5);
-    line(a + 5, D - 6, a + 11, D - 11);
-    line(a + 6, D - 6, a + 10, D - 11);
-    return;
-  }
   TPoint p;
   const int left = r.Left + m.LeftMargin(), top = r.Top + m.TopMargin();
-  if (pos_ == tpRight) {
+  if (pos_ == tpLeft) {
+    const int base = r.Bottom - m.TopMargin() + (d_.tabBackGroundActive.Empty() ? 0 : d_.tabOverlap);
+    p = Point(left + (normal ? dNormal : lower) + 2, base - 13);
+  } else if (pos_ == tpRight) {
     switch (look) {
       case CloseLook::Normal: p = Point(left - dNormal + 4, top + 2); break;
       case CloseLook::Hot: p = Point(left + 2, top + 2); break;
