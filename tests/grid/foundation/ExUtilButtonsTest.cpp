@@ -1,6 +1,7 @@
 #include "grid/foundation/ExUtilButtons.h"
 
 #include "platform/ui/Canvas.h"
+#include "tests/support/CanvasPixels.h"
 
 #include <QtGui/QImage>
 
@@ -25,12 +26,7 @@ class ButtonsTest : public ::testing::Test {
   ButtonsTest() : image(70, 30, QImage::Format_RGB32), canvas(&image) { clear(); }
   void clear() { image.fill(ToQColor(kBackground)); }
   TColor at(int x, int y) const { return canvas.Pixels(x, y); }
-  int countIn(TColor color, const TRect& area) const {
-    int n = 0;
-    for (int y = area.Top; y < area.Bottom; ++y)
-      for (int x = area.Left; x < area.Right; ++x) n += at(x, y) == ColorToRGB(color);
-    return n;
-  }
+  int countIn(TColor color, const TRect& area) const { return testsupport::CountPixels(canvas, color, area); }
   QImage snapshot() {
     canvas.Release();
     return image.copy();

@@ -1,6 +1,7 @@
 #include "grid/foundation/ExUtilProgressLevel.h"
 
 #include "platform/ui/Canvas.h"
+#include "tests/support/CanvasPixels.h"
 
 #include <QtGui/QImage>
 
@@ -35,12 +36,7 @@ class LevelProgressTest : public ::testing::Test {
  protected:
   LevelProgressTest() : image(130, 130, QImage::Format_RGB32), canvas(&image) { clear(); }
   void clear() { image.fill(ToQColor(kBackground)); }
-  int countIn(TColor color, const TRect& area) const {
-    int n = 0;
-    for (int y = area.Top; y < area.Bottom; ++y)
-      for (int x = area.Left; x < area.Right; ++x) n += at(x, y) == color;
-    return n;
-  }
+  int countIn(TColor color, const TRect& area) const { return testsupport::CountPixels(canvas, color, area); }
 
   QImage image;
   TCanvas canvas;

@@ -2,6 +2,7 @@
 
 #include "tests/grid/foundation/ExUtilTestLocale.h"
 #include "platform/ui/Canvas.h"
+#include "tests/support/CanvasPixels.h"
 
 #include <QtGui/QImage>
 
@@ -15,12 +16,7 @@ class ProgressTest : public ::testing::Test {
  protected:
   ProgressTest() : image(130, 50, QImage::Format_RGB32), canvas(&image) { image.fill(ToQColor(kBackground)); }
   TColor at(int x, int y) const { return canvas.Pixels(x, y); }
-  int countIn(TColor color, const TRect& area) const {
-    int n = 0;
-    for (int y = area.Top; y < area.Bottom; ++y)
-      for (int x = area.Left; x < area.Right; ++x) n += at(x, y) == color;
-    return n;
-  }
+  int countIn(TColor color, const TRect& area) const { return testsupport::CountPixels(canvas, color, area); }
 
   QImage image;
   TCanvas canvas;

@@ -1,6 +1,7 @@
 #include "platform/ui/FrameControls.h"
 
 #include "platform/ui/Canvas.h"
+#include "tests/support/CanvasPixels.h"
 
 #include <QtGui/QImage>
 
@@ -30,12 +31,7 @@ class FrameControlsTest : public ::testing::Test {
                                                 std::max(b.Bottom, y + 1)};
     return b;
   }
-  int countIn(TColor color, const TRect& area) const {
-    int n = 0;
-    for (int y = area.Top; y < area.Bottom; ++y)
-      for (int x = area.Left; x < area.Right; ++x) n += at(x, y) == ColorToRGB(color);
-    return n;
-  }
+  int countIn(TColor color, const TRect& area) const { return testsupport::CountPixels(canvas, color, area); }
 
   QImage image;
   TCanvas canvas;
