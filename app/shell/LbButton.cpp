@@ -2,13 +2,13 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/KeyActivation.h"
 
 #include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QAccessible>
 #include <QtGui/QImage>
 #include <QtGui/QKeyEvent>
-#include <QtGui/QKeySequence>
 #include <QtGui/QPainter>
 #include <QtGui/QShortcutEvent>
 #include <QtWidgets/QMenu>
@@ -20,10 +20,6 @@ namespace {
 const TColor kMagenta = RGB(255, 0, 255);
 const int kFadeInterval = 30;
 const int kFullHotTrack = 8;
-
-bool isPressKey(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
 
 bool isTransparentStyle(TLbButtonStyle style) {
   return style == bsModern || style == bsShape || style == bsQuicken;
@@ -70,6 +66,7 @@ struct TLbButton::Data {
   QString caption;
   QPointer<QMenu> popupMenu;
   int shortcutId = 0;
+  platform::KeyPressTracker keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
 };
 
 TLbButton::TLbButton(QWidget* owner)
@@ -304,16 +301,7 @@ bool TLbButton::interactive() const {
   return Enabled() && Visible() && parentWidget() && parentWidget()->isVisible();
 }
 
-void TLbButton::updateAccelerator() {
-  if (d->shortcutId != 0) {
-    releaseShortcut(d->shortcutId);
-    d->shortcutId = 0;
-  }
-  const QKeySequence accelerator = QKeySequence::mnemonic(d->caption);
-  if (!accelerator.isEmpty()) {
-    d->shortcutId = grabShortcut(accelerator);
-  }
-}
+void TLbButton::updateAccelerator() { platform::GrabAccelerator(*this, d->caption, d->shortcutId); }
 
 bool TLbButton::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
@@ -381,24 +369,27 @@ void TLbButton::mouseReleaseEvent(QMouseEvent* event) {
 
 void TLbButton::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
-  if (Enabled() && isPressKey(event->key())) {
+  if (Enabled() && d->keys.Activates(event->key())) {
     event->accept();
-    setDown(true);
-    repaint();
+    if (d->keys.Press(*event)) {
+      setDown(true);
+      repaint();
+    }
   }
 }
 
+// Only the release of a press this button received clicks it.
 void TLbButton::keyReleaseEvent(QKeyEvent* event) {
   QWidget::keyReleaseEvent(event);
-  // A held key repeats its press but is released once.
-  if (event->isAutoRepeat()) {
+  if (!d->keys.Activates(event->key())) {
+    return;
+  }
+  event->accept();
+  if (!d->keys.Release(*event)) {
     return;
   }
   QPointer<TLbButton> alive(this);
-  if (isPressKey(event->key())) {
-    event->accept();
-    Click();
-  }
+  Click();
   if (alive) {
     repaint();
   }
@@ -409,14 +400,20 @@ void TLbButton::focusInEvent(QFocusEvent* event) {
   repaint();
 }
 
+// A key held on the button is let go without a click.
 void TLbButton::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
+  if (d->keys.Held()) {
+    d->keys.Cancel();
+    setDown(false);
+  }
   repaint();
 }
 
 void TLbButton::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::EnabledChange) {
+    d->keys.Cancel();
     setDown(false);
     repaint();
   }

@@ -1,5 +1,7 @@
 #include "grid/foundation/ExObjCheckBox.h"
 
+#include "platform/ui/KeyActivation.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtGui/QAccessible>
 #include <QtGui/QContextMenuEvent>
@@ -36,6 +38,7 @@ struct TExCheckBox::Data {
     bool parentColor = true;
     QPointer<QMenu> popupMenu;
     int shortcutId = 0;
+    platform::KeyPressTracker keys{Qt::Key_Space};
 };
 
 TExCheckBox::TExCheckBox(QWidget* AOwner)
@@ -78,13 +81,7 @@ void TExCheckBox::SetCaption(const QString& Value)
 {
     d->caption = Value;
     setWindowTitle(platform::StripAccelerator(Value));
-    if (d->shortcutId != 0) {
-        releaseShortcut(d->shortcutId);
-        d->shortcutId = 0;
-    }
-    const QKeySequence accelerator = QKeySequence::mnemonic(Value);
-    if (!accelerator.isEmpty())
-        d->shortcutId = grabShortcut(accelerator);
+    platform::GrabAccelerator(*this, Value, d->shortcutId);
     if (QAccessible::isActive()) {
         QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&nameChanged);
@@ -267,7 +264,8 @@ void TExCheckBox::keyPressEvent(QKeyEvent* event)
         QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
         handled = true;
     } else if (key == VK_SPACE) {
-        SetDown(true);
+        if (d->keys.Press(*event))
+            SetDown(true);
         handled = true;
     }
     if (OnKeyDown)
@@ -286,8 +284,9 @@ void TExCheckBox::keyPressEvent(QKeyEvent* event)
 void TExCheckBox::keyReleaseEvent(QKeyEvent* event)
 {
     Word key = platform::VirtualKeyFromQt(event->key());
-    // A held key repeats only its press: one toggle per real release.
-    if (key == VK_SPACE && !event->isAutoRepeat()) {
+    // Only the release of a Space press the box received toggles it, once for a
+    // held key.
+    if (d->keys.Release(*event)) {
         SetDown(false);
         Toggle();
         Click();
@@ -318,14 +317,20 @@ void TExCheckBox::focusInEvent(QFocusEvent* event)
 void TExCheckBox::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    if (d->keys.Held()) {
+        d->keys.Cancel();
+        SetDown(false);
+    }
     update();
 }
 
 void TExCheckBox::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
+        d->keys.Cancel();
         update();
+    }
 }
 
 void TExCheckBox::contextMenuEvent(QContextMenuEvent* event)

@@ -3,8 +3,8 @@
 #include "grid/foundation/ExObjGridButtonPrivate.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "platform/picture/Bitmap.h"
+#include "platform/ui/KeyActivation.h"
 
-#include <QtGui/QKeySequence>
 #include <QtGui/QShortcutEvent>
 #include <QtWidgets/QMenu>
 
@@ -626,13 +626,7 @@ void TExGridButton::mouseDoubleClickEvent(QMouseEvent* e)
 
 void TExGridButton::updateAccelerator()
 {
-    if (d->shortcutId != 0) {
-        releaseShortcut(d->shortcutId);
-        d->shortcutId = 0;
-    }
-    const QKeySequence accelerator = QKeySequence::mnemonic(d->caption);
-    if (!accelerator.isEmpty())
-        d->shortcutId = grabShortcut(accelerator);
+    platform::GrabAccelerator(*this, d->caption, d->shortcutId);
 }
 
 bool TExGridButton::event(QEvent* e)

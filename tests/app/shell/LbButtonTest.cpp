@@ -6,6 +6,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ModalSeams.h"
+#include "tests/support/KeyStrokes.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QTimer>
@@ -21,11 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-// Qt's own entry for simulated keyboard input: the key goes through the window's
-// shortcuts and then to the focused widget, as a key typed by the user does.
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-                                    const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -204,6 +200,42 @@ TEST_F(LbButtonTest, HeldKeyClicksOnceOnRelease) {
   key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, true);
   key(QEvent::KeyRelease, Qt::Key_Space);
   EXPECT_EQ(clicksOf(other), 1);
+}
+
+// Enter, keypad Enter, Space and the accelerator click once per press the
+// button received, and never for a release alone.
+TEST_F(LbButtonTest, KeysClickOncePerPressTheButtonReceived) {
+  const auto focusOther = [this] {
+    other->SetFocus();
+    processEvents();
+  };
+  const auto focusEdit = [this] {
+    edit->setFocus();
+    processEvents();
+  };
+  const auto clicksOfOther = [this] { return clicksOf(other); };
+  const testsupport::KeyActivationRow rows[] = {
+      {"Enter", &form, Qt::Key_Return, Qt::NoModifier, focusOther, clicksOfOther},
+      {"keypad Enter", &form, Qt::Key_Enter, Qt::KeypadModifier, focusOther, clicksOfOther},
+      {"Space", &form, Qt::Key_Space, Qt::NoModifier, focusOther, clicksOfOther},
+      {"accelerator", &form, Qt::Key_N, Qt::AltModifier, focusEdit, clicksOfOther},
+  };
+  for (const auto& row : rows) testsupport::ExpectKeyActivations(row);
+  EXPECT_EQ(clicks.size(), size_t(clicksOf(other))) << "only the button that took the keys clicked";
+}
+
+TEST_F(LbButtonTest, KeyHeldWhenTheFocusLeavesIsLetGoWithoutAClick) {
+  other->SetFocus();
+  processEvents();
+  key(QEvent::KeyPress, Qt::Key_Space);
+  ASSERT_TRUE(other->Down());
+  edit->setFocus();
+  processEvents();
+  EXPECT_FALSE(other->Down());
+  other->SetFocus();
+  processEvents();
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_TRUE(clicks.empty());
 }
 
 TEST_F(LbButtonTest, AcceleratorClicksTheButton) {

@@ -6,6 +6,9 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
+#include "tests/support/KeyStrokes.h"
+
+#include <QtWidgets/QApplication>
 
 using testsupport::ShellWindows;
 
@@ -92,6 +95,41 @@ TEST_F(ShellWindows, EnterInTheNameFieldConfirms)
     main->Btn_Click(main->Btn_New);
     EXPECT_EQ(Name_Project, QStringLiteral("Keyed"));
     EXPECT_TRUE(QDir(Folder(QStringLiteral("PROJECTS/Keyed/bin"))).exists());
+}
+
+// The user's keys in their order: Space on "New Configuration" opens the
+// dialog, the name is typed and Enter goes down in the name field, which
+// closes the dialog; Enter comes up over the main window, whose button has the
+// focus again. That release was not pressed on the button and opens nothing.
+TEST_F(ShellWindows, EnterThatClosesTheNewDialogDoesNotOpenItAgain)
+{
+    Start();
+    QStringList failures;
+    platform::SetModalFailureHook([&failures](const QString& message) { failures << message; });
+    main->Show();
+    QApplication::setActiveWindow(main);
+    main->Btn_New->SetFocus();
+    QApplication::processEvents();
+
+    bool typedIntoTheDialog = false;
+    seams->HandleModal(*FNew_Project, [&typedIntoTheDialog] {
+        typedIntoTheDialog = QApplication::focusWidget() == FNew_Project->E_New_Proj
+                             || FNew_Project->focusWidget() == FNew_Project->E_New_Proj;
+        testsupport::TypeText(*FNew_Project, QStringLiteral("Keyed"));
+        testsupport::PressKey(*FNew_Project, Qt::Key_Return);
+    });
+    testsupport::PressKey(*main, Qt::Key_Space);
+    testsupport::ReleaseKey(*main, Qt::Key_Space);
+    EXPECT_TRUE(typedIntoTheDialog);
+    EXPECT_FALSE(FNew_Project->isVisible());
+    EXPECT_EQ(main->focusWidget(), main->Btn_New);
+    testsupport::ReleaseKey(*main, Qt::Key_Return);
+    platform::SetModalFailureHook(nullptr);
+
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(u'\n').toStdString();
+    EXPECT_EQ(seams->Shown().size(), 1u);
+    EXPECT_EQ(Name_Project, QStringLiteral("Keyed"));
+    EXPECT_EQ(QDir(Path_Projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("Keyed")});
 }
 
 TEST_F(ShellWindows, CancellingNewOrOpenLeavesTheOpenConfiguration)

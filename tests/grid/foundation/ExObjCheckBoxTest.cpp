@@ -3,6 +3,7 @@
 // transparency, alignment and the disabled caption.
 
 #include "grid/foundation/ExObjCheckBox.h"
+#include "tests/support/KeyStrokes.h"
 
 #include <QtGui/QAccessible>
 #include <QtGui/QImage>
@@ -16,11 +17,6 @@
 
 #include <algorithm>
 #include <vector>
-
-// Qt's own entry for simulated keyboard input: the key goes through the
-// window's shortcuts and then to the focused widget, as a typed key does.
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-                                    const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -354,6 +350,21 @@ TEST_F(ExCheckBoxTest, SpaceTogglesOncePerRelease)
     key(QEvent::KeyPress, Qt::Key_A);
     key(QEvent::KeyRelease, Qt::Key_A);
     EXPECT_EQ(clicks, 5);
+}
+
+// Space typed into the window toggles once per press the box received, never
+// for a release alone.
+TEST_F(ExCheckBoxTest, SpaceTogglesOncePerPressTheBoxReceived)
+{
+    const testsupport::KeyActivationRow row = {"check box", &form, Qt::Key_Space, Qt::NoModifier,
+                                               [this] {
+                                                   box->setFocus();
+                                                   QApplication::processEvents();
+                                               },
+                                               [this] { return clicks; }};
+    testsupport::ExpectKeyActivations(row);
+    EXPECT_EQ(box->State(), clicks % 2 ? cbChecked : cbUnchecked);
+    EXPECT_FALSE(box->Down());
 }
 
 TEST_F(ExCheckBoxTest, EnterMovesOnAsTabOnlyWhenAsked)

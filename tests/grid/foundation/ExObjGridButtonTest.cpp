@@ -2,6 +2,7 @@
 
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "tests/support/KeyStrokes.h"
 
 #include <QtGui/QAccessible>
 #include <QtGui/QImage>
@@ -13,11 +14,6 @@
 
 #include <memory>
 #include <vector>
-
-// Qt's own entry for simulated keyboard input: the key goes through the window's
-// shortcuts, as a key typed by the user does.
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-                                    const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -454,6 +450,14 @@ TEST_F(GridButton, AcceleratorClicksAnEnabledVisibleButton)
     button->hide();
     TypeAlt(Qt::Key_N);
     EXPECT_EQ(ClicksOf(button), 2);
+}
+
+TEST_F(GridButton, AcceleratorClicksOncePerPress)
+{
+    TExGridButton* button = Make();
+    button->SetCaption(QStringLiteral("&Find"));
+    testsupport::ExpectKeyActivations({"grid button", &window, Qt::Key_F, Qt::AltModifier, [] {},
+                                       [this, button] { return ClicksOf(button); }});
 }
 
 TEST_F(GridButton, AccessibleAsAPushButton)

@@ -1,6 +1,7 @@
 #include "platform/ui/TabStrip.h"
 
 #include "tests/platform/ui/UiTestSupport.h"
+#include "tests/support/KeyStrokes.h"
 
 #include <QtGui/QAccessible>
 #include <QtGui/QMouseEvent>
@@ -167,6 +168,24 @@ TEST(TabStrip, TheUserSelectsByClickOrArrowKeysThroughTheChecks) {
   EXPECT_EQ(strip.TabIndex(), 2);
   EXPECT_EQ(strip.lastCanChangeTarget, 2);
   EXPECT_EQ(strip.changes, 3);
+}
+
+// The strip moves on an arrow key's press, so a key coming up over it, its
+// press made elsewhere, selects nothing.
+TEST(TabStrip, KeyReleasesAloneSelectNothing) {
+  Strip strip;
+  addTabs(strip, {"A", "B", "C"});
+  strip.show();
+  QApplication::setActiveWindow(&strip);
+  strip.setFocus();
+  QApplication::processEvents();
+  for (int key : {int(Qt::Key_Right), int(Qt::Key_Down), int(Qt::Key_Return), int(Qt::Key_Space)})
+    testsupport::ReleaseKey(strip, key);
+  EXPECT_EQ(strip.TabIndex(), 0);
+  EXPECT_EQ(strip.changes, 0);
+  testsupport::TypeKey(strip, Qt::Key_Right);
+  EXPECT_EQ(strip.TabIndex(), 1);
+  EXPECT_EQ(strip.changes, 1);
 }
 
 TEST(TabStrip, AssistiveToolsSeeAPageTabListOfPageTabs) {
