@@ -15,52 +15,6 @@ constexpr quint32 DescendingBit = 0x80000000u;
     throw EListError(Format(QStringLiteral("List index out of bounds (%d)"), {Index}));
 }
 
-int digitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
-// Reads a whole number the lenient way of the sort text: leading blanks, a
-// sign, "$" or "0x" for hexadecimal; stops at the first character that does
-// not fit and keeps what was read (0 without digits). Overlong numbers wrap.
-int readLeadingInteger(const QString& s)
-{
-    int i = 0;
-    const int n = s.size();
-    while (i < n && s[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (s[i] == u'-' || s[i] == u'+')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
-    int base = 10;
-    if (i < n && s[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    quint32 value = 0;
-    for (; i < n; ++i) {
-        const int digit = digitValue(s[i]);
-        if (digit < 0 || digit >= base)
-            break;
-        value = value * quint32(base) + quint32(digit);
-    }
-    if (negative)
-        value = 0u - value;
-    return static_cast<int>(value);
-}
-
 } // namespace
 
 TIntList::TIntList(int Col, int Row) : m_col(Col), m_row(Row) {}
@@ -220,7 +174,7 @@ void TSortIndexList::LoadFromString(const QString& s)
     for (const QString& entry : entries) {
         if (entry.size() < 2)
             continue;
-        AddIndex(readLeadingInteger(entry.mid(1)), entry[0] == u'u');
+        AddIndex(ReadLeadingInt(entry.mid(1)), entry[0] == u'u');
     }
 }
 

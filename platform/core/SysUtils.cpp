@@ -47,19 +47,29 @@ int digitValue(QChar c, int base)
     return v < base ? v : -1;
 }
 
-// The lenient whole-number rules for a signed type of `bits` width (32 or
-// 64). Decimal values must lie in the type's range; a hexadecimal number is
-// the type's bit pattern ("$FFFFFFFF" is -1 as a 32-bit number, so colour
-// values with the high byte set read back) and overflows only beyond it.
-std::optional<qint64> parseWhole(const QString& s, int bits)
+// What the lenient whole-number rules read from the start of a text: leading
+// blanks, a sign, "$" or "0x" for hexadecimal, then digits up to the first
+// character that does not fit. For a signed type of `bits` width (32 or 64),
+// decimal values must lie in the type's range; a hexadecimal number is the
+// type's bit pattern ("$FFFFFFFF" is -1 as a 32-bit number, so colour values
+// with the high byte set read back) and overflows only beyond it.
+struct WholeScan {
+    quint64 magnitude = 0; // the digits read, wrapping past 64 bits
+    bool negative = false;
+    bool anyDigit = false;
+    bool toEnd = false;    // the digits run to the end of the text
+    bool inRange = true;
+};
+
+WholeScan scanWhole(const QString& s, int bits)
 {
+    WholeScan scan;
     const qsizetype n = s.size();
     qsizetype i = 0;
     while (i < n && isLeadingBlank(s[i]))
         ++i;
-    bool negative = false;
     if (i < n && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
+        scan.negative = s[i] == u'-';
         ++i;
     }
     int base = 10;
@@ -70,20 +80,35 @@ std::optional<qint64> parseWhole(const QString& s, int bits)
         base = 16;
         i += 2;
     }
-    if (i == n)
-        return std::nullopt;
     const quint64 signedMax = bits == 64 ? quint64(std::numeric_limits<qint64>::max()) : quint64(std::numeric_limits<qint32>::max());
-    const quint64 limit = base == 16 ? signedMax * 2 + 1 : signedMax + (negative ? 1 : 0);
-    quint64 value = 0;
+    const quint64 limit = base == 16 ? signedMax * 2 + 1 : signedMax + (scan.negative ? 1 : 0);
     for (; i < n; ++i) {
         const int digit = digitValue(s[i], base);
-        if (digit < 0 || value > (limit - quint64(digit)) / quint64(base))
-            return std::nullopt;
-        value = value * quint64(base) + quint64(digit);
+        if (digit < 0)
+            break;
+        if (scan.magnitude > (limit - quint64(digit)) / quint64(base))
+            scan.inRange = false;
+        scan.magnitude = scan.magnitude * quint64(base) + quint64(digit);
+        scan.anyDigit = true;
     }
-    if (negative)
-        value = ~value + 1;
+    scan.toEnd = i == n;
+    return scan;
+}
+
+// The scanned value in the type's width, wrapped to it.
+qint64 scannedValue(const WholeScan& scan, int bits)
+{
+    const quint64 value = scan.negative ? ~scan.magnitude + 1 : scan.magnitude;
     return bits == 64 ? static_cast<qint64>(value) : static_cast<qint64>(static_cast<qint32>(static_cast<quint32>(value)));
+}
+
+// The whole text as one number by the lenient rules, or nothing.
+std::optional<qint64> parseWhole(const QString& s, int bits)
+{
+    const WholeScan scan = scanWhole(s, bits);
+    if (!scan.anyDigit || !scan.toEnd || !scan.inRange)
+        return std::nullopt;
+    return scannedValue(scan, bits);
 }
 
 [[noreturn]] void throwNotInteger(const QString& s)
@@ -255,6 +280,11 @@ bool TryStrToInt(const QString& s, int& value)
     if (parsed)
         value = int(*parsed);
     return parsed.has_value();
+}
+
+int ReadLeadingInt(const QString& s)
+{
+    return int(scannedValue(scanWhole(s, 32), 32));
 }
 
 int StrToIntDef(const QString& s, int def)

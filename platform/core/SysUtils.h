@@ -62,6 +62,10 @@ bool TryStrToInt64(const QString& s, qint64& value);
 // The same rules; a text that is not a number raises EConvertError.
 int StrToInt(const QString& s);
 qint64 StrToInt64(const QString& s);
+// The number at the start of the text by the same rules: reading stops at
+// the first character that does not fit and keeps the digits read so far
+// ("12abc" is 12); no digits give 0, and a number too long for 32 bits wraps.
+int ReadLeadingInt(const QString& s);
 
 // Decimal numbers: optional blanks around, an optional sign, digits with one
 // decimal separator that may be "," or ".", an optional exponent.

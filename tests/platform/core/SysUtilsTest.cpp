@@ -66,6 +66,31 @@ TEST(StrToIntDef, LenientRules)
     }
 }
 
+TEST(ReadLeadingInt, KeepsTheDigitsReadBeforeTheFirstMisfit)
+{
+    const WholeCase cases[] = {
+        {u"12abc", 12},
+        {u"  -7;", -7},
+        {u"\t5", 5},
+        {u"+8", 8},
+        {u"$1Fg", 31},
+        {u"0x10z", 16},
+        {u"$FFFFFFFF", -1},
+        {u"-2147483648", std::numeric_limits<int>::min()},
+        {u"99999999999", 1215752191}, // wraps at 32 bits
+        {u"", 0},
+        {u"abc", 0},
+        {u"-", 0},
+        {u"0x", 0},
+        {u"0x-5", 0},
+        {u"1.5", 1},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(ReadLeadingInt(text), c.expected) << "text: \"" << text.toStdString() << '"';
+    }
+}
+
 TEST(StrToIntDef, RefusedTextLeavesTryValueUntouched)
 {
     int value = 77;
