@@ -11,7 +11,7 @@
 # there, are never touched.
 set -euo pipefail
 
-build=$(realpath "${1:-$(dirname "$0")/../build-release}")
+build=$(realpath -m "${1:-$(dirname "$0")/../build-release}")
 home=${CONFIGURATOR_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/configurator}
 home=$(realpath -m "$home")
 
