@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
+shopt -s inherit_errexit
 
 runs=${1:-15}
 build=${BENCH_BUILD:-build-release}
@@ -34,11 +35,12 @@ time_to_shown() {
   cp "$1" "$folder/"
   start=${EPOCHREALTIME/./}
   coproc STARTED { cd "$folder" && QT_QPA_PLATFORM=xcb CONFIGURATOR_CLOSE_WHEN_SHOWN=1 exec "./${1##*/}"; }
-  read -r line <&"${STARTED[0]}" || line=
+  read -r -t 60 line <&"${STARTED[0]}" || { line=; kill "$STARTED_PID" 2>/dev/null || true; }
   end=${EPOCHREALTIME/./}
-  wait "$STARTED_PID"
-  if [ "$line" != shown ]; then
-    echo "startup: $1 did not report its window" >&2
+  local status=0
+  wait "$STARTED_PID" || status=$?
+  if [ "$line" != shown ] || [ "$status" -ne 0 ]; then
+    echo "startup: $1 did not report its window or failed (exit status $status)" >&2
     exit 1
   fi
   rm -rf "$folder"
@@ -48,8 +50,11 @@ time_to_shown() {
 time_to_shown "$program" >/dev/null
 time_to_shown "$peer" >/dev/null
 for ((i = 0; i < runs; i++)); do
-  echo "$(time_to_shown "$program") $(time_to_shown "$peer")"
-done | awk '
+  program_us=$(time_to_shown "$program")
+  peer_us=$(time_to_shown "$peer")
+  echo "$program_us $peer_us" >>"$work/times"
+done
+awk '
   function median(values, n,    sorted, i, j, t) {
     for (i = 1; i <= n; i++) sorted[i] = values[i]
     for (i = 2; i <= n; i++)
@@ -61,4 +66,4 @@ done | awk '
     printf "program: median %.1f ms to its main window\n", median(program, n) / 1000
     printf "plain dialog: median %.1f ms\n", median(peer, n) / 1000
     printf "ratio (median of %d turns): %.2f\n", n, median(ratio, n)
-  }'
+  }' "$work/times"
