@@ -3,6 +3,7 @@
 // registers the entry points of the other parts, and runs the message loop
 // until the main window closes.
 
+#include "app/ShownProbe.h"
 #include "app/communication/UCommunicationStart.h"
 #include "app/shell/UMarquellFirmWare.h"
 #include "app/shell/UMarquellFirmWareStart.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Create_Shell_Windows();
     Create_Communication_Windows();
+    Close_When_Shown_If_Asked(FMarquellFirmWare);
     FMarquellFirmWare->Show();
     const int exitCode = app.exec();
     Clear_Window_Registry();

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds and starts the program; under Xvfb when there is no display.
+# Builds the optimised program, installs it into the user's program folder
+# (see scripts/install.sh) and starts it from there, under Xvfb when there is
+# no display. The user's configurations stay in that folder across rebuilds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-bash scripts/build.sh
+bash scripts/build-release.sh
+home=$(bash scripts/install.sh build-release)
+cd "$home"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a build/bin/configurator
+  exec xvfb-run -a "$home/configurator"
 fi
-exec build/bin/configurator
+exec "$home/configurator"

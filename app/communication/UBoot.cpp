@@ -134,8 +134,7 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
 
     P_Serial = MakePanel(this, 51, alNone);
     L_COM_Port = MakeLabel(P_Serial, 16, 4, "Select the COM port for the Update");
-    CB_COM_Port = new TComboBox(P_Serial);
-    CB_COM_Port->SetStyle(csDropDownList);
+    CB_COM_Port = new TComboBox(P_Serial, csDropDownList);
     CB_COM_Port->SetBounds(16, 22, 200, 21);
     Btn_COM_List = MakeButton(P_Serial, 224, 19, 27, 27);
     Btn_COM_List->SetHint("Update COM Ports List");
@@ -156,8 +155,7 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
 
     P_Options = MakePanel(this, 72, alNone);
     L_Update_Option = MakeLabel(P_Options, 16, 4);
-    CB_Update_Options = new TComboBox(P_Options);
-    CB_Update_Options->SetStyle(csDropDownList);
+    CB_Update_Options = new TComboBox(P_Options, csDropDownList);
     CB_Update_Options->SetBounds(16, 22, 250, 21);
     CB_Update_Option_Read_Back = new TCheckBox(P_Options);
     CB_Update_Option_Read_Back->SetBounds(16, 50, 300, 17);

@@ -26,17 +26,21 @@ constexpr int Octet_Width = 55;
 constexpr int Octet_Lefts[4] = {191, 252, 313, 374};
 constexpr int Dot_Lefts[3] = {247, 308, 369};
 
+// The font is made apart and given in one piece, so the control takes it once.
 void UseControlFont(platform::TControl& control)
 {
-    control.Font().SetName(QStringLiteral("Verdana"));
-    control.Font().SetHeight(-11);
-    control.Font().SetColor(clBlack);
+    TFont font;
+    font.Assign(control.Font());
+    font.SetName(QStringLiteral("Verdana"));
+    font.SetHeight(-11);
+    font.SetColor(clBlack);
+    control.Font().Assign(font);
 }
 
-template <class Control>
-Control* Make(QWidget* parent, const QString& name)
+template <class Control, class... Args>
+Control* Make(QWidget* parent, const QString& name, Args... args)
 {
-    auto* control = new Control(parent);
+    auto* control = new Control(parent, args...);
     control->SetName(name);
     UseControlFont(*control);
     return control;
@@ -66,8 +70,7 @@ TEdit* MakeEdit(QWidget* parent, const QString& name, int top, int maxLength)
 
 TComboBox* MakeCombo(QWidget* parent, const QString& name, int top, const QStringList& items)
 {
-    auto* combo = Make<TComboBox>(parent, name);
-    combo->SetStyle(csOwnerDrawFixed);
+    auto* combo = Make<TComboBox>(parent, name, csOwnerDrawFixed);
     combo->SetBounds(Input_Left, top, Input_Width, Combo_Height);
     combo->Items().Assign(items);
     combo->SetShowHint(true);

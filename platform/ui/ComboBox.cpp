@@ -55,7 +55,7 @@ struct TComboBox::Data {
   TComboBoxStyle style = csDropDown;
 };
 
-TComboBox::TComboBox(QWidget* parent)
+TComboBox::TComboBox(QWidget* parent, TComboBoxStyle style)
     : QComboBox(parent), platform::TControl(*this, clWindow), d(std::make_unique<Data>(*this)) {
   resize(145, 21);
   setInsertPolicy(QComboBox::NoInsert);
@@ -63,7 +63,7 @@ TComboBox::TComboBox(QWidget* parent)
   connect(this, &QComboBox::activated, this, [this](int) {
     if (OnChange) OnChange(this);
   });
-  SetStyle(csDropDown);
+  SetStyle(style);
 }
 
 TComboBox::~TComboBox() = default;

@@ -14,7 +14,9 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 // the box has the focus.
 class TComboBox : public QComboBox, public platform::TControl, public TObject {
  public:
-  explicit TComboBox(QWidget* parent = nullptr);
+  // The style is given at construction where it is known, so a list-style box
+  // never makes the text editor of the free-text styles only to drop it.
+  explicit TComboBox(QWidget* parent = nullptr, TComboBoxStyle style = csDropDown);
   ~TComboBox() override;
 
   TComboBoxStyle Style() const;

@@ -242,6 +242,26 @@ TEST(ComboBox, DropDownStyleTakesFreeText) {
   EXPECT_EQ(combo.Text(), "community2");
 }
 
+// A style given at construction is the box's style from the start; a list
+// style has no text editor until the program switches to a free-text style.
+TEST(ComboBox, StyleGivenAtConstructionHoldsAndCanStillChange) {
+  QWidget parent;
+  TComboBox combo(&parent, csOwnerDrawFixed);
+  EXPECT_EQ(combo.Style(), csOwnerDrawFixed);
+  EXPECT_EQ(combo.lineEdit(), nullptr);
+  combo.Items().Assign({"public", "private"});
+  combo.SetText("PRIVATE");
+  EXPECT_EQ(combo.ItemIndex(), 1);
+  int changes = 0;
+  combo.OnChange = [&](TObject*) { ++changes; };
+  combo.SetStyle(csDropDown);
+  ASSERT_NE(combo.lineEdit(), nullptr);
+  EXPECT_EQ(combo.ItemIndex(), 1);
+  typeText(combo.lineEdit(), "2");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(combo.Text(), "private2");
+}
+
 TEST(RadioButton, CheckingExcludesSiblingsAndRaisesOnClick) {
   QWidget parent;
   TRadioButton one(&parent), two(&parent);
