@@ -29,6 +29,22 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
+// Mouse pointer shapes by number: the platform's standard shapes are negative,
+// the program's own cursors keep their positive resource numbers.
+using TCursor = int;
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crCross = -3;
+inline constexpr TCursor crIBeam = -4;
+inline constexpr TCursor crSizeNS = -7;
+inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crDrag = -12;
+inline constexpr TCursor crNoDrop = -13;
+inline constexpr TCursor crHSplit = -14;
+inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crHandPoint = -21;
+
 namespace platform {
 
 // Captions mark an accelerator with "&x"; "&&" stands for a literal "&".
@@ -94,6 +110,10 @@ class TControl {
 
   TAlign Align() const;
   void SetAlign(TAlign align);
+
+  // The pointer shown over the control; crDefault follows the parent.
+  TCursor Cursor() const;
+  void SetCursor(TCursor cursor);
 
   QWidget* Parent() const;
   // Moves the control to another parent, keeping its visibility.
