@@ -14,7 +14,15 @@
 #include <functional>
 #include <memory>
 
+class TBackGround;
+class TBalloonSettings;
 class TBands;
+class TCellNode;
+class TDragScrollOptions;
+class TFloatingFooter;
+class TGridProgressAppearance;
+class TShowModified;
+class TSizeWhileTyping;
 class TColumnSize;
 class TControlLook;
 class TControlList;
@@ -117,6 +125,21 @@ public:
     void SetSyncGrid(const TSyncGrid* Value);
     TFocusHelper* FocusHelper() const;
     void SetFocusHelper(const TFocusHelper* Value);
+    TFloatingFooter* FloatingFooter() const;
+    void SetFloatingFooter(const TFloatingFooter* Value);
+    TDragScrollOptions* DragScrollOptions() const;
+    void SetDragScrollOptions(const TDragScrollOptions* Value);
+    TCellNode* CellNode() const;
+    void SetCellNode(const TCellNode* Value);
+    TSizeWhileTyping* SizeWhileTyping() const;
+    TBackGround* BackGround() const;
+    void SetBackGround(const TBackGround* Value);
+    TGridProgressAppearance* ProgressAppearance() const;
+    void SetProgressAppearance(const TGridProgressAppearance* Value);
+    TBalloonSettings* Balloon() const;
+    void SetBalloon(const TBalloonSettings* Value);
+    TShowModified* ShowModified() const;
+    void SetShowModified(const TShowModified* Value);
     TFont* FixedFont() const;
     void SetFixedFont(const TFont& Value);
     TFont* ActiveCellFont() const;

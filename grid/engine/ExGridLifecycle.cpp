@@ -98,12 +98,18 @@ void TExStringGrid::createOwnedObjects()
     p->cellFont = std::make_unique<TFont>();
     p->focusHelper = std::make_unique<TFocusHelper>(this);
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
+    p->floatingFooter = std::make_unique<TFloatingFooter>(this);
+    p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
+    p->dragScrollOptions = std::make_unique<TDragScrollOptions>();
     p->controlLook = std::make_unique<TControlLook>(this);
     p->navigation = std::make_unique<TNavigation>();
     p->navigation->OnChange = [this](TObject*) { NavigationChanged(); };
     p->columnSize = std::make_unique<TColumnSize>(this);
+    p->cellNode = std::make_unique<TCellNode>();
+    p->cellNode->OnChange = [this](TObject*) { Invalidate(); };
     p->bands = std::make_unique<TBands>();
     p->bands->OnChange = [this](TObject*) { Invalidate(); };
+    p->sizeWhileTyping = std::make_unique<TSizeWhileTyping>();
     p->mouseActions = std::make_unique<TMouseActions>(this);
     p->mouseActions->OnChange = [this](TObject*) { MouseActionsChanged(); };
     p->mouseActions->OnIsDesigning = [this](TObject*, bool& designing) { designing = QueryDesignMode(); };
@@ -139,8 +145,15 @@ void TExStringGrid::setDefaults()
     p->modifiedRows = std::make_unique<TIntList>(-1, -1);
     p->disabledRows = std::make_unique<TIntList>(-1, -1);
     p->mergedColumns = std::make_unique<TIntList>(-1, -1);
+    p->backGround = std::make_unique<TBackGround>();
+    p->backGround->OnChange = [this](TObject*) { Invalidate(); };
     p->controlList = std::make_unique<TControlList>();
+    p->progressAppearance = std::make_unique<TGridProgressAppearance>();
+    p->progressAppearance->OnChange = [this](TObject*) { Invalidate(); };
     p->syncGrid = std::make_unique<TSyncGrid>(this);
+    p->balloon = std::make_unique<TBalloonSettings>();
+    p->showModified = std::make_unique<TShowModified>();
+    p->showModified->OnChange = [this](TObject*) { InvalidateCol(0); };
 }
 
 void TExStringGrid::measurePlatform()
@@ -294,6 +307,9 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->navigation->Assign(Source.p->navigation.get());
     p->searchFooter->Assign(Source.p->searchFooter.get());
     p->bands->Assign(Source.p->bands.get());
+    p->cellNode->Assign(Source.p->cellNode.get());
+    p->dragScrollOptions->Assign(Source.p->dragScrollOptions.get());
+    p->progressAppearance->Assign(Source.p->progressAppearance.get());
     p->columnSize->Assign(Source.p->columnSize.get());
     p->syncGrid->Assign(Source.p->syncGrid.get());
     p->focusHelper->Assign(Source.p->focusHelper.get());

@@ -3,8 +3,11 @@
 // State of the string grid control, shared by the files that implement it.
 
 #include "grid/engine/ExGrid.h"
+#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
+#include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
 #include "grid/foundation/ExObjGridSettings.h"
@@ -84,10 +87,14 @@ struct TExStringGrid::Private {
     std::unique_ptr<TFont> cellFont;
     std::unique_ptr<TFocusHelper> focusHelper;
     std::unique_ptr<TSearchFooter> searchFooter;
+    std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<TDragScrollOptions> dragScrollOptions;
     std::unique_ptr<TControlLook> controlLook;
     std::unique_ptr<TNavigation> navigation;
     std::unique_ptr<TColumnSize> columnSize;
+    std::unique_ptr<TCellNode> cellNode;
     std::unique_ptr<TBands> bands;
+    std::unique_ptr<TSizeWhileTyping> sizeWhileTyping;
     std::unique_ptr<TMouseActions> mouseActions;
     std::unique_ptr<TStringList> columnHeaders;
     std::unique_ptr<THTMLPictureCache> imageCache;
@@ -103,8 +110,12 @@ struct TExStringGrid::Private {
     std::unique_ptr<TIntList> modifiedRows;
     std::unique_ptr<TIntList> disabledRows;
     std::unique_ptr<TIntList> mergedColumns;
+    std::unique_ptr<TBackGround> backGround;
     std::unique_ptr<TControlList> controlList;
+    std::unique_ptr<TGridProgressAppearance> progressAppearance;
     std::unique_ptr<TSyncGrid> syncGrid;
+    std::unique_ptr<TBalloonSettings> balloon;
+    std::unique_ptr<TShowModified> showModified;
     std::unique_ptr<TIntList> ignoreColumns;
     std::unique_ptr<TStringList> filterList;
     std::vector<TGridChangeNotifier> notifiers;

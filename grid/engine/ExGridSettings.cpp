@@ -3,6 +3,8 @@
 
 #include "grid/engine/ExGridPrivate.h"
 
+#include <algorithm>
+
 // A property that only stores its value, and one whose change is seen.
 #define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
     Type TExStringGrid::Name() const { return p->field; }                                                      \
@@ -210,6 +212,32 @@ TSyncGrid* TExStringGrid::SyncGrid() const { return p->syncGrid.get(); }
 void TExStringGrid::SetSyncGrid(const TSyncGrid* Value) { p->syncGrid->Assign(Value); }
 TFocusHelper* TExStringGrid::FocusHelper() const { return p->focusHelper.get(); }
 void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) { p->focusHelper->Assign(Value); }
+TFloatingFooter* TExStringGrid::FloatingFooter() const { return p->floatingFooter.get(); }
+void TExStringGrid::SetFloatingFooter(const TFloatingFooter* Value) { p->floatingFooter->Assign(Value); }
+TDragScrollOptions* TExStringGrid::DragScrollOptions() const { return p->dragScrollOptions.get(); }
+void TExStringGrid::SetDragScrollOptions(const TDragScrollOptions* Value) { p->dragScrollOptions->Assign(Value); }
+TCellNode* TExStringGrid::CellNode() const { return p->cellNode.get(); }
+
+void TExStringGrid::SetCellNode(const TCellNode* Value)
+{
+    p->cellNode->Assign(Value);
+    Invalidate();
+}
+
+TSizeWhileTyping* TExStringGrid::SizeWhileTyping() const { return p->sizeWhileTyping.get(); }
+TBackGround* TExStringGrid::BackGround() const { return p->backGround.get(); }
+void TExStringGrid::SetBackGround(const TBackGround* Value) { p->backGround->Assign(Value); }
+TGridProgressAppearance* TExStringGrid::ProgressAppearance() const { return p->progressAppearance.get(); }
+
+void TExStringGrid::SetProgressAppearance(const TGridProgressAppearance* Value)
+{
+    p->progressAppearance->Assign(Value);
+}
+
+TBalloonSettings* TExStringGrid::Balloon() const { return p->balloon.get(); }
+void TExStringGrid::SetBalloon(const TBalloonSettings* Value) { p->balloon->Assign(Value); }
+TShowModified* TExStringGrid::ShowModified() const { return p->showModified.get(); }
+void TExStringGrid::SetShowModified(const TShowModified* Value) { p->showModified->Assign(Value); }
 TFont* TExStringGrid::FixedFont() const { return p->fixedFont.get(); }
 void TExStringGrid::SetFixedFont(const TFont& Value) { p->fixedFont->Assign(Value); }
 TFont* TExStringGrid::ActiveCellFont() const { return p->activeCellFont.get(); }
