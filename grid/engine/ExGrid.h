@@ -19,7 +19,11 @@ class TBalloonSettings;
 class TBands;
 class TCellNode;
 class TDragScrollOptions;
+class TDragDropSettings;
+class TFilterDropDown;
 class TFloatingFooter;
+class TGrouping;
+class TSortSettings;
 class TGridProgressAppearance;
 class TShowModified;
 class TSizeWhileTyping;
@@ -37,6 +41,12 @@ class TSearchFooter;
 class TSortIndexList;
 class TStringList;
 class TSyncGrid;
+
+// Misuse of a grid, with the grid family's fixed English messages.
+class EExGridError : public Exception {
+public:
+    using Exception::Exception;
+};
 
 // The unit's process-wide values. The grid whose focus glow follows window
 // moves is held weakly: a freed grid reads as none.
@@ -125,6 +135,14 @@ public:
     void SetSyncGrid(const TSyncGrid* Value);
     TFocusHelper* FocusHelper() const;
     void SetFocusHelper(const TFocusHelper* Value);
+    TSortSettings* SortSettings() const;
+    void SetSortSettings(const TSortSettings* Value);
+    TDragDropSettings* DragDropSettings() const;
+    void SetDragDropSettings(const TDragDropSettings* Value);
+    TGrouping* Grouping() const;
+    void SetGrouping(const TGrouping* Value);
+    TFilterDropDown* FilterDropDown() const;
+    void SetFilterDropDown(const TFilterDropDown* Value);
     TFloatingFooter* FloatingFooter() const;
     void SetFloatingFooter(const TFloatingFooter* Value);
     TDragScrollOptions* DragScrollOptions() const;

@@ -82,6 +82,8 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     SetFixedRowHeight(DefaultRowHeight());
     measurePlatform();
     p->ignoreColumns = std::make_unique<TIntList>(-1, -1);
+    p->filterDropDown = std::make_unique<TFilterDropDown>();
+    p->filterDropDown->OnChange = [this](TObject*) { Invalidate(); };
     p->filterList = std::make_unique<TStringList>();
     p->filterList->SetDuplicates(dupIgnore);
     p->filterList->SetSorted(true);
@@ -100,6 +102,8 @@ void TExStringGrid::createOwnedObjects()
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
+    p->sortSettings = std::make_unique<TSortSettings>(this);
+    p->dragDropSettings = std::make_unique<TDragDropSettings>(this);
     p->dragScrollOptions = std::make_unique<TDragScrollOptions>();
     p->controlLook = std::make_unique<TControlLook>(this);
     p->navigation = std::make_unique<TNavigation>();
@@ -115,6 +119,7 @@ void TExStringGrid::createOwnedObjects()
     p->mouseActions->OnIsDesigning = [this](TObject*, bool& designing) { designing = QueryDesignMode(); };
     p->mouseActions->OnInvalidate = [this](TObject*) { InvalidateGrid(); };
     p->mouseActions->OnDisableEdit = [this](TObject*) { DisableEditingOption(); };
+    p->grouping = std::make_unique<TGrouping>();
     p->columnHeaders = std::make_unique<TStringList>();
     p->imageCache = std::make_unique<THTMLPictureCache>();
 }
@@ -298,6 +303,7 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->activeCellShow = Source.p->activeCellShow;
     SetActiveRowShow(source.ActiveRowShow());
     SetAlign(source.Align());
+    p->filterDropDown->Assign(Source.p->filterDropDown.get());
     p->anchorHint = Source.p->anchorHint;
     p->autoNumAlign = Source.p->autoNumAlign;
     p->autoSize = Source.p->autoSize;
@@ -305,10 +311,13 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->autoFilterUpdate = Source.p->autoFilterUpdate;
     p->mouseActions->Assign(Source.p->mouseActions.get());
     p->navigation->Assign(Source.p->navigation.get());
+    p->grouping->Assign(Source.p->grouping.get());
     p->searchFooter->Assign(Source.p->searchFooter.get());
     p->bands->Assign(Source.p->bands.get());
     p->cellNode->Assign(Source.p->cellNode.get());
+    p->sortSettings->Assign(Source.p->sortSettings.get());
     p->dragScrollOptions->Assign(Source.p->dragScrollOptions.get());
+    p->dragDropSettings->Assign(Source.p->dragDropSettings.get());
     p->progressAppearance->Assign(Source.p->progressAppearance.get());
     p->columnSize->Assign(Source.p->columnSize.get());
     p->syncGrid->Assign(Source.p->syncGrid.get());

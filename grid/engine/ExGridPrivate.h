@@ -7,6 +7,7 @@
 #include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
+#include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -88,6 +89,8 @@ struct TExStringGrid::Private {
     std::unique_ptr<TFocusHelper> focusHelper;
     std::unique_ptr<TSearchFooter> searchFooter;
     std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<TSortSettings> sortSettings;
+    std::unique_ptr<TDragDropSettings> dragDropSettings;
     std::unique_ptr<TDragScrollOptions> dragScrollOptions;
     std::unique_ptr<TControlLook> controlLook;
     std::unique_ptr<TNavigation> navigation;
@@ -96,6 +99,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TBands> bands;
     std::unique_ptr<TSizeWhileTyping> sizeWhileTyping;
     std::unique_ptr<TMouseActions> mouseActions;
+    std::unique_ptr<TGrouping> grouping;
     std::unique_ptr<TStringList> columnHeaders;
     std::unique_ptr<THTMLPictureCache> imageCache;
     std::unique_ptr<TFont> fixedFont;
@@ -117,6 +121,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TBalloonSettings> balloon;
     std::unique_ptr<TShowModified> showModified;
     std::unique_ptr<TIntList> ignoreColumns;
+    std::unique_ptr<TFilterDropDown> filterDropDown;
     std::unique_ptr<TStringList> filterList;
     std::vector<TGridChangeNotifier> notifiers;
     // run-time windows, owned through Qt parenting

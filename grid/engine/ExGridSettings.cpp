@@ -212,6 +212,14 @@ TSyncGrid* TExStringGrid::SyncGrid() const { return p->syncGrid.get(); }
 void TExStringGrid::SetSyncGrid(const TSyncGrid* Value) { p->syncGrid->Assign(Value); }
 TFocusHelper* TExStringGrid::FocusHelper() const { return p->focusHelper.get(); }
 void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) { p->focusHelper->Assign(Value); }
+TSortSettings* TExStringGrid::SortSettings() const { return p->sortSettings.get(); }
+void TExStringGrid::SetSortSettings(const TSortSettings* Value) { p->sortSettings->Assign(Value); }
+TDragDropSettings* TExStringGrid::DragDropSettings() const { return p->dragDropSettings.get(); }
+void TExStringGrid::SetDragDropSettings(const TDragDropSettings* Value) { p->dragDropSettings->Assign(Value); }
+TGrouping* TExStringGrid::Grouping() const { return p->grouping.get(); }
+void TExStringGrid::SetGrouping(const TGrouping* Value) { p->grouping->Assign(Value); }
+TFilterDropDown* TExStringGrid::FilterDropDown() const { return p->filterDropDown.get(); }
+void TExStringGrid::SetFilterDropDown(const TFilterDropDown* Value) { p->filterDropDown->Assign(Value); }
 TFloatingFooter* TExStringGrid::FloatingFooter() const { return p->floatingFooter.get(); }
 void TExStringGrid::SetFloatingFooter(const TFloatingFooter* Value) { p->floatingFooter->Assign(Value); }
 TDragScrollOptions* TExStringGrid::DragScrollOptions() const { return p->dragScrollOptions.get(); }
