@@ -17,6 +17,7 @@
 class TBackGround;
 class TBalloonSettings;
 class TBands;
+class TBitmap;
 class TCellNode;
 class TDragScrollOptions;
 class TDragDropSettings;
@@ -166,6 +167,9 @@ public:
     void SetColumnHeaders(const TStringList& Value);
     TStringList* RowHeaders() const;
     void SetRowHeaders(const TStringList& Value);
+    // The picture marking the current row in the fixed column; copied in.
+    TBitmap* RowIndicator() const;
+    void SetRowIndicator(const TBitmap* Value);
     TStringList* LookupItems() const;
     TSortIndexList* SortIndexes() const;
     TIntList* MergedColumns() const;

@@ -150,6 +150,7 @@ void TExStringGrid::setDefaults()
     p->modifiedRows = std::make_unique<TIntList>(-1, -1);
     p->disabledRows = std::make_unique<TIntList>(-1, -1);
     p->mergedColumns = std::make_unique<TIntList>(-1, -1);
+    p->rowIndicator = std::make_unique<TBitmap>();
     p->backGround = std::make_unique<TBackGround>();
     p->backGround->OnChange = [this](TObject*) { Invalidate(); };
     p->controlList = std::make_unique<TControlList>();

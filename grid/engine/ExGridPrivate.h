@@ -18,6 +18,7 @@
 #include "grid/foundation/ExObjSearchFooter.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/core/StringList.h"
+#include "platform/picture/Bitmap.h"
 #include "platform/ui/Font.h"
 
 #include <QtCore/QPointer>
@@ -114,6 +115,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TIntList> modifiedRows;
     std::unique_ptr<TIntList> disabledRows;
     std::unique_ptr<TIntList> mergedColumns;
+    std::unique_ptr<TBitmap> rowIndicator;
     std::unique_ptr<TBackGround> backGround;
     std::unique_ptr<TControlList> controlList;
     std::unique_ptr<TGridProgressAppearance> progressAppearance;

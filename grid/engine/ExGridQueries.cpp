@@ -217,7 +217,9 @@ void TExStringGrid::QueryCellCursor(int ACol, int ARow, int X, int Y)
         return;
     TCursor cursor = Cursor();
     OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
-    SetCursor(cursor);
+    // The pointer changes at once; the grid's own Cursor stays the start of
+    // the next question.
+    viewport()->setCursor(platform::CursorShape(cursor));
 }
 
 // ---- editors ------------------------------------------------------------------------

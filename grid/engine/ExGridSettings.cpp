@@ -173,6 +173,7 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     SetNormalRowCount(RowCount());
     p->maxRowCount = std::max(p->maxRowCount, RowCount());
     p->maxColCount = std::max(p->maxColCount, ColCount());
+    ApplyScrollBarAlways(false);
 }
 
 // ---- platform facts and state ----------------------------------------------------------
@@ -254,6 +255,14 @@ TStringList* TExStringGrid::ColumnHeaders() const { return p->columnHeaders.get(
 void TExStringGrid::SetColumnHeaders(const TStringList& Value) { p->columnHeaders->Assign(Value); }
 TStringList* TExStringGrid::RowHeaders() const { return p->rowHeaders.get(); }
 void TExStringGrid::SetRowHeaders(const TStringList& Value) { p->rowHeaders->Assign(Value); }
+TBitmap* TExStringGrid::RowIndicator() const { return p->rowIndicator.get(); }
+
+void TExStringGrid::SetRowIndicator(const TBitmap* Value)
+{
+    p->rowIndicator->Assign(Value);
+    Invalidate();
+}
+
 TStringList* TExStringGrid::LookupItems() const { return p->lookupItems.get(); }
 TSortIndexList* TExStringGrid::SortIndexes() const { return p->sortIndexes.get(); }
 TIntList* TExStringGrid::MergedColumns() const { return p->mergedColumns.get(); }

@@ -11,6 +11,7 @@
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -265,4 +266,20 @@ TEST(ExGridLifecycle, AShownGridPaintsEachTextInItsCell)
             else
                 EXPECT_GT(darkPixels(c, r), 5) << c << "," << r;
         }
+}
+
+TEST(ExGridLifecycle, ScrollBarsKeptVisibleWhileEverythingFitsHaveNoUse)
+{
+    TExStringGrid grid;
+    Settle(grid);
+    ASSERT_FALSE(grid.verticalScrollBar()->isVisible()) << "ten rows fit";
+    grid.SetScrollBarAlways(saVert);
+    QApplication::processEvents();
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid.verticalScrollBar()->isEnabled());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+    grid.SetRowCount(40);
+    QApplication::processEvents();
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(grid.verticalScrollBar()->isEnabled()) << "rows out of view enable it again";
 }
