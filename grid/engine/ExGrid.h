@@ -5,6 +5,7 @@
 // (engine, cells, services), in files named by concern.
 
 #include "grid/engine/ExGridTypes.h"
+#include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExObj.h"
 #include "platform/ui/Geometry.h"
@@ -87,6 +88,69 @@ using TSearchFooterActionEvent =
     std::function<void(TObject* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TGridChangeNotifier = std::function<void(TExStringGrid* Grid, const TRect& R)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, const TRect& ARect)>;
+using TCustomCellSizeEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                                              QString& FilterCondition)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const QString& Value, double& ADate)>;
+using TPrintPageEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>;
+using TPrintPageDoneEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset,
+                                               int LastPage, int PageXSize, int PageYSize)>;
+using TPrintGetPageNumEvent =
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, QString& PageNumString)>;
+using TPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
+using TFitToPageEvent = std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)>;
+using TPrintNewPageEvent = std::function<void(TObject* Sender, int ARow, bool& NewPage)>;
+using TPrintSetSizeEvent = std::function<void(TObject* Sender, int AIndex, int& ASize)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TCellAllowEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TControlEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                         const QString& CtrlType, const QString& CtrlVal)>;
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal, TStringList* Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const QString& CtrlID, const QString& CtrlValue)>;
+using TAllowEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardBeforePasteEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+using TClipboardAfterPasteEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
+using TProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+using TCellIndexEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
+using TCellIndexVarEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;
+using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const QString& Value)>;
+using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, QString& Value)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const QString& ASelection, TObject* AObject)>;
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double ADateTime)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool Value, bool& Allow)>;
+using TRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+using TOleDataEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
+using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& NewRate, bool& Allow)>;
+using TIndexAllowEvent = std::function<void(TObject* Sender, int AIndex, bool& Allow)>;
+using TRowClickEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 
 class TExStringGrid : public TBaseGrid {
     Q_OBJECT
@@ -468,6 +532,83 @@ public:
     TEndRowSizeEvent OnEndRowSize;
     TNotifyEvent OnEditingDone;
     TNotifyEvent OnPainted;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TCustomFilterEvent OnCustomFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TPrintPageEvent OnPrintPage;
+    TPrintGetPageNumEvent OnPrintGetPageNum;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintStartEvent OnPrintStart;
+    TPrintCancelEvent OnPrintCancel;
+    TFitToPageEvent OnFitToPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintSetSizeEvent OnPrintSetColumnWidth;
+    TPrintSetSizeEvent OnPrintSetRowHeight;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TBeforeNodeEvent OnBeforeExpandNode;
+    TBeforeNodeEvent OnBeforeContractNode;
+    TRowClickEvent OnRightClickCell;
+    TCellAllowEvent OnCanClickCell;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TAllowEvent OnClipboardPaste;
+    TAllowEvent OnClipboardCopy;
+    TAllowEvent OnClipboardCut;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteWideCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteWideCell;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TProgressEvent OnFileProgress;
+    TProgressEvent OnFilterProgress;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TCellIndexVarEvent OnImageSelected;
+    TCellIndexEvent OnImageSelect;
+    TCellIndexEvent OnRadioClick;
+    TCellIndexEvent OnRadioMouseUp;
+    TButtonClickEvent OnRadioButtonClick;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TNotifyEvent OnRichEditSelectionChange;
+    TDragScrollEvent OnDragScroll;
+    TEditChangeEvent OnEditChange;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TFooterPaintEvent OnFooterPaint;
+    TCalcFooterEvent OnFooterCalc;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowEvent OnRowDisjunctSelected;
+    TUnitChangedEvent OnUnitChanged;
+    TOleDataEvent OnOleDrop;
+    TOleDroppedEvent OnOleDropped;
+    TOleDataEvent OnOleDrag;
+    TCellAllowEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDataEvent OnOleDropFile;
+    TOleDataEvent OnOleDropURL;
+    TRatingChangeEvent OnRatingChange;
+    TIndexAllowEvent OnColumnMove;
+    TIndexAllowEvent OnColumnMoving;
+    TIndexAllowEvent OnRowMove;
+    TIndexAllowEvent OnRowMoving;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TNotifyEvent OnCreatedSearchFooter;
 
     // ---- query slots -----------------------------------------------------------
     // Each cell query takes the column (display index unless said otherwise) and

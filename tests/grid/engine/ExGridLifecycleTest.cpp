@@ -192,23 +192,33 @@ TEST(ExGridLifecycle, AnInvalidateRightAfterAnEditChangePaintsNothing)
 
 TEST(ExGridLifecycle, GridsLeaveTheirFormInAnyOrderAndTheFormKeepsResizing)
 {
-    auto form = std::make_unique<CountingForm>();
-    form->resize(500, 400);
-    auto* first = new TExStringGrid(form.get());
-    auto* second = new TExStringGrid(form.get());
-    second->SetSizeWithForm(true);
-    Settle(*form);
-    form->resize(560, 430);
-    QApplication::processEvents();
-    EXPECT_EQ(second->Width(), 460) << "a grid sized with the form grows by as much as the form";
-    EXPECT_EQ(second->Height(), 280);
+    for (const bool creationOrder : {true, false}) {
+        auto form = std::make_unique<CountingForm>();
+        form->resize(500, 400);
+        auto* first = new TExStringGrid(form.get());
+        auto* second = new TExStringGrid(form.get());
+        second->SetSizeWithForm(true);
+        Settle(*form);
+        form->resize(560, 430);
+        QApplication::processEvents();
+        EXPECT_EQ(second->Width(), 460) << "a grid sized with the form grows by as much as the form";
+        EXPECT_EQ(second->Height(), 280);
 
-    const int before = form->resizes;
-    delete first;
-    delete second;
-    form->resize(600, 450);
-    QApplication::processEvents();
-    EXPECT_GT(form->resizes, before);
+        if (creationOrder) {
+            delete first;
+            form->resize(580, 440);
+            QApplication::processEvents();
+            EXPECT_EQ(second->Width(), 480) << "the other grid still follows the form";
+            delete second;
+        } else {
+            delete second;
+            delete first;
+        }
+        const int before = form->resizes;
+        form->resize(600, 450);
+        QApplication::processEvents();
+        EXPECT_GT(form->resizes, before) << (creationOrder ? "creation order" : "reverse order");
+    }
 }
 
 TEST(ExGridLifecycle, TheFocusGlowFollowsWindowMovesAndForgetsAFreedGrid)
