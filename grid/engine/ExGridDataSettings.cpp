@@ -3,6 +3,7 @@
 #include "grid/engine/ExGridDataSettings.h"
 
 #include "grid/engine/ExGrid.h"
+#include "grid/foundation/ExObjLists.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Font.h"
 
@@ -159,4 +160,116 @@ void TFilterDropDown::Assign(const TObject* Source)
     m_width = source->m_width;
     SetGlyph(source->m_glyph.get());
     SetGlyphActive(source->m_glyphActive.get());
+}
+
+// ---- THTMLSettings -----------------------------------------------------------------------
+
+THTMLSettings::THTMLSettings() : m_colWidths(std::make_unique<TIntList>(-1, -1)) {}
+
+THTMLSettings::~THTMLSettings() = default;
+
+void THTMLSettings::Assign(const TObject* Source)
+{
+    const auto* source = dynamic_cast<const THTMLSettings*>(Source);
+    if (!source || source == this)
+        return;
+    m_autoPreview = source->m_autoPreview;
+    m_borderSize = source->m_borderSize;
+    m_cellSpacing = source->m_cellSpacing;
+    m_cellPadding = source->m_cellPadding;
+    m_convertSpecialChars = source->m_convertSpecialChars;
+    m_footerFile = source->m_footerFile;
+    m_headerFile = source->m_headerFile;
+    m_nonBreakingText = source->m_nonBreakingText;
+    m_prefixTag = source->m_prefixTag;
+    m_saveColor = source->m_saveColor;
+    m_saveFonts = source->m_saveFonts;
+    m_suffixTag = source->m_suffixTag;
+    m_summary = source->m_summary;
+    m_tableStyle = source->m_tableStyle;
+    m_width = source->m_width;
+    m_xhtml = source->m_xhtml;
+}
+
+// ---- TFilterData and TFilter ------------------------------------------------------------
+
+void TFilterData::Assign(const TFilterData* Source)
+{
+    if (Source && Source != this)
+        *this = *Source;
+}
+
+TFilter::TFilter(TExStringGrid* AOwner) : m_owner(AOwner) {}
+
+TFilter::~TFilter() = default;
+
+int TFilter::Count() const { return static_cast<int>(m_items.size()); }
+
+TFilterData* TFilter::Add()
+{
+    TFilterData* item = Insert(Count());
+    item->SetOperation(Count() == 1 ? foNONE : foAND);
+    return item;
+}
+
+TFilterData* TFilter::Insert(int)
+{
+    m_items.push_back(std::make_unique<TFilterData>());
+    return m_items.back().get();
+}
+
+TFilterData* TFilter::Items(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+    return m_items[static_cast<size_t>(Index)].get();
+}
+
+void TFilter::SetItems(int Index, const TFilterData* Value) { Items(Index)->Assign(Value); }
+
+void TFilter::Delete(int Index)
+{
+    Items(Index);
+    m_items.erase(m_items.begin() + Index);
+}
+
+void TFilter::Clear() { m_items.clear(); }
+
+TFilterData* TFilter::ColumnFilter(int Col)
+{
+    for (const auto& item : m_items)
+        if (item->Column() == Col)
+            return item.get();
+    TFilterData* item = Add();
+    item->SetColumn(Col);
+    return item;
+}
+
+void TFilter::RemoveColumnFilter(int Col)
+{
+    for (int i = Count() - 1; i >= 0; --i)
+        if (m_items[static_cast<size_t>(i)]->Column() == Col)
+            m_items.erase(m_items.begin() + i);
+    if (m_owner)
+        m_owner->RepaintCell(Col, 0);
+}
+
+bool TFilter::HasFilter(int Col) const
+{
+    for (const auto& item : m_items)
+        if (item->Column() == Col)
+            return true;
+    return false;
+}
+
+void TFilter::Assign(const TObject* Source)
+{
+    const auto* source = dynamic_cast<const TFilter*>(Source);
+    if (!source || source == this)
+        return;
+    m_items.clear();
+    for (const auto& item : source->m_items) {
+        m_items.push_back(std::make_unique<TFilterData>());
+        m_items.back()->Assign(item.get());
+    }
 }

@@ -11,10 +11,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBitmap;
 class TExStringGrid;
 class TFont;
+class TIntList;
 
 // Header and summary rows of a grouped grid.
 class TGrouping : public TObject {
@@ -300,4 +302,145 @@ private:
     std::unique_ptr<TFont> m_font;
     std::unique_ptr<TBitmap> m_glyph;
     std::unique_ptr<TBitmap> m_glyphActive;
+};
+
+// How the grid writes itself as an HTML table.
+class THTMLSettings : public TObject {
+public:
+    THTMLSettings();
+    ~THTMLSettings() override;
+    THTMLSettings(const THTMLSettings&) = delete;
+    THTMLSettings& operator=(const THTMLSettings&) = delete;
+
+    bool AutoPreview() const { return m_autoPreview; }
+    void SetAutoPreview(bool Value) { m_autoPreview = Value; }
+    int BorderSize() const { return m_borderSize; }
+    void SetBorderSize(int Value) { m_borderSize = Value; }
+    int CellSpacing() const { return m_cellSpacing; }
+    void SetCellSpacing(int Value) { m_cellSpacing = Value; }
+    int CellPadding() const { return m_cellPadding; }
+    void SetCellPadding(int Value) { m_cellPadding = Value; }
+    // Optional widths of the columns, kept by the settings.
+    TIntList* ColWidths() const { return m_colWidths.get(); }
+    bool ConvertSpecialChars() const { return m_convertSpecialChars; }
+    void SetConvertSpecialChars(bool Value) { m_convertSpecialChars = Value; }
+    bool ExportImages() const { return m_exportImages; }
+    void SetExportImages(bool Value) { m_exportImages = Value; }
+    QString FooterFile() const { return m_footerFile; }
+    void SetFooterFile(const QString& Value) { m_footerFile = Value; }
+    QString HeaderFile() const { return m_headerFile; }
+    void SetHeaderFile(const QString& Value) { m_headerFile = Value; }
+    bool NonBreakingText() const { return m_nonBreakingText; }
+    void SetNonBreakingText(bool Value) { m_nonBreakingText = Value; }
+    QString PrefixTag() const { return m_prefixTag; }
+    void SetPrefixTag(const QString& Value) { m_prefixTag = Value; }
+    bool SaveColor() const { return m_saveColor; }
+    void SetSaveColor(bool Value) { m_saveColor = Value; }
+    bool SaveFonts() const { return m_saveFonts; }
+    void SetSaveFonts(bool Value) { m_saveFonts = Value; }
+    QString SuffixTag() const { return m_suffixTag; }
+    void SetSuffixTag(const QString& Value) { m_suffixTag = Value; }
+    QString Summary() const { return m_summary; }
+    void SetSummary(const QString& Value) { m_summary = Value; }
+    QString TableStyle() const { return m_tableStyle; }
+    void SetTableStyle(const QString& Value) { m_tableStyle = Value; }
+    int Width() const { return m_width; }
+    void SetWidth(int Value) { m_width = Value; }
+    bool XHTML() const { return m_xhtml; }
+    void SetXHTML(bool Value) { m_xhtml = Value; }
+
+    // Copies every setting but ExportImages and ColWidths from other HTML
+    // settings; any other source is ignored.
+    void Assign(const TObject* Source);
+
+private:
+    bool m_autoPreview = false;
+    int m_borderSize = 1;
+    int m_cellSpacing = 0;
+    int m_cellPadding = 0;
+    std::unique_ptr<TIntList> m_colWidths;
+    bool m_convertSpecialChars = false;
+    bool m_exportImages = true;
+    QString m_footerFile;
+    QString m_headerFile;
+    bool m_nonBreakingText = false;
+    QString m_prefixTag;
+    bool m_saveColor = true;
+    bool m_saveFonts = true;
+    QString m_suffixTag;
+    QString m_summary;
+    QString m_tableStyle;
+    int m_width = 100;
+    bool m_xhtml = false;
+};
+
+enum TFilterCells : int { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
+enum TFilterOperation : int { foSHORT, foNONE, foAND, foXOR, foOR };
+enum TFilterMethod : int { fmExpression, fmLiteral };
+
+// One filter condition on a real column.
+class TFilterData : public TObject {
+public:
+    int Column() const { return m_column; }
+    void SetColumn(int Value) { m_column = Value; }
+    QString Condition() const { return m_condition; }
+    void SetCondition(const QString& Value) { m_condition = Value; }
+    bool CaseSensitive() const { return m_caseSensitive; }
+    void SetCaseSensitive(bool Value) { m_caseSensitive = Value; }
+    TFilterCells Data() const { return m_data; }
+    void SetData(TFilterCells Value) { m_data = Value; }
+    QString Prefix() const { return m_prefix; }
+    void SetPrefix(const QString& Value) { m_prefix = Value; }
+    QString Suffix() const { return m_suffix; }
+    void SetSuffix(const QString& Value) { m_suffix = Value; }
+    TFilterOperation Operation() const { return m_operation; }
+    void SetOperation(TFilterOperation Value) { m_operation = Value; }
+    TFilterMethod Method() const { return m_method; }
+    void SetMethod(TFilterMethod Value) { m_method = Value; }
+
+    // Copies all eight settings; a null source changes nothing.
+    void Assign(const TFilterData* Source);
+
+private:
+    int m_column = 0;
+    QString m_condition;
+    bool m_caseSensitive = true;
+    TFilterCells m_data = fcVirtual;
+    QString m_prefix;
+    QString m_suffix;
+    TFilterOperation m_operation = foSHORT;
+    TFilterMethod m_method = fmExpression;
+};
+
+// The grid's filter conditions, in the order they join.
+class TFilter : public TObject {
+public:
+    explicit TFilter(TExStringGrid* AOwner);
+    ~TFilter() override;
+    TFilter(const TFilter&) = delete;
+    TFilter& operator=(const TFilter&) = delete;
+
+    TExStringGrid* Owner() const { return m_owner; }
+    int Count() const;
+    // Appends a condition joined with AND, or with none when it is the first.
+    TFilterData* Add();
+    // Appends a condition whose joining is left unset; Index is not used.
+    TFilterData* Insert(int Index);
+    TFilterData* Items(int Index) const;
+    // Copies the given condition into the one at Index.
+    void SetItems(int Index, const TFilterData* Value);
+    void Delete(int Index);
+    void Clear();
+    // The first condition on the column, added when there is none.
+    TFilterData* ColumnFilter(int Col);
+    // Deletes every condition on the column and repaints its header cell.
+    void RemoveColumnFilter(int Col);
+    bool HasFilter(int Col) const;
+
+    // Copies the conditions of another TFilter; any other source is ignored.
+    void Assign(const TObject* Source);
+
+private:
+    TExStringGrid* m_owner;
+    std::vector<std::unique_ptr<TFilterData>> m_items;
 };

@@ -71,6 +71,7 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
+    p->filter = std::make_unique<TFilter>(this);
     p->autoSize = false;
     attachHostForm(FindHostForm(AOwner));
     p->colVisible.fill(true);
@@ -102,6 +103,7 @@ void TExStringGrid::createOwnedObjects()
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
+    p->htmlSettings = std::make_unique<THTMLSettings>();
     p->sortSettings = std::make_unique<TSortSettings>(this);
     p->dragDropSettings = std::make_unique<TDragDropSettings>(this);
     p->dragScrollOptions = std::make_unique<TDragScrollOptions>();
@@ -314,6 +316,8 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->navigation->Assign(Source.p->navigation.get());
     p->grouping->Assign(Source.p->grouping.get());
     p->searchFooter->Assign(Source.p->searchFooter.get());
+    p->filter->Assign(Source.p->filter.get());
+    p->htmlSettings->Assign(Source.p->htmlSettings.get());
     p->bands->Assign(Source.p->bands.get());
     p->cellNode->Assign(Source.p->cellNode.get());
     p->sortSettings->Assign(Source.p->sortSettings.get());

@@ -90,6 +90,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TFocusHelper> focusHelper;
     std::unique_ptr<TSearchFooter> searchFooter;
     std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<THTMLSettings> htmlSettings;
     std::unique_ptr<TSortSettings> sortSettings;
     std::unique_ptr<TDragDropSettings> dragDropSettings;
     std::unique_ptr<TDragScrollOptions> dragScrollOptions;
@@ -122,6 +123,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TSyncGrid> syncGrid;
     std::unique_ptr<TBalloonSettings> balloon;
     std::unique_ptr<TShowModified> showModified;
+    std::unique_ptr<TFilter> filter;
     std::unique_ptr<TIntList> ignoreColumns;
     std::unique_ptr<TFilterDropDown> filterDropDown;
     std::unique_ptr<TStringList> filterList;

@@ -213,6 +213,10 @@ TSyncGrid* TExStringGrid::SyncGrid() const { return p->syncGrid.get(); }
 void TExStringGrid::SetSyncGrid(const TSyncGrid* Value) { p->syncGrid->Assign(Value); }
 TFocusHelper* TExStringGrid::FocusHelper() const { return p->focusHelper.get(); }
 void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) { p->focusHelper->Assign(Value); }
+THTMLSettings* TExStringGrid::HTMLSettings() const { return p->htmlSettings.get(); }
+void TExStringGrid::SetHTMLSettings(const THTMLSettings* Value) { p->htmlSettings->Assign(Value); }
+TFilter* TExStringGrid::Filter() const { return p->filter.get(); }
+void TExStringGrid::SetFilter(const TFilter* Value) { p->filter->Assign(Value); }
 TSortSettings* TExStringGrid::SortSettings() const { return p->sortSettings.get(); }
 void TExStringGrid::SetSortSettings(const TSortSettings* Value) { p->sortSettings->Assign(Value); }
 TDragDropSettings* TExStringGrid::DragDropSettings() const { return p->dragDropSettings.get(); }

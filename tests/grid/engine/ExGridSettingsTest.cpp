@@ -7,6 +7,7 @@
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjGridSettings.h"
+#include "grid/foundation/ExObjLists.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Canvas.h"
 
@@ -228,4 +229,45 @@ TEST(ExGridSettings, TheGridCopiesItsSettingsObjectsAndKeepsItsOwn)
     EXPECT_EQ(grid.CellNode()->NodeIndent(), 20);
     EXPECT_TRUE(grid.DragScrollOptions()->Active());
     EXPECT_EQ(grid.ProgressAppearance()->Steps(), 4);
+}
+
+TEST(ExGridSettings, FilterConditionsJoinFromTheSecondOnAndAreFoundByColumn)
+{
+    TExStringGrid grid;
+    TFilter& filter = *grid.Filter();
+    EXPECT_EQ(filter.Add()->Operation(), foNONE);
+    EXPECT_EQ(filter.Add()->Operation(), foAND);
+    EXPECT_EQ(filter.Insert(0)->Operation(), foSHORT);
+    filter.Items(1)->SetColumn(3);
+    EXPECT_EQ(filter.ColumnFilter(3), filter.Items(1));
+    EXPECT_TRUE(filter.HasFilter(3));
+    TFilterData* added = filter.ColumnFilter(4);
+    EXPECT_EQ(filter.Count(), 4);
+    EXPECT_EQ(added->Column(), 4);
+    filter.Items(2)->SetColumn(3);
+    filter.RemoveColumnFilter(3);
+    EXPECT_FALSE(filter.HasFilter(3));
+    EXPECT_EQ(filter.Count(), 2);
+    EXPECT_THROW(filter.Items(2), EListError);
+
+    TExStringGrid copy;
+    filter.Items(0)->SetCondition("a*");
+    copy.Assign(&grid);
+    ASSERT_EQ(copy.Filter()->Count(), 2);
+    EXPECT_EQ(copy.Filter()->Items(0)->Condition(), "a*");
+    EXPECT_NE(copy.Filter()->Items(0), filter.Items(0));
+}
+
+TEST(ExGridSettings, HTMLSettingsCopyAllButImagesAndWidths)
+{
+    THTMLSettings source, copy;
+    source.SetExportImages(false);
+    source.SetWidth(80);
+    source.SetSummary("s");
+    source.ColWidths()->Add(5);
+    copy.Assign(&source);
+    EXPECT_TRUE(copy.ExportImages());
+    EXPECT_EQ(copy.Width(), 80);
+    EXPECT_EQ(copy.Summary(), "s");
+    EXPECT_EQ(copy.ColWidths()->Count(), 0);
 }
