@@ -23,6 +23,7 @@ class TCellNode;
 class TDragScrollOptions;
 class TDragDropSettings;
 class TFilter;
+class TPrintSettings;
 class TFilterDropDown;
 class THTMLSettings;
 class TFloatingFooter;
@@ -202,6 +203,8 @@ public:
     void SetSyncGrid(const TSyncGrid* Value);
     TFocusHelper* FocusHelper() const;
     void SetFocusHelper(const TFocusHelper* Value);
+    TPrintSettings* PrintSettings() const;
+    void SetPrintSettings(const TPrintSettings* Value);
     THTMLSettings* HTMLSettings() const;
     void SetHTMLSettings(const THTMLSettings* Value);
     TFilter* Filter() const;

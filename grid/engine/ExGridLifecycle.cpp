@@ -103,6 +103,7 @@ void TExStringGrid::createOwnedObjects()
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
+    p->printSettings = std::make_unique<TPrintSettings>(this);
     p->htmlSettings = std::make_unique<THTMLSettings>();
     p->sortSettings = std::make_unique<TSortSettings>(this);
     p->dragDropSettings = std::make_unique<TDragDropSettings>(this);
@@ -316,6 +317,7 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->navigation->Assign(Source.p->navigation.get());
     p->grouping->Assign(Source.p->grouping.get());
     p->searchFooter->Assign(Source.p->searchFooter.get());
+    p->printSettings->Assign(Source.p->printSettings.get());
     p->filter->Assign(Source.p->filter.get());
     p->htmlSettings->Assign(Source.p->htmlSettings.get());
     p->bands->Assign(Source.p->bands.get());

@@ -8,6 +8,7 @@
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -90,6 +91,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TFocusHelper> focusHelper;
     std::unique_ptr<TSearchFooter> searchFooter;
     std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<TPrintSettings> printSettings;
     std::unique_ptr<THTMLSettings> htmlSettings;
     std::unique_ptr<TSortSettings> sortSettings;
     std::unique_ptr<TDragDropSettings> dragDropSettings;

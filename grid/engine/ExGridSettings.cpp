@@ -213,6 +213,8 @@ TSyncGrid* TExStringGrid::SyncGrid() const { return p->syncGrid.get(); }
 void TExStringGrid::SetSyncGrid(const TSyncGrid* Value) { p->syncGrid->Assign(Value); }
 TFocusHelper* TExStringGrid::FocusHelper() const { return p->focusHelper.get(); }
 void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) { p->focusHelper->Assign(Value); }
+TPrintSettings* TExStringGrid::PrintSettings() const { return p->printSettings.get(); }
+void TExStringGrid::SetPrintSettings(const TPrintSettings* Value) { p->printSettings->Assign(Value); }
 THTMLSettings* TExStringGrid::HTMLSettings() const { return p->htmlSettings.get(); }
 void TExStringGrid::SetHTMLSettings(const THTMLSettings* Value) { p->htmlSettings->Assign(Value); }
 TFilter* TExStringGrid::Filter() const { return p->filter.get(); }

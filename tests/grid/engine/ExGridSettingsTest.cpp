@@ -5,9 +5,11 @@
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjGridSettings.h"
 #include "grid/foundation/ExObjLists.h"
+#include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Canvas.h"
 
@@ -270,4 +272,25 @@ TEST(ExGridSettings, HTMLSettingsCopyAllButImagesAndWidths)
     EXPECT_EQ(copy.Width(), 80);
     EXPECT_EQ(copy.Summary(), "s");
     EXPECT_EQ(copy.ColWidths()->Count(), 0);
+}
+
+TEST(ExGridSettings, PrintSettingsCopyByContentAndKeepTheirFixedCellsChoice)
+{
+    TExStringGrid grid;
+    TPrintSettings& source = *grid.PrintSettings();
+    EXPECT_EQ(source.DateFormat(), "dd/mm/yyyy");
+    EXPECT_EQ(source.PageNumSep(), "/");
+    EXPECT_EQ(source.Borders(), pbSingle);
+    source.SetFitToPage(fpShrink);
+    source.SetFixedCellsAlways(true);
+    source.TitleLines()->Add("title");
+    source.HeaderFont()->SetSize(20);
+    TExStringGrid other;
+    other.Assign(&grid);
+    const TPrintSettings& copy = *other.PrintSettings();
+    EXPECT_EQ(copy.FitToPage(), fpShrink);
+    EXPECT_FALSE(copy.FixedCellsAlways());
+    EXPECT_EQ(copy.TitleLines()->Count(), 1);
+    EXPECT_NE(copy.TitleLines(), source.TitleLines());
+    EXPECT_EQ(copy.HeaderFont()->Size(), 20);
 }
