@@ -183,8 +183,10 @@ public:
     // Set by the in-place editor when it changed the cell: the next Invalidate
     // only clears it.
     void SetEditChange(bool Value);
-    QString GetVersionString() const;
-    int GetVersionNr() const;
+    // The version as one number, a byte per part from the highest, and as
+    // text with its date.
+    virtual int GetVersionNr() const;
+    virtual QString GetVersionString() const;
 
     // ---- owned settings objects ---------------------------------------------
     TColumnSize* ColumnSize() const;
@@ -658,6 +660,7 @@ public:
     // The font a cell draws with: a scratch font from its properties, or Font.
     TFont* GetCellFont(int ACol, int ARow);
     bool IsFixed(int ACol, int ARow) override;
+    bool HasCellBorderEvent() override;
     int RowNodeIndent(int ARow) override;
     bool HasNodeRows() override;
 

@@ -174,6 +174,8 @@ void TExStringGrid::QueryCellBorder(int ACol, int ARow, TPen* APen, TCellBorders
         OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
 
+bool TExStringGrid::HasCellBorderEvent() { return static_cast<bool>(OnGetCellBorder); }
+
 void TExStringGrid::QueryCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
     if (OnGetCellPrintBorder)

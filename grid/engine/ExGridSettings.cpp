@@ -184,9 +184,17 @@ bool TExStringGrid::IsVista() const { return p->isVista; }
 bool TExStringGrid::IsComCtl6() const { return p->isComCtl6; }
 TMouseSelectMode TExStringGrid::MouseSelectMode() const { return p->mouseSelectMode; }
 
-QString TExStringGrid::GetVersionString() const { return QStringLiteral("6.2.1.3"); }
+int TExStringGrid::GetVersionNr() const { return 0x06020103; }
 
-int TExStringGrid::GetVersionNr() const { return (6 << 24) | (2 << 16) | (1 << 8) | 3; }
+QString TExStringGrid::GetVersionString() const
+{
+    const int nr = GetVersionNr();
+    return QStringLiteral("%1.%2.%3.%4 Sep, 2012")
+        .arg((nr >> 24) & 0xFF)
+        .arg((nr >> 16) & 0xFF)
+        .arg((nr >> 8) & 0xFF)
+        .arg(nr & 0xFF);
+}
 
 // ---- owned settings objects ---------------------------------------------------------------
 // A writer copies the given settings; the grid keeps its own object.

@@ -92,6 +92,8 @@ TEST(ExGridLifecycle, NewGridHasTheDefaults)
     EXPECT_EQ(grid.ControlLook()->ControlStyle(), csTheme);
     EXPECT_EQ(grid.ColumnSize()->StretchColumn(), -1);
     EXPECT_EQ(LinkCursor, crHandPoint);
+    EXPECT_EQ(grid.GetVersionNr(), 100794627);
+    EXPECT_EQ(grid.GetVersionString(), "6.2.1.3 Sep, 2012");
     EXPECT_TRUE(grid.IsLoading());
 }
 

@@ -175,6 +175,9 @@ TEST(ExGridEvents, EachSlotPassesItsEventsArgumentsInTheirOrder)
 TEST(ExGridEvents, SenderIsTheGridAndUnassignedEventsAreSkipped)
 {
     TExStringGrid grid;
+    EXPECT_FALSE(grid.HasCellBorderEvent());
+    grid.OnGetCellBorder = [](TObject*, int, int, TPen*, TCellBorders&) {};
+    EXPECT_TRUE(grid.HasCellBorderEvent());
     TObject* sender = nullptr;
     grid.OnClickSort = [&](TObject* s, int) { sender = s; };
     grid.FireClickSort(1);
