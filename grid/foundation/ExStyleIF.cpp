@@ -69,6 +69,7 @@ QEvent::Type TOfficeThemeChangeEvent::EventType() {
 // The platform is a current desktop with the version 6 common controls.
 bool RunningOnXPOrNewer() { return true; }
 bool RunningOnVistaOrNewer() { return true; }
+bool RunningOnWin7OrNewer() { return true; }
 bool IsComCtl6OrNewer() { return true; }
 
 int DetectXPColorScheme() {

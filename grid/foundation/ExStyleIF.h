@@ -102,6 +102,7 @@ class TOfficeThemeChangeEvent : public QEvent {
 
 bool RunningOnXPOrNewer();
 bool RunningOnVistaOrNewer();
+bool RunningOnWin7OrNewer();
 bool IsComCtl6OrNewer();
 // 0 none, 1 NormalColor, 2 HomeStead, 3 Metallic.
 int DetectXPColorScheme();

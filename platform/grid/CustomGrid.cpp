@@ -166,6 +166,7 @@ TCustomGrid::TCustomGrid(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     resize(320, 120);
     updateScrollRange();
+    platform::grid::InstallGridAccessibility();
 }
 
 TCustomGrid::~TCustomGrid()
@@ -735,6 +736,8 @@ void TCustomGrid::PostCall(std::function<void()> call)
 {
     QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
+
+QString TCustomGrid::AccessibleCellText(int, int) { return QString(); }
 
 // ---- moving and deleting ---------------------------------------------------------
 

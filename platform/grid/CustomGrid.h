@@ -119,6 +119,9 @@ public:
     // Runs the call after the current event has been handled.
     void PostCall(std::function<void()> call);
 
+    // The text assistive tools read for a cell; the base grid has none.
+    virtual QString AccessibleCellText(int ACol, int ARow);
+
     std::function<void(TObject* Sender, Word& Key, TShiftState Shift)> OnKeyDown;
     std::function<void(TObject* Sender, QChar& Key)> OnKeyPress;
     std::function<void(TObject* Sender, Word& Key, TShiftState Shift)> OnKeyUp;
@@ -223,4 +226,12 @@ private:
     void paintGridLines(class QPainter& painter, const TRect& cell, bool fixed);
     void paintMouseFeedback(class QPainter& painter);
     void focusMoved(QWidget* now);
+    void currentCellMoved(TGridCoord oldCurrent);
 };
+
+namespace platform::grid {
+// Makes every grid a table to assistive tools; the first grid installs it.
+void InstallGridAccessibility();
+// Tells assistive tools that the grid's current cell moved.
+void NotifyAccessibleCurrentCell(TCustomGrid* grid);
+}  // namespace platform::grid

@@ -47,6 +47,13 @@ void TCustomGrid::SetSelection(const TGridRect& value)
         HideEditor();
     InvalidateRect(old);
     InvalidateRect(Selection());
+    currentCellMoved(oldCurrent);
+}
+
+void TCustomGrid::currentCellMoved(TGridCoord oldCurrent)
+{
+    if (d->current != oldCurrent)
+        platform::grid::NotifyAccessibleCurrentCell(this);
 }
 
 void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
@@ -70,6 +77,7 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
     }
     InvalidateRect(oldSelection);
     InvalidateRect(Selection());
+    currentCellMoved(oldCurrent);
     if (d->current != oldCurrent)
         Click();
 }

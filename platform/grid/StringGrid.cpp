@@ -108,6 +108,8 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
     TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
 }
 
+QString TStringGrid::AccessibleCellText(int ACol, int ARow) { return Cells(ACol, ARow); }
+
 QString TStringGrid::GetEditText(int ACol, int ARow)
 {
     QString value = Cells(ACol, ARow);

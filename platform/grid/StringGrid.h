@@ -58,6 +58,8 @@ public:
     void SetRows(int ARow, const TStringList& Value);
     void SetCols(int ACol, const TStringList& Value);
 
+    QString AccessibleCellText(int ACol, int ARow) override;
+
 protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     QString GetEditText(int ACol, int ARow) override;

@@ -4,6 +4,7 @@
 
 #include <QtCore/QEvent>
 #include <QtCore/QPointer>
+#include <QtGui/QCursor>
 #include <QtGui/QFont>
 #include <QtGui/QPalette>
 #include <QtWidgets/QWidget>
@@ -137,6 +138,7 @@ struct TControl::Data {
   QString hint;
   int tabKey = 0;
   TAlign align = alNone;
+  TCursor cursor = crDefault;
   std::unique_ptr<TFont> font;
 };
 
@@ -286,6 +288,32 @@ void TControl::ApplyColor(TColor color) {
 }
 
 TAlign TControl::Align() const { return d->align; }
+
+Qt::CursorShape CursorShape(TCursor cursor) {
+  switch (cursor) {
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crHourGlass: return Qt::WaitCursor;
+    case crDrag: return Qt::DragMoveCursor;
+    case crNoDrop: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
+TCursor TControl::Cursor() const { return d->cursor; }
+
+void TControl::SetCursor(TCursor cursor) {
+  d->cursor = cursor;
+  if (cursor == crDefault)
+    d->widget.unsetCursor();
+  else
+    d->widget.setCursor(CursorShape(cursor));
+}
 
 void TControl::SetAlign(TAlign align) {
   d->align = align;

@@ -4,6 +4,7 @@
 #include "platform/ui/Colors.h"
 
 #include <QtCore/QString>
+#include <QtCore/qnamespace.h>
 
 #include <functional>
 #include <memory>
@@ -28,6 +29,22 @@ using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// Mouse pointer shapes by number: the platform's standard shapes are negative,
+// the program's own cursors keep their positive resource numbers.
+using TCursor = int;
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crCross = -3;
+inline constexpr TCursor crIBeam = -4;
+inline constexpr TCursor crSizeNS = -7;
+inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crDrag = -12;
+inline constexpr TCursor crNoDrop = -13;
+inline constexpr TCursor crHSplit = -14;
+inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crHandPoint = -21;
 
 namespace platform {
 
@@ -95,6 +112,10 @@ class TControl {
   TAlign Align() const;
   void SetAlign(TAlign align);
 
+  // The pointer shown over the control; crDefault follows the parent.
+  TCursor Cursor() const;
+  void SetCursor(TCursor cursor);
+
   QWidget* Parent() const;
   // Moves the control to another parent, keeping its visibility.
   void SetParent(QWidget* parent);
@@ -119,6 +140,10 @@ class TControl {
 // Re-arranges the aligned controls inside a widget; widgets that are not shown
 // get no resize events, so a change of their size calls this.
 void RealignControls(QWidget* parent);
+
+// The pointer shape of a cursor number; the program's own cursors have no
+// pictures here and show as the arrow.
+Qt::CursorShape CursorShape(TCursor cursor);
 
 // The control behind a widget, or nullptr when the widget is not one of ours.
 TControl* AsControl(QObject* object);

@@ -1,0 +1,644 @@
+#pragma once
+
+// The editable string grid control on which every table of the program stands.
+// Its member functions live in the folders of the behaviour they belong to
+// (engine, cells, services), in files named by concern.
+
+#include "grid/engine/ExGridEvents.h"
+#include "grid/engine/ExGridTypes.h"
+#include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/ExObj.h"
+#include "platform/ui/Geometry.h"
+
+#include <QtCore/QString>
+
+#include <functional>
+#include <memory>
+
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TBitmap;
+class TCellNode;
+class TColumnSize;
+class TControlList;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TExStringGrid;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TGridFocusWindow;
+class TGridProgressAppearance;
+class TGrouping;
+class THTMLPictureCache;
+class THTMLSettings;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSortSettings;
+class TStringList;
+class TSyncGrid;
+
+// Misuse of a grid, with the grid family's fixed English messages.
+class EExGridError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The unit's process-wide values. The grid whose focus glow follows window
+// moves is held weakly: a freed grid reads as none.
+TExStringGrid* FocusGlowGrid();
+void SetFocusGlowGrid(TExStringGrid* grid);
+// The clipboard format of the grid's own cell data.
+extern const QString GridCellsClipboardFormat;
+// The pointer over links in cells; every grid constructor sets it.
+extern TCursor LinkCursor;
+// Runs the unit's start-up once per process; every grid constructor calls it.
+void GridUnitInitialization();
+
+class TExStringGrid : public TBaseGrid {
+    Q_OBJECT
+
+public:
+    // AOwner is the parent widget; a form up its chain is the grid's host form,
+    // whose resizing the grid follows.
+    explicit TExStringGrid(QWidget* AOwner = nullptr);
+    ~TExStringGrid() override;
+
+    // ---- lifecycle ---------------------------------------------------------
+    // Finishes a grid whose stored settings have been set; the first showing
+    // calls it when the form did not.
+    virtual void Loaded();
+    bool IsLoading() const;
+    bool IsLoaded() const;
+    bool IsDestroying() const;
+    // Copy from another TExStringGrid; any other source changes nothing.
+    virtual void Assign(const TObject* Source);
+    virtual void AssignCells(const TObject* Source);
+    void Invalidate() override;
+    void ApplyScrollBarAlways(bool Flag);
+    // The first form up the parent chain of a control, nullptr when none.
+    static QWidget* FindHostForm(QWidget* AControl);
+    // Moves the focus glow to the current cell.
+    void PositionFocusWindow();
+    // Set by the in-place editor when it changed the cell: the next Invalidate
+    // only clears it.
+    void SetEditChange(bool Value);
+    // The version as one number, a byte per part from the highest, and as
+    // text with its date.
+    virtual int GetVersionNr() const;
+    virtual QString GetVersionString() const;
+
+    // ---- owned settings objects ---------------------------------------------
+    TColumnSize* ColumnSize() const;
+    void SetColumnSize(const TColumnSize* Value);
+    TNavigation* Navigation() const;
+    void SetNavigation(const TNavigation* Value);
+    TMouseActions* MouseActions() const;
+    void SetMouseActions(const TMouseActions* Value);
+    TSearchFooter* SearchFooter() const;
+    void SetSearchFooter(const TSearchFooter* Value);
+    TControlLook* ControlLook() const;
+    void SetControlLook(const TControlLook* Value);
+    TBands* Bands() const;
+    void SetBands(const TBands* Value);
+    TSyncGrid* SyncGrid() const;
+    void SetSyncGrid(const TSyncGrid* Value);
+    TFocusHelper* FocusHelper() const;
+    void SetFocusHelper(const TFocusHelper* Value);
+    TPrintSettings* PrintSettings() const;
+    void SetPrintSettings(const TPrintSettings* Value);
+    THTMLSettings* HTMLSettings() const;
+    void SetHTMLSettings(const THTMLSettings* Value);
+    TFilter* Filter() const;
+    void SetFilter(const TFilter* Value);
+    TSortSettings* SortSettings() const;
+    void SetSortSettings(const TSortSettings* Value);
+    TDragDropSettings* DragDropSettings() const;
+    void SetDragDropSettings(const TDragDropSettings* Value);
+    TGrouping* Grouping() const;
+    void SetGrouping(const TGrouping* Value);
+    TFilterDropDown* FilterDropDown() const;
+    void SetFilterDropDown(const TFilterDropDown* Value);
+    TFloatingFooter* FloatingFooter() const;
+    void SetFloatingFooter(const TFloatingFooter* Value);
+    TDragScrollOptions* DragScrollOptions() const;
+    void SetDragScrollOptions(const TDragScrollOptions* Value);
+    TCellNode* CellNode() const;
+    void SetCellNode(const TCellNode* Value);
+    TSizeWhileTyping* SizeWhileTyping() const;
+    TBackGround* BackGround() const;
+    void SetBackGround(const TBackGround* Value);
+    TGridProgressAppearance* ProgressAppearance() const;
+    void SetProgressAppearance(const TGridProgressAppearance* Value);
+    TBalloonSettings* Balloon() const;
+    void SetBalloon(const TBalloonSettings* Value);
+    TShowModified* ShowModified() const;
+    void SetShowModified(const TShowModified* Value);
+    TFont* FixedFont() const;
+    void SetFixedFont(const TFont& Value);
+    TFont* ActiveCellFont() const;
+    void SetActiveCellFont(const TFont& Value);
+    TStringList* ColumnHeaders() const;
+    void SetColumnHeaders(const TStringList& Value);
+    TStringList* RowHeaders() const;
+    void SetRowHeaders(const TStringList& Value);
+    // The picture marking the current row in the fixed column; copied in.
+    TBitmap* RowIndicator() const;
+    void SetRowIndicator(const TBitmap* Value);
+    TStringList* LookupItems() const;
+    TSortIndexList* SortIndexes() const;
+    TIntList* MergedColumns() const;
+    TIntList* IgnoreColumns() const;
+    TControlList* ControlList() const;
+    THTMLPictureCache* ImageCache() const;
+    TGridFocusWindow* FocusWindow() const;
+    // The values of the last filter drop-down list built.
+    TStringList* FilterList() const;
+    // Change notifiers are called by FireCellsChanged in registration order.
+    void RegisterChangeNotifier(TGridChangeNotifier Notifier);
+
+    // ---- sizes --------------------------------------------------------------
+    int FixedRowHeight() const;
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const;
+    void SetFixedColWidth(int Value);
+    int MinRowHeight() const;
+    void SetMinRowHeight(int Value);
+    int MaxRowHeight() const;
+    void SetMaxRowHeight(int Value);
+    int MinColWidth() const;
+    void SetMinColWidth(int Value);
+    int MaxColWidth() const;
+    void SetMaxColWidth(int Value);
+    bool SizeGrowOnly() const;
+    void SetSizeGrowOnly(bool Value);
+    bool IntegralHeight() const;
+    void SetIntegralHeight(bool Value);
+    bool AutoSize() const;
+    void SetAutoSize(bool Value);
+    bool SizeWithForm() const;
+    void SetSizeWithForm(bool Value);
+    int FixedFooters() const;
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const;
+    void SetFixedRightCols(int Value);
+    bool FixedRowAlways() const;
+    void SetFixedRowAlways(bool Value);
+    bool FixedColAlways() const;
+    void SetFixedColAlways(bool Value);
+    int ZoomFactor() const;
+    void SetZoomFactor(int Value);
+    TPoint XYOffset() const;
+    void SetXYOffset(const TPoint& Value);
+
+    // ---- scroll bars --------------------------------------------------------
+    TScrollType ScrollType() const;
+    void SetScrollType(TScrollType Value);
+    TColor ScrollColor() const;
+    void SetScrollColor(TColor Value);
+    int ScrollWidth() const;
+    void SetScrollWidth(int Value);
+    TScrollBarAlways ScrollBarAlways() const;
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    bool ScrollProportional() const;
+    void SetScrollProportional(bool Value);
+    bool ScrollSynch() const;
+    void SetScrollSynch(bool Value);
+    bool ScrollHints() const;
+    void SetScrollHints(bool Value);
+
+    // ---- looks --------------------------------------------------------------
+    TGridLook Look() const;
+    void SetLook(TGridLook Value);
+    bool Flat() const;
+    void SetFlat(bool Value);
+    TColor BorderColor() const;
+    void SetBorderColor(TColor Value);
+    TColor SelectionColor() const;
+    void SetSelectionColor(TColor Value);
+    TColor SelectionColorTo() const;
+    void SetSelectionColorTo(TColor Value);
+    TColor SelectionMirrorColor() const;
+    void SetSelectionMirrorColor(TColor Value);
+    TColor SelectionMirrorColorTo() const;
+    void SetSelectionMirrorColorTo(TColor Value);
+    TColor SelectionTextColor() const;
+    void SetSelectionTextColor(TColor Value);
+    bool SelectionColorMixer() const;
+    void SetSelectionColorMixer(bool Value);
+    int SelectionColorMixerFactor() const;
+    void SetSelectionColorMixerFactor(int Value);
+    bool ShowSelection() const;
+    void SetShowSelection(bool Value);
+    TColor HintColor() const;
+    void SetHintColor(TColor Value);
+    TColor HighlightColor() const;
+    void SetHighlightColor(TColor Value);
+    TColor HighlightTextColor() const;
+    void SetHighlightTextColor(TColor Value);
+    bool ActiveCellShow() const;
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const;
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const;
+    void SetActiveCellColorTo(TColor Value);
+    TColor DisabledFontColor() const;
+    void SetDisabledFontColor(TColor Value);
+    bool UseDisabledFont() const;
+    void SetUseDisabledFont(bool Value);
+    TColor URLColor() const;
+    void SetURLColor(TColor Value);
+    THoverFixedCells HoverFixedCells() const;
+    void SetHoverFixedCells(THoverFixedCells Value);
+    bool AutoThemeAdapt() const;
+    void SetAutoThemeAdapt(bool Value);
+    bool ShowDesignHelper() const;
+    void SetShowDesignHelper(bool Value);
+    // The fixed-cell gradient colours, plain, hovered and pressed.
+    TColor ExGradientFrom() const;
+    void SetExGradientFrom(TColor Value);
+    TColor ExGradientTo() const;
+    void SetExGradientTo(TColor Value);
+    TColor ExGradientMirrorFrom() const;
+    void SetExGradientMirrorFrom(TColor Value);
+    TColor ExGradientMirrorTo() const;
+    void SetExGradientMirrorTo(TColor Value);
+    TColor ExGradientHoverFrom() const;
+    void SetExGradientHoverFrom(TColor Value);
+    TColor ExGradientHoverTo() const;
+    void SetExGradientHoverTo(TColor Value);
+    TColor ExGradientHoverMirrorFrom() const;
+    void SetExGradientHoverMirrorFrom(TColor Value);
+    TColor ExGradientHoverMirrorTo() const;
+    void SetExGradientHoverMirrorTo(TColor Value);
+    TColor ExGradientHoverBorder() const;
+    void SetExGradientHoverBorder(TColor Value);
+    TColor ExGradientDownFrom() const;
+    void SetExGradientDownFrom(TColor Value);
+    TColor ExGradientDownTo() const;
+    void SetExGradientDownTo(TColor Value);
+    TColor ExGradientDownMirrorFrom() const;
+    void SetExGradientDownMirrorFrom(TColor Value);
+    TColor ExGradientDownMirrorTo() const;
+    void SetExGradientDownMirrorTo(TColor Value);
+    TColor ExGradientDownBorder() const;
+    void SetExGradientDownBorder(TColor Value);
+
+    // ---- cell content settings -----------------------------------------------
+    TEditorType DefaultEditor() const;
+    void SetDefaultEditor(TEditorType Value);
+    TAlignment DefaultAlignment() const;
+    void SetDefaultAlignment(TAlignment Value);
+    TVAlignment VAlignment() const;
+    void SetVAlignment(TVAlignment Value);
+    bool EnableHTML() const;
+    void SetEnableHTML(bool Value);
+    bool EnableWheel() const;
+    void SetEnableWheel(bool Value);
+    bool IntelliZoom() const;
+    void SetIntelliZoom(bool Value);
+    QString FloatFormat() const;
+    void SetFloatFormat(const QString& Value);
+    QString CheckTrue() const;
+    void SetCheckTrue(const QString& Value);
+    QString CheckFalse() const;
+    void SetCheckFalse(const QString& Value);
+    QChar PasswordChar() const;
+    void SetPasswordChar(QChar Value);
+    QString XMLEncoding() const;
+    void SetXMLEncoding(const QString& Value);
+    bool AnchorHint() const;
+    void SetAnchorHint(bool Value);
+    bool AutoNumAlign() const;
+    void SetAutoNumAlign(bool Value);
+    TInvalidEntryIcon InvalidEntryIcon() const;
+    void SetInvalidEntryIcon(TInvalidEntryIcon Value);
+    QString InvalidEntryTitle() const;
+    void SetInvalidEntryTitle(const QString& Value);
+    QString InvalidEntryText() const;
+    void SetInvalidEntryText(const QString& Value);
+    THintShowLargeTextPos HintShowLargeTextPos() const;
+    void SetHintShowLargeTextPos(THintShowLargeTextPos Value);
+    bool EnhRowColMove() const;
+    void SetEnhRowColMove(bool Value);
+    bool UseInternalHintClass() const;
+    void SetUseInternalHintClass(bool Value);
+    int GroupColumn() const;
+    void SetGroupColumn(int Value);
+
+    // ---- filter, load and save settings --------------------------------------
+    bool FilterDropDownAuto() const;
+    void SetFilterDropDownAuto(bool Value);
+    QString FilterDropDownClear() const;
+    void SetFilterDropDownClear(const QString& Value);
+    TFilterDropDownColumns FilterDropDownColumns() const;
+    void SetFilterDropDownColumns(TFilterDropDownColumns Value);
+    bool FilterNormalCellsOnly() const;
+    void SetFilterNormalCellsOnly(bool Value);
+    bool FilterIncremental() const;
+    void SetFilterIncremental(bool Value);
+    bool AutoFilterUpdate() const;
+    void SetAutoFilterUpdate(bool Value);
+    bool SaveFixedCells() const;
+    void SetSaveFixedCells(bool Value);
+    bool SaveFixedRows() const;
+    void SetSaveFixedRows(bool Value);
+    bool SaveFixedCols() const;
+    void SetSaveFixedCols(bool Value);
+    bool SaveHiddenCells() const;
+    void SetSaveHiddenCells(bool Value);
+    bool SaveVirtCells() const;
+    void SetSaveVirtCells(bool Value);
+    bool SaveWithHTML() const;
+    void SetSaveWithHTML(bool Value);
+    bool SaveWithRTF() const;
+    void SetSaveWithRTF(bool Value);
+    bool QuoteEmptyCells() const;
+    void SetQuoteEmptyCells(bool Value);
+    bool AlwaysQuotes() const;
+    void SetAlwaysQuotes(bool Value);
+    bool JavaCSV() const;
+    void SetJavaCSV(bool Value);
+    // A null character means none.
+    QChar Delimiter() const;
+    void SetDelimiter(QChar Value);
+    bool ShowNullDates() const;
+    void SetShowNullDates(bool Value);
+    bool LoadFirstRow() const;
+    void SetLoadFirstRow(bool Value);
+    bool FitCellsInGrid() const;
+    void SetFitCellsInGrid(bool Value);
+    int PrintPageFrom() const;
+    int PrintPageTo() const;
+
+    // ---- events --------------------------------------------------------------
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TComboChangeEvent OnComboChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TEditCellDoneEvent OnEditCellDone;
+    TGetEditorTypeEvent OnGetEditorType;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TGridGradientEvent OnGetCellGradient;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TFloatFormatEvent OnGetFloatFormat;
+    TCanEditCellEvent OnCanEditCell;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TWordWrapEvent OnGetWordWrap;
+    THasComboBoxEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TGetCellCursorEvent OnGetCellCursor;
+    TFixedEditEvent OnFixedEdit;
+    TSelectionChangedEvent OnSelectionChanged;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TNotifyEvent OnFilterDone;
+    TCellLoadSaveEvent OnLoadCell;
+    TCellLoadSaveEvent OnSaveCell;
+    TCellsChangedEvent OnCellsChanged;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TComboCloseUpEvent OnComboCloseUp;
+    TComboCloseUpEvent OnComboDropDown;
+    TEllipsClickEvent OnEllipsClick;
+    TClickSortEvent OnClickSort;
+    TCanSortEvent OnCanSort;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TGridBalloonEvent OnCellBalloon;
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TSearchEditChangeEvent OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+    TSpinClickEvent OnSpinClick;
+    TSpinClickEvent OnFloatSpinClick;
+    TSpinClickEvent OnTimeSpinClick;
+    TSpinClickEvent OnDateSpinClick;
+    TScrollHintEvent OnScrollHint;
+    TColumnSizeEvent OnColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizeEvent OnRowSize;
+    TRowSizingEvent OnRowSizing;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TNotifyEvent OnEditingDone;
+    TNotifyEvent OnPainted;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TCustomFilterEvent OnCustomFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TPrintPageEvent OnPrintPage;
+    TPrintGetPageNumEvent OnPrintGetPageNum;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintStartEvent OnPrintStart;
+    TPrintCancelEvent OnPrintCancel;
+    TFitToPageEvent OnFitToPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintSetSizeEvent OnPrintSetColumnWidth;
+    TPrintSetSizeEvent OnPrintSetRowHeight;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TBeforeNodeEvent OnBeforeExpandNode;
+    TBeforeNodeEvent OnBeforeContractNode;
+    TRowClickEvent OnRightClickCell;
+    TCellAllowEvent OnCanClickCell;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TAllowEvent OnClipboardPaste;
+    TAllowEvent OnClipboardCopy;
+    TAllowEvent OnClipboardCut;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteWideCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteWideCell;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TProgressEvent OnFileProgress;
+    TProgressEvent OnFilterProgress;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TCellIndexVarEvent OnImageSelected;
+    TCellIndexEvent OnImageSelect;
+    TCellIndexEvent OnRadioClick;
+    TCellIndexEvent OnRadioMouseUp;
+    TButtonClickEvent OnRadioButtonClick;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TNotifyEvent OnRichEditSelectionChange;
+    TDragScrollEvent OnDragScroll;
+    TEditChangeEvent OnEditChange;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TFooterPaintEvent OnFooterPaint;
+    TCalcFooterEvent OnFooterCalc;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowEvent OnRowDisjunctSelected;
+    TUnitChangedEvent OnUnitChanged;
+    TOleDataEvent OnOleDrop;
+    TOleDroppedEvent OnOleDropped;
+    TOleDataEvent OnOleDrag;
+    TCellAllowEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDataEvent OnOleDropFile;
+    TOleDataEvent OnOleDropURL;
+    TRatingChangeEvent OnRatingChange;
+    TIndexAllowEvent OnColumnMove;
+    TIndexAllowEvent OnColumnMoving;
+    TIndexAllowEvent OnRowMove;
+    TIndexAllowEvent OnRowMoving;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TNotifyEvent OnCreatedSearchFooter;
+
+    // ---- query slots -----------------------------------------------------------
+    // Each cell query takes the column (display index unless said otherwise) and
+    // the row, then the answer, which starts as the grid's own value so that an
+    // event only needs to change it.
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual TObject* GetCellGraphic(int ACol, int ARow);
+    virtual bool HasClickableGraphic(int ACol, int ARow);
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    virtual void QueryFloatFormat(int ACol, int ARow, QString& AFormat);
+    virtual void QueryCellHint(int ACol, int ARow, QString& AHint, QString& AWideHint);
+    virtual void QueryCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void QueryCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void QueryCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void QueryCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void QueryCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void QuerySortFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix);
+    virtual void QueryEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void ConfigureCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool QueryNoEditor(int ACol, int ARow);
+    virtual void QueryFixedCell(int ACol, int ARow, bool& AIsFixed);
+    virtual void QueryCellEditable(int ACol, int ARow, bool& CanEdit);
+    virtual void QueryCanEditCell(int ARow, int ACol, bool& CanEdit);
+    virtual void QueryPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void QueryWordWrap(int ACol, int ARow, bool& AWordWrap);
+    virtual bool QueryHasComboBox(int ACol, int ARow);
+    virtual bool QueryHasSpinEdit(int ACol, int ARow);
+    virtual void QueryCheckTrue(int ACol, int ARow, QString& Value);
+    virtual void QueryCheckFalse(int ACol, int ARow, QString& Value);
+    virtual bool BuildColumnFilterList(int ACol);
+    virtual void QueryCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void QueryFixedCellEditor(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values);
+    virtual void GetCellValueText(int ACol, int ARow, QString& Value);
+    virtual void GetCellSaveText(int ACol, int ARow, QString& Value);
+    virtual void SetCellLoadText(int ACol, int ARow, const QString& Value);
+    // The text of a cell without its markup, masked when it is a password cell.
+    QString AccessibleCellText(int ACol, int ARow) override;
+    // The font a cell draws with: a scratch font from its properties, or Font.
+    TFont* GetCellFont(int ACol, int ARow);
+    bool IsFixed(int ACol, int ARow) override;
+    bool HasCellBorderEvent() override;
+    int RowNodeIndent(int ARow) override;
+    bool HasNodeRows() override;
+
+    // ---- notifications ---------------------------------------------------------
+    virtual void FireFilterDone();
+    virtual void FireSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
+    virtual void FireButtonClick(int ACol, int ARow);
+    virtual void FireExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void FireComboCloseUp(int ARow, int ACol);
+    virtual void FireComboDropDown(int ARow, int ACol);
+    virtual void FireSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void FireCellsChanged(const TRect& R);
+    virtual void FireClickSort(int ACol);
+    virtual void FireCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void FireEllipsClick(int ACol, int ARow, QString& S);
+    virtual void RememberCellBeforeEdit(int ACol, int ARow);
+    virtual void MoveToFirstRow();
+    virtual void AddRowAtEnd();
+    virtual bool QueryCanAddRow();
+    virtual bool QueryCanInsertRow(int ARow);
+    virtual bool QueryFormattedClipboard();
+    virtual void DisableEditingOption();
+    virtual bool QueryDesignMode();
+    virtual void InvalidateGrid();
+    virtual void NavigationChanged();
+    virtual void MouseActionsChanged();
+    virtual void ExportNotification(int AState, int ARow);
+    virtual void ImportNotification(int AState, int ARow);
+    virtual void EditCaretMoved(const QString& AText, int APos);
+    virtual void InplaceEditKeyDown(Word& Key, TShiftState Shift);
+    virtual void AfterEditKeyF2();
+    virtual void BeforeSelectAll(TGridRect& ARect);
+    virtual void BeforeCornerSelectAll(TGridRect& ARect);
+    virtual void BeforePasteCells();
+    virtual void AfterPasteCells();
+    virtual void AfterWheelScroll();
+    virtual void CellSelectorClick();
+    virtual void EditFormulaMode(bool IsFormula);
+    virtual void BeforeShowColumnHeaders();
+
+protected:
+    // Runs once the grid is shown with a parent for the first time.
+    virtual void CreateWnd();
+    // The host form was resized.
+    virtual void HandleFormResize(QWidget* AForm);
+    void ChangeBounds(const QRect& bounds) override;
+    void Resize() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    bool IsXP() const;
+    bool IsWin7() const;
+    bool IsVista() const;
+    bool IsComCtl6() const;
+    TMouseSelectMode MouseSelectMode() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> p;
+
+    void createOwnedObjects();
+    void setDefaults();
+    void measurePlatform();
+    void attachHostForm(QWidget* form);
+    void detachHostForm();
+    void assignSettings(const TExStringGrid& Source);
+    void assignLayout(const TExStringGrid& Source);
+    void copyCellTexts(const TExStringGrid& Source);
+    bool isActiveCellHeader(int ACol, int ARow);
+    TEditorType adjustedEditor(int ACol, int ARow, bool configure);
+    int horizontalBarHeightIfNeeded(int AWidth) const;
+};

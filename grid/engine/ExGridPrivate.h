@@ -1,0 +1,237 @@
+#pragma once
+
+// State of the string grid control, shared by the files that implement it.
+
+#include "grid/engine/ExGrid.h"
+#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/ExGridCellSettings.h"
+#include "grid/engine/ExGridColumnSize.h"
+#include "grid/engine/ExGridControlLook.h"
+#include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridPrintSettings.h"
+#include "grid/engine/ExGridViewSettings.h"
+#include "grid/foundation/ExObjArrowWindow.h"
+#include "grid/foundation/ExObjFocusWindow.h"
+#include "grid/foundation/ExObjGridSettings.h"
+#include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/ExObjMouseActions.h"
+#include "grid/foundation/ExObjNavigation.h"
+#include "grid/foundation/ExObjSearchFooter.h"
+#include "grid/foundation/PictureContainer.h"
+#include "platform/core/StringList.h"
+#include "platform/picture/Bitmap.h"
+#include "platform/ui/Font.h"
+
+#include <QtCore/QPointer>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+struct TExStringGrid::Private {
+    // lifecycle
+    bool loading = true;
+    bool loaded = false;
+    bool destroying = false;
+    bool windowCreated = false;
+    bool editChange = false;
+    QPointer<QWidget> hostForm;
+    int prevSizeX = 0;
+    int prevSizeY = 0;
+
+    // dimensions memory
+    int fixedRowsMin = 1;
+    int fixedColsMin = 1;
+    int maxRowCount = 0;
+    int maxColCount = 0;
+    int fixedFooters = 0;
+    int fixedRightCols = 0;
+    bool fixedRowAlways = false;
+    bool fixedColAlways = false;
+    int fixedRowHeight = 22;
+    std::array<bool, 513> colVisible{};
+    int numHidden = 0;
+
+    // editing memory
+    int editCol = -1;
+    int editRow = -1;
+    QString editText;
+    QString editWideText;
+    bool editModified = false;
+    bool editDisabled = false;
+
+    // memory fields with their "none" values
+    int lastTabCol = -1;
+    int lastTabRow = -1;
+    int hoverLink = -1;
+    int oleDragCol = -1;
+    int filterCol = -1;
+    int hoverFixedX = -1;
+    int hoverFixedY = -1;
+    int groupColumn = -1;
+    int lastHintX = -1;
+    int lastHintY = -1;
+    int pushedCellButtonX = -1;
+    int pushedCellButtonY = -1;
+    int comboIndex = -1;
+    int designChoice = -1;
+    int rememberedLeftCol = 0;
+    int rememberedTopRow = 0;
+    bool selectionChanged = false;
+    TCursor rememberedCursor = crDefault;
+
+    // platform facts
+    bool isXP = false;
+    bool isWin7 = false;
+    bool isVista = false;
+    bool isComCtl6 = false;
+
+    // owned objects, in the order of creation
+    std::unique_ptr<TFont> cellFont;
+    std::unique_ptr<TFocusHelper> focusHelper;
+    std::unique_ptr<TSearchFooter> searchFooter;
+    std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<TPrintSettings> printSettings;
+    std::unique_ptr<THTMLSettings> htmlSettings;
+    std::unique_ptr<TSortSettings> sortSettings;
+    std::unique_ptr<TDragDropSettings> dragDropSettings;
+    std::unique_ptr<TDragScrollOptions> dragScrollOptions;
+    std::unique_ptr<TControlLook> controlLook;
+    std::unique_ptr<TNavigation> navigation;
+    std::unique_ptr<TColumnSize> columnSize;
+    std::unique_ptr<TCellNode> cellNode;
+    std::unique_ptr<TBands> bands;
+    std::unique_ptr<TSizeWhileTyping> sizeWhileTyping;
+    std::unique_ptr<TMouseActions> mouseActions;
+    std::unique_ptr<TGrouping> grouping;
+    std::unique_ptr<TStringList> columnHeaders;
+    std::unique_ptr<THTMLPictureCache> imageCache;
+    std::unique_ptr<TFont> fixedFont;
+    std::unique_ptr<TFont> activeCellFont;
+    std::unique_ptr<TStringList> rowHeaders;
+    std::unique_ptr<TStringList> lookupItems;
+    std::unique_ptr<TIntList> rowSelect;
+    std::unique_ptr<TIntList> colSelect;
+    std::unique_ptr<TSortIndexList> sortIndexes;
+    std::unique_ptr<TIntList> columnOrder;
+    std::unique_ptr<TIntList> originalColWidths;
+    std::unique_ptr<TIntList> modifiedRows;
+    std::unique_ptr<TIntList> disabledRows;
+    std::unique_ptr<TIntList> mergedColumns;
+    std::unique_ptr<TBitmap> rowIndicator;
+    std::unique_ptr<TBackGround> backGround;
+    std::unique_ptr<TControlList> controlList;
+    std::unique_ptr<TGridProgressAppearance> progressAppearance;
+    std::unique_ptr<TSyncGrid> syncGrid;
+    std::unique_ptr<TBalloonSettings> balloon;
+    std::unique_ptr<TShowModified> showModified;
+    std::unique_ptr<TFilter> filter;
+    std::unique_ptr<TIntList> ignoreColumns;
+    std::unique_ptr<TFilterDropDown> filterDropDown;
+    std::unique_ptr<TStringList> filterList;
+    std::vector<TGridChangeNotifier> notifiers;
+    // run-time windows, owned through Qt parenting
+    QPointer<TGridFocusWindow> focusWindow;
+    std::array<QPointer<TArrowWindow>, 4> arrows;
+
+    // scalar settings
+    TGridLook look = glXP;
+    bool flat = false;
+    TColor borderColor = clGray;
+    TColor selectionColor = TColor(0xEACAB6);
+    TColor selectionColorTo = clNone;
+    TColor selectionMirrorColor = clNone;
+    TColor selectionMirrorColorTo = clNone;
+    TColor selectionTextColor = clBlack;
+    bool selectionColorMixer = false;
+    int selectionColorMixerFactor = 50;
+    TColor hintColor = clInfoBk;
+    TColor highlightColor = clHighlight;
+    TColor highlightTextColor = clHighlightText;
+    bool activeCellShow = false;
+    TColor activeCellColor = clGray;
+    TColor activeCellColorTo = clNone;
+    TColor disabledFontColor = clSilver;
+    bool useDisabledFont = true;
+    TColor urlColor = clBlue;
+    THoverFixedCells hoverFixedCells = hfNone;
+    bool autoThemeAdapt = false;
+    bool showDesignHelper = true;
+    TColor exGradientFrom = clWhite;
+    TColor exGradientTo = clNone;
+    TColor exGradientMirrorFrom = clNone;
+    TColor exGradientMirrorTo = clNone;
+    TColor exGradientHoverFrom = 0;
+    TColor exGradientHoverTo = 0;
+    TColor exGradientHoverMirrorFrom = 0;
+    TColor exGradientHoverMirrorTo = 0;
+    TColor exGradientHoverBorder = 0;
+    TColor exGradientDownFrom = 0;
+    TColor exGradientDownTo = 0;
+    TColor exGradientDownMirrorFrom = 0;
+    TColor exGradientDownMirrorTo = 0;
+    TColor exGradientDownBorder = 0;
+
+    TScrollType scrollType = ssNormal;
+    TColor scrollColor = clNone;
+    int scrollWidth = 17;
+    TScrollBarAlways scrollBarAlways = saNone;
+    bool scrollProportional = false;
+    bool scrollSynch = false;
+    bool scrollHints = false;
+
+    int minRowHeight = 0;
+    int maxRowHeight = 0;
+    int minColWidth = 0;
+    int maxColWidth = 0;
+    bool sizeGrowOnly = false;
+    bool integralHeight = false;
+    bool autoSize = false;
+    bool sizeWithForm = false;
+    int zoomFactor = 0;
+    TPoint xyOffset{2, 2};
+
+    TEditorType defaultEditor = edNormal;
+    TAlignment defaultAlignment = taLeftJustify;
+    TVAlignment vAlignment = vtaTop;
+    bool enableHTML = true;
+    bool enableWheel = true;
+    bool intelliZoom = true;
+    QString floatFormat;
+    QString checkTrue;
+    QString checkFalse;
+    QChar passwordChar;
+    QString xmlEncoding = QStringLiteral("ISO-8859-1");
+    bool anchorHint = false;
+    bool autoNumAlign = false;
+    TInvalidEntryIcon invalidEntryIcon = ieWarning;
+    QString invalidEntryTitle;
+    QString invalidEntryText;
+    THintShowLargeTextPos hintShowLargeTextPos = hpCell;
+    TMouseSelectMode mouseSelectMode = msNormal;
+    bool enhRowColMove = true;
+    bool useInternalHintClass = true;
+
+    bool filterDropDownAuto = false;
+    QString filterDropDownClear = QStringLiteral("(All)");
+    TFilterDropDownColumns filterDropDownColumns = fdNormal;
+    bool filterNormalCellsOnly = true;
+    bool filterIncremental = false;
+    bool autoFilterUpdate = true;
+    bool saveFixedCells = true;
+    bool saveFixedRows = false;
+    bool saveFixedCols = false;
+    bool saveHiddenCells = false;
+    bool saveVirtCells = true;
+    bool saveWithHTML = true;
+    bool saveWithRTF = false;
+    bool quoteEmptyCells = true;
+    bool alwaysQuotes = false;
+    bool javaCSV = false;
+    QChar delimiter;
+    bool showNullDates = true;
+    bool loadFirstRow = true;
+    bool fitCellsInGrid = true;
+    int printPageFrom = 1;
+    int printPageTo = 1;
+};

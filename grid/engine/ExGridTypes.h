@@ -1,0 +1,67 @@
+#pragma once
+
+// The enumerations of the string grid control. Ordinal values are stored in
+// form files and saved settings, so the order of every enumeration is fixed.
+
+#include "grid/foundation/EnumSet.h"
+
+// How fixed cells are shaded and edged.
+enum TGridLook : int { glStandard, glSoft, glClassic, glStudio, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+
+// The kind of scroll bars the grid shows.
+enum TScrollType : int { ssNormal, ssFlat, ssEncarta, ssMetro };
+
+// Which scroll bars stay visible while all rows or columns fit.
+enum TScrollBarAlways : int { saNone, saVert, saHorz, saBoth };
+
+// The kind of a cell's graphic.
+enum TCellType : int {
+    ctBitmap,
+    ctIcon,
+    ctNone,
+    ctImageList,
+    ctCheckBox,
+    ctDataCheckBox,
+    ctRotated,
+    ctDataImage,
+    ctNode,
+    ctRadio,
+    ctEmpty,
+    ctImages,
+    ctPicture,
+    ctFilePicture,
+    ctValue,
+    ctProgress,
+    ctComment,
+    ctButton,
+    ctBitButton,
+    ctVirtCheckBox,
+    ctRowCheckBox,
+    ctProgressPie,
+    ctSummary,
+    ctRangeIndicator,
+    ctXPProgress,
+    ctInterface,
+    ctScrollbar,
+    ctRadioButton,
+    ctBalloon,
+    ctShape,
+    ctRating,
+    ctTriStateCheckBox,
+    ctExpand
+};
+
+// How check boxes, radio buttons and buttons in cells are drawn.
+enum TControlStyle : int { csClassic, csFlat, csWinXP, csBorland, csStudio, csGlyph, csTheme };
+
+// The rows that column auto-sizing measures.
+enum TAutoSizeRows : int { arAll, arNormal, arFixed };
+// Where saved column widths and positions go.
+enum TColumnSizeLocation : int { clRegistry, clIniFile };
+
+enum TFilterDropDownColumns : int { fdNormal, fdAll };
+enum TInvalidEntryIcon : int { ieNone, ieInfo, ieWarning, ieError };
+enum THoverFixedCells : int { hfNone, hfFixedRows, hfFixedColumns, hfAll };
+enum THintShowLargeTextPos : int { hpCell, hpCursor };
+enum TMouseSelectMode : int { msNormal, msColumn, msRow, msAll, msURL, msResize };
+enum TSearchAction : int { saFindFirst, saFindPrevious, saFindNext };
