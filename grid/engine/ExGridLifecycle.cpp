@@ -73,7 +73,6 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     SetHeight(250);
     p->autoSize = false;
     attachHostForm(FindHostForm(AOwner));
-    p->colVisible.fill(true);
     p->floatFormat = QStringLiteral("%.2f");
     p->passwordChar = u'*';
     p->checkTrue = QStringLiteral("Y");

@@ -16,6 +16,7 @@
 #include "grid/foundation/ExObjNavigation.h"
 #include "grid/foundation/ExObjSearchFooter.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/services/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/Font.h"
 
@@ -24,6 +25,13 @@
 #include <array>
 #include <memory>
 #include <vector>
+
+// A per-row or per-column flag list: entry i set (non-zero) marks i; entries
+// past the end read as clear.
+inline bool IsFlagSet(const TIntList& flags, int index)
+{
+    return index >= 0 && index < flags.Count() && flags.GetInteger(index) != 0;
+}
 
 struct TExStringGrid::Private {
     // lifecycle
@@ -46,8 +54,6 @@ struct TExStringGrid::Private {
     bool fixedRowAlways = false;
     bool fixedColAlways = false;
     int fixedRowHeight = 22;
-    std::array<bool, 513> colVisible{};
-    int numHidden = 0;
 
     // editing memory
     int editCol = -1;
@@ -223,4 +229,19 @@ struct TExStringGrid::Private {
     bool fitCellsInGrid = true;
     int printPageFrom = 1;
     int printPageTo = 1;
+
+    // update lock and selection state read by the cell colouring
+    int updateCount = 0;
+    bool mouseDown = false;
+    TIntList selectedCells{-1, -1};
+
+    // hidden columns and rows, clearing
+    THiddenColumns hiddenCols;
+    std::vector<std::unique_ptr<TGridItem>> gridItems;
+    int filterLevel = 0;
+    bool clearTextOnly = false;
+    bool nilObjects = false;
+    bool blockCellChange = false;
+    bool selectionHidden = false;
+    TGridRect savedSelection{};
 };

@@ -97,7 +97,7 @@ void TExStringGrid::QueryCellEditable(int ACol, int ARow, bool& CanEdit)
         CanEdit = !CellProperties(base.X, base.Y)->ReadOnly();
     if (!Options().testFlag(goEditing) && !p->editDisabled && !p->mouseActions->RangeSelectAndEdit())
         CanEdit = false;
-    if (base.X < ColCount() + p->numHidden)
+    if (base.X < TotalColCount())
         QueryCanEditCell(base.Y, base.X, CanEdit);
     else
         CanEdit = true;
