@@ -687,6 +687,7 @@ private:
     void copyStoredRow(int FromRow, int ToRow, bool WithHeight);
     // Detaches the objects of a row without freeing them and empties its texts.
     void emptyStoredRow(int ARow);
+    // Moves a row's cells and height into a new record, leaving the row empty.
     std::unique_ptr<TGridItem> takeRowIntoItem(int ARow);
     void restoreRowFromItem(TGridItem& Item, int ARow);
     std::vector<int> hiddenRowIndexes() const;

@@ -42,9 +42,11 @@ int TExStringGrid::RowNodeIndent(int) { return 0; }
 
 bool TExStringGrid::HasNodeRows() { return false; }
 
+// ACol is the display column the assistive tool sees; the text is read at its
+// real column, so hidden columns are passed over.
 QString TExStringGrid::AccessibleCellText(int ACol, int ARow)
 {
-    QString text = GetFormattedCell(ACol, ARow);
+    QString text = GetFormattedCell(RealColIndex(ACol), ARow);
     if (ClassifyCellText(text, true) == ctMarkup)
         text = StripMarkupTags(text);
     bool password = false;

@@ -185,6 +185,8 @@ std::unique_ptr<TGridItem> TExStringGrid::takeRowIntoItem(int ARow)
     for (int c = 0; c < TotalColCount(); ++c)
         item->Items()->AddObject(GridCells(c, ARow), GridObjects(c, ARow));
     item->SetHeight(RowHeights(ARow));
+    // the record owns the objects now; the store must not free them again
+    emptyStoredRow(ARow);
     return item;
 }
 
@@ -280,7 +282,10 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
             continue;
         std::unique_ptr<TGridItem> item = takeRowIntoItem(display + k);
         item->SetIdx(r);
-        p->gridItems.insert(p->gridItems.begin() + before + k, std::move(item));
+        // at its place by Idx, also among records of the range hidden before
+        const auto at = std::find_if(p->gridItems.begin(), p->gridItems.end(),
+                                     [r](const auto& other) { return other->Idx() > r; });
+        p->gridItems.insert(at, std::move(item));
         ++k;
     }
     setEmbeddedControlVisible(1, display, false);
