@@ -2,6 +2,7 @@
 // is drawn or printed.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/engine/ExGridPrintSettings.h"
 #include "grid/foundation/ExUtilNumber.h"
 #include "grid/foundation/ExUtilPaint.h"
 
@@ -112,7 +113,10 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
 {
     const TMouseActions& actions = *p->mouseActions;
     const bool fixedArea = ACol < FixedCols() || ARow < FixedRows();
-    AFont->Assign(fixedArea ? *p->fixedFont : Font());
+    if (Print && !p->printSettings->UseDisplayFont())
+        AFont->Assign(fixedArea ? *p->printSettings->FixedFont() : *p->printSettings->Font());
+    else
+        AFont->Assign(fixedArea ? *p->fixedFont : Font());
 
     const int realCol = Remap ? RealColIndex(ACol) : ACol;
     const bool disabledRowsInUse = p->disabledRows->Count() > 0;

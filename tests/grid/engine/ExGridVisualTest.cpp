@@ -1,5 +1,6 @@
 #include "ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
+#include "grid/engine/ExGridPrintSettings.h"
 #include "grid/foundation/ExObjGridSettings.h"
 #include "grid/foundation/ExObjMouseActions.h"
 #include "platform/ui/Canvas.h"
@@ -201,4 +202,17 @@ TEST(ExGridVisual, AlignmentComesFromDefaultsNumbersCellAndEvent)
     grid.ComputeCellAlignment(1, 1, ha, va);
     EXPECT_EQ(ha, taLeftJustify);
     EXPECT_EQ(va, vtaBottom);
+}
+
+TEST(ExGridVisual, PrintingTakesThePrintFontsUnlessTheDisplayFontIsUsed)
+{
+    TExStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(3);
+    grid.PrintSettings()->Font()->SetName("Courier");
+    grid.PrintSettings()->FixedFont()->SetName("Arial");
+    EXPECT_EQ(visualOf(grid, 2, 2, {}, true).font->Name(), grid.Font().Name());
+    grid.PrintSettings()->SetUseDisplayFont(false);
+    EXPECT_EQ(visualOf(grid, 2, 2, {}, true).font->Name(), "Courier");
+    EXPECT_EQ(visualOf(grid, 0, 2, {}, true).font->Name(), "Arial");
 }
