@@ -612,6 +612,39 @@ public:
     virtual void EditFormulaMode(bool IsFormula);
     virtual void BeforeShowColumnHeaders();
 
+    // ---- dimensions and typed cells ---------------------------------------------
+    // RowCount counts the fixed, data and footer rows that are shown; a shown
+    // floating footer row travels to the new last row.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    // With FixedRowAlways (FixedColAlways) a grid without fixed rows (columns)
+    // still reads one; the requested value is remembered and applied again once
+    // the grid is large enough.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // Moves the current column; a synchronised grid follows when asked to.
+    void SetCol(int Value);
+    // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any
+    // other text that is not a number raises EExGridError. Ints and Floats take
+    // the cell store's indexes, AllInts and AllFloats the real row.
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // The cell's text without markup.
+    QString GetStrippedCell(int ACol, int ARow);
+    // Header texts write "\n" (backslash, n) for a line break.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+
     // ---- cell colours, fonts and alignment ------------------------------------
     // Colours, font and alignment of a cell for the screen or the printer; ACol
     // is a display column, turned into its real index when Remap is set. Select
@@ -736,7 +769,7 @@ public:
 
 protected:
     // Paints nothing while an update is running.
-    void Paint() override;
+    void paintEvent(QPaintEvent* e) override;
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.

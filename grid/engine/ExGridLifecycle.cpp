@@ -123,6 +123,10 @@ void TExStringGrid::createOwnedObjects()
     p->mouseActions->OnDisableEdit = [this](TObject*) { DisableEditingOption(); };
     p->grouping = std::make_unique<TGrouping>();
     p->columnHeaders = std::make_unique<TStringList>();
+    p->columnHeaders->OnChange = [this](TObject*) {
+        BeforeShowColumnHeaders();
+        ShowColumnHeaders();
+    };
     p->imageCache = std::make_unique<THTMLPictureCache>();
 }
 
@@ -143,6 +147,7 @@ void TExStringGrid::setDefaults()
     p->activeCellFont->SetStyle(TFontStyles(fsBold));
     p->activeCellFont->OnChange = [this](TFont*) { Invalidate(); };
     p->rowHeaders = std::make_unique<TStringList>();
+    p->rowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     p->lookupItems = std::make_unique<TStringList>();
     p->rowSelect = std::make_unique<TIntList>(-1, -1);
     p->colSelect = std::make_unique<TIntList>(-1, -1);

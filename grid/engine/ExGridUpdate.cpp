@@ -42,11 +42,11 @@ void TExStringGrid::SetLockUpdate(bool Value)
 
 int TExStringGrid::UpdateCount() const { return p->updateCount; }
 
-void TExStringGrid::Paint()
+void TExStringGrid::paintEvent(QPaintEvent* e)
 {
     if (p->updateCount > 0)
         return;
-    TBaseGrid::Paint();
+    TBaseGrid::paintEvent(e);
 }
 
 void TExStringGrid::PaintBorder() { update(); }
