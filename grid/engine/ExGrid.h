@@ -687,8 +687,36 @@ public:
     bool LockUpdate() const;
     void SetLockUpdate(bool Value);
     int UpdateCount() const;
-    // Paints the coloured border of the soft and modern looks over the frame.
+    // Asks for the coloured border of the soft and modern looks to be painted
+    // again over the frame.
     virtual void PaintBorder();
+
+    // ---- grid timer ---------------------------------------------------------------
+    // One tick of the grid's 500 ms timer: ends an incremental search four ticks
+    // after the last key, moves to the hovered cell with Hovering and makes
+    // text in blink tags blink.
+    void GridTimerTick();
+    int TimerTicks() const;
+    // The incremental search text; setting it starts its four ticks again.
+    QString SearchInc() const;
+    void SetSearchInc(const QString& Value);
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    // The phase in which text in blink tags is drawn.
+    bool BlinkOn() const;
+
+    // ---- typing and balloons --------------------------------------------------------
+    // A keypad "." types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const;
+    void SetExcelStyleDecimalSeparator(bool Value);
+    // The character that started the editing of the current cell.
+    QChar StartEditChar() const;
+    // The title, text and icon of the balloon of the cell under the client
+    // point (X, Y); false when no cell lies there.
+    bool GetBalloonText(int X, int Y, QString& ATitle, QString& AText, int& AIcon);
+    TPoint LastBalloonCell() const;
 
     // ---- hidden columns and rows ------------------------------------------------
     // A hidden column keeps its cells at its real index and only leaves the
@@ -770,6 +798,10 @@ public:
 protected:
     // Paints nothing while an update is running.
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // Typed characters: form controls in a cell take them, clipboard shortcuts
+    // are left to the key handling, and a printable character opens the editor.
+    void KeyPress(QChar& Key) override;
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.
@@ -811,6 +843,9 @@ private:
     int recordIndexOf(int RowIndex) const;
     void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
+    void paintBorderFrame();
+    void scaleColumnsWithGrid();
+    void repaintBlinkingCells();
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
     void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
