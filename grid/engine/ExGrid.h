@@ -624,6 +624,9 @@ public:
     void SetFixedRows(int Value);
     int FixedCols() const;
     void SetFixedCols(int Value);
+    // The longest text the in-place editor takes; 0 for no limit.
+    int MaxEditLength() const;
+    void SetMaxEditLength(int Value);
     // Moves the current column; a synchronised grid follows when asked to.
     void SetCol(int Value);
     // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any
@@ -796,6 +799,7 @@ public:
     void SetClearTextOnly(bool Value);
 
 protected:
+    int GetEditLimit() override;
     // Paints nothing while an update is running.
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -270,4 +270,5 @@ struct TExStringGrid::Private {
     Qt::KeyboardModifiers keyModifiers;
     TPoint lastBalloonCell{-1, -1};
     int scaleGridWidth = 0;
+    int maxEditLength = 0;
 };
