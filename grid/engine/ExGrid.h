@@ -850,6 +850,8 @@ private:
     void paintBorderFrame();
     void scaleColumnsWithGrid();
     void repaintBlinkingCells();
+    bool rowIsSelected(int ARow) const;
+    void hideRowsBySelection(bool Selected);
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
     void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
