@@ -1,6 +1,7 @@
 // Typed characters: they start editing the current cell.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/foundation/EsgHTMLEUtilControls.h"
 #include "grid/foundation/ExUtilText.h"
 
 #include <QtGui/QKeyEvent>
@@ -26,7 +27,7 @@ void TExStringGrid::KeyPress(QChar& Key)
     const int row = Row();
     const int realCol = RealColIndex(col);
     const QString text = Cells(realCol, row);
-    if (ClassifyCellText(text, true) == ctMarkup && PosInUpperCase(QStringLiteral("<CONTROL"), text) > 0) {
+    if (ClassifyCellText(text, true) == ctMarkup && HasControlTag(text)) {
         Key = QChar();
         return;
     }

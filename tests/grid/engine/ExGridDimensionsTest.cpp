@@ -174,3 +174,32 @@ TEST(ExGridDimensions, FixedColWidthIsIgnoredAtTheDefaultWidthAndWhileLoading)
     grid.SetFixedColWidth(50);
     EXPECT_EQ(grid.ColWidths(0), 50);
 }
+
+TEST(ExGridDimensions, CtrlValReadsAndRewritesAFormControlsValue)
+{
+    TExStringGrid grid;
+    grid.SetCells(1, 1, "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"old\" WIDTH=\"40\">");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e1"), "old");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e2"), "");
+    grid.SetCtrlVal(1, 1, "e1", "new");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e1"), "new");
+    const QString before = grid.Cells(1, 1);
+    grid.SetCtrlVal(1, 1, "e2", "x");
+    EXPECT_EQ(grid.Cells(1, 1), before);
+}
+
+TEST(ExGridDimensions, HoverHighlightAppliesToTheChosenFixedCells)
+{
+    TExStringGrid grid;
+    struct Case {
+        THoverFixedCells hover;
+        bool fixedCol, fixedRow, normal;
+    };
+    for (const Case& c : {Case{hfNone, false, false, false}, Case{hfFixedRows, false, true, false},
+                          Case{hfFixedColumns, true, false, false}, Case{hfAll, true, true, false}}) {
+        grid.SetHoverFixedCells(c.hover);
+        EXPECT_EQ(grid.IsHoverFixedCell(0, 2), c.fixedCol) << c.hover;
+        EXPECT_EQ(grid.IsHoverFixedCell(2, 0), c.fixedRow) << c.hover;
+        EXPECT_EQ(grid.IsHoverFixedCell(2, 2), c.normal) << c.hover;
+    }
+}
