@@ -96,6 +96,7 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
 void TExStringGrid::createOwnedObjects()
 {
     p->cellFont = std::make_unique<TFont>();
+    p->render->sortSettings.OnChange = [this](TObject*) { Invalidate(); };
     p->focusHelper = std::make_unique<TFocusHelper>(this);
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);

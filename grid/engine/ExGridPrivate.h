@@ -7,6 +7,7 @@
 #include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
+#include "grid/engine/ExGridRenderState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -223,4 +224,21 @@ struct TExStringGrid::Private {
     bool fitCellsInGrid = true;
     int printPageFrom = 1;
     int printPageTo = 1;
+
+    // drawing settings and the state of the painting frame and window procedure
+    std::unique_ptr<TExGridRenderState> render = std::make_unique<TExGridRenderState>();
 };
+
+// A property that only stores its value, and one whose change is seen.
+#define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value) { p->field = Value; }
+#define GRID_REPAINTING_PROPERTY(Type, Arg, Name, field)                                                       \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value)                                                                   \
+    {                                                                                                          \
+        if (p->field == Value)                                                                                 \
+            return;                                                                                            \
+        p->field = Value;                                                                                      \
+        Invalidate();                                                                                          \
+    }
