@@ -4,10 +4,10 @@
 // Its member functions live in the folders of the behaviour they belong to
 // (engine, cells, services), in files named by concern.
 
+#include "grid/engine/ExGridEvents.h"
 #include "grid/engine/ExGridTypes.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExObj.h"
-#include "grid/foundation/ExObjDrawEvents.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QString>
@@ -18,30 +18,42 @@
 class TBackGround;
 class TBalloonSettings;
 class TBands;
+class TBitmap;
 class TCellNode;
-class TDragScrollOptions;
-class TFloatingFooter;
-class TGridProgressAppearance;
-class TShowModified;
-class TSizeWhileTyping;
 class TColumnSize;
-class TControlLook;
 class TControlList;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
 class TExStringGrid;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
 class TFocusHelper;
 class TGridFocusWindow;
+class TGridProgressAppearance;
+class TGrouping;
 class THTMLPictureCache;
+class THTMLSettings;
 class TIntList;
 class TMouseActions;
 class TNavigation;
+class TPrintSettings;
 class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
-class TBitmap;
 class TInplaceEdit;
 class QWheelEvent;
 class TStringList;
 class TSyncGrid;
+
+// Misuse of a grid, with the grid family's fixed English messages.
+class EExGridError : public Exception {
+public:
+    using Exception::Exception;
+};
 
 // The unit's process-wide values. The grid whose focus glow follows window
 // moves is held weakly: a freed grid reads as none.
@@ -53,36 +65,6 @@ extern const QString GridCellsClipboardFormat;
 extern TCursor LinkCursor;
 // Runs the unit's start-up once per process; every grid constructor calls it.
 void GridUnitInitialization();
-
-// Event types of the grid; the row comes before the column where the grid
-// always passed it so.
-using TGridWideHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, QString& hintstr)>;
-using TComboChangeEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
-using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
-using TGridColorEvent = std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState,
-                                           TBrush* ABrush, TFont* AFont)>;
-using TGridAlignEvent =
-    std::function<void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
-using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
-using TIsPasswordCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
-using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
-using THasComboBoxEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasComboBox)>;
-using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
-using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
-using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList* Filter)>;
-using TGetCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
-using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
-                                           TStringList* Values)>;
-using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
-using TCellLoadSaveEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
-using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
-using TSearchFooterActionEvent =
-    std::function<void(TObject* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
-using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
-using TMouseWheelUpDownEvent =
-    std::function<void(TObject* Sender, TShiftState Shift, const TPoint& MousePos, bool& Handled)>;
-using TGridChangeNotifier = std::function<void(TExStringGrid* Grid, const TRect& R)>;
 
 class TExStringGrid : public TBaseGrid {
     Q_OBJECT
@@ -112,8 +94,10 @@ public:
     // Set by the in-place editor when it changed the cell: the next Invalidate
     // only clears it.
     void SetEditChange(bool Value);
-    QString GetVersionString() const;
-    int GetVersionNr() const;
+    // The version as one number, a byte per part from the highest, and as
+    // text with its date.
+    virtual int GetVersionNr() const;
+    virtual QString GetVersionString() const;
 
     // ---- owned settings objects ---------------------------------------------
     TColumnSize* ColumnSize() const;
@@ -132,6 +116,20 @@ public:
     void SetSyncGrid(const TSyncGrid* Value);
     TFocusHelper* FocusHelper() const;
     void SetFocusHelper(const TFocusHelper* Value);
+    TPrintSettings* PrintSettings() const;
+    void SetPrintSettings(const TPrintSettings* Value);
+    THTMLSettings* HTMLSettings() const;
+    void SetHTMLSettings(const THTMLSettings* Value);
+    TFilter* Filter() const;
+    void SetFilter(const TFilter* Value);
+    TSortSettings* SortSettings() const;
+    void SetSortSettings(const TSortSettings* Value);
+    TDragDropSettings* DragDropSettings() const;
+    void SetDragDropSettings(const TDragDropSettings* Value);
+    TGrouping* Grouping() const;
+    void SetGrouping(const TGrouping* Value);
+    TFilterDropDown* FilterDropDown() const;
+    void SetFilterDropDown(const TFilterDropDown* Value);
     TFloatingFooter* FloatingFooter() const;
     void SetFloatingFooter(const TFloatingFooter* Value);
     TDragScrollOptions* DragScrollOptions() const;
@@ -155,6 +153,9 @@ public:
     void SetColumnHeaders(const TStringList& Value);
     TStringList* RowHeaders() const;
     void SetRowHeaders(const TStringList& Value);
+    // The picture marking the current row in the fixed column; copied in.
+    TBitmap* RowIndicator() const;
+    void SetRowIndicator(const TBitmap* Value);
     TStringList* LookupItems() const;
     TSortIndexList* SortIndexes() const;
     TIntList* MergedColumns() const;
@@ -453,6 +454,83 @@ public:
     TEndRowSizeEvent OnEndRowSize;
     TNotifyEvent OnEditingDone;
     TNotifyEvent OnPainted;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TCustomFilterEvent OnCustomFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TPrintPageEvent OnPrintPage;
+    TPrintGetPageNumEvent OnPrintGetPageNum;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintStartEvent OnPrintStart;
+    TPrintCancelEvent OnPrintCancel;
+    TFitToPageEvent OnFitToPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintSetSizeEvent OnPrintSetColumnWidth;
+    TPrintSetSizeEvent OnPrintSetRowHeight;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TBeforeNodeEvent OnBeforeExpandNode;
+    TBeforeNodeEvent OnBeforeContractNode;
+    TRowClickEvent OnRightClickCell;
+    TCellAllowEvent OnCanClickCell;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TAllowEvent OnClipboardPaste;
+    TAllowEvent OnClipboardCopy;
+    TAllowEvent OnClipboardCut;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+    TClipboardAfterPasteEvent OnClipboardAfterPasteWideCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteCell;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteWideCell;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TProgressEvent OnFileProgress;
+    TProgressEvent OnFilterProgress;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TCellIndexVarEvent OnImageSelected;
+    TCellIndexEvent OnImageSelect;
+    TCellIndexEvent OnRadioClick;
+    TCellIndexEvent OnRadioMouseUp;
+    TButtonClickEvent OnRadioButtonClick;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TNotifyEvent OnRichEditSelectionChange;
+    TDragScrollEvent OnDragScroll;
+    TEditChangeEvent OnEditChange;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TFooterPaintEvent OnFooterPaint;
+    TCalcFooterEvent OnFooterCalc;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowEvent OnRowDisjunctSelected;
+    TUnitChangedEvent OnUnitChanged;
+    TOleDataEvent OnOleDrop;
+    TOleDroppedEvent OnOleDropped;
+    TOleDataEvent OnOleDrag;
+    TCellAllowEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDataEvent OnOleDropFile;
+    TOleDataEvent OnOleDropURL;
+    TRatingChangeEvent OnRatingChange;
+    TIndexAllowEvent OnColumnMove;
+    TIndexAllowEvent OnColumnMoving;
+    TIndexAllowEvent OnRowMove;
+    TIndexAllowEvent OnRowMoving;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TNotifyEvent OnCreatedSearchFooter;
 
     // ---- query slots -----------------------------------------------------------
     // Each cell query takes the column (display index unless said otherwise) and
@@ -493,6 +571,7 @@ public:
     // The font a cell draws with: a scratch font from its properties, or Font.
     TFont* GetCellFont(int ACol, int ARow);
     bool IsFixed(int ACol, int ARow) override;
+    bool HasCellBorderEvent() override;
     int RowNodeIndent(int ARow) override;
     bool HasNodeRows() override;
 
@@ -560,19 +639,12 @@ public:
     void SetSelectionRectangleColor(TColor Value);
     bool SelectionResizer() const;
     void SetSelectionResizer(bool Value);
-    // The owned picture drawn in the current row's first cell; the writer copies.
-    TBitmap* RowIndicator() const;
-    void SetRowIndicator(const TBitmap* Value);
-    TSortSettings* SortSettings() const;
-    void SetSortSettings(const TSortSettings* Value);
     // Whether the sort indicator is drawn in the cell's row.
     bool ShowsSortGlyph(int ACol, int ARow);
     // Draws the inside of a cell; ACol is the display column.
     void RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     // Draws a cell holding rich text through the hidden rich editor.
     void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas);
-    TCustomCellDrawEvent OnCustomCellDraw;
-    TCustomCellDrawEvent OnCustomCellBkgDraw;
 
     // ---- painting frame and window procedure -------------------------------------
     TIntelliPan IntelliPan() const;

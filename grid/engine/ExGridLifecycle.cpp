@@ -71,6 +71,7 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
+    p->filter = std::make_unique<TFilter>(this);
     p->autoSize = false;
     attachHostForm(FindHostForm(AOwner));
     p->colVisible.fill(true);
@@ -82,6 +83,8 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     SetFixedRowHeight(DefaultRowHeight());
     measurePlatform();
     p->ignoreColumns = std::make_unique<TIntList>(-1, -1);
+    p->filterDropDown = std::make_unique<TFilterDropDown>();
+    p->filterDropDown->OnChange = [this](TObject*) { Invalidate(); };
     p->filterList = std::make_unique<TStringList>();
     p->filterList->SetDuplicates(dupIgnore);
     p->filterList->SetSorted(true);
@@ -96,11 +99,14 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
 void TExStringGrid::createOwnedObjects()
 {
     p->cellFont = std::make_unique<TFont>();
-    p->render->sortSettings.OnChange = [this](TObject*) { Invalidate(); };
     p->focusHelper = std::make_unique<TFocusHelper>(this);
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
+    p->printSettings = std::make_unique<TPrintSettings>(this);
+    p->htmlSettings = std::make_unique<THTMLSettings>();
+    p->sortSettings = std::make_unique<TSortSettings>(this);
+    p->dragDropSettings = std::make_unique<TDragDropSettings>(this);
     p->dragScrollOptions = std::make_unique<TDragScrollOptions>();
     p->controlLook = std::make_unique<TControlLook>(this);
     p->navigation = std::make_unique<TNavigation>();
@@ -116,6 +122,7 @@ void TExStringGrid::createOwnedObjects()
     p->mouseActions->OnIsDesigning = [this](TObject*, bool& designing) { designing = QueryDesignMode(); };
     p->mouseActions->OnInvalidate = [this](TObject*) { InvalidateGrid(); };
     p->mouseActions->OnDisableEdit = [this](TObject*) { DisableEditingOption(); };
+    p->grouping = std::make_unique<TGrouping>();
     p->columnHeaders = std::make_unique<TStringList>();
     p->imageCache = std::make_unique<THTMLPictureCache>();
 }
@@ -146,6 +153,7 @@ void TExStringGrid::setDefaults()
     p->modifiedRows = std::make_unique<TIntList>(-1, -1);
     p->disabledRows = std::make_unique<TIntList>(-1, -1);
     p->mergedColumns = std::make_unique<TIntList>(-1, -1);
+    p->rowIndicator = std::make_unique<TBitmap>();
     p->backGround = std::make_unique<TBackGround>();
     p->backGround->OnChange = [this](TObject*) { Invalidate(); };
     p->controlList = std::make_unique<TControlList>();
@@ -299,6 +307,7 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->activeCellShow = Source.p->activeCellShow;
     SetActiveRowShow(source.ActiveRowShow());
     SetAlign(source.Align());
+    p->filterDropDown->Assign(Source.p->filterDropDown.get());
     p->anchorHint = Source.p->anchorHint;
     p->autoNumAlign = Source.p->autoNumAlign;
     p->autoSize = Source.p->autoSize;
@@ -306,10 +315,16 @@ void TExStringGrid::assignSettings(const TExStringGrid& Source)
     p->autoFilterUpdate = Source.p->autoFilterUpdate;
     p->mouseActions->Assign(Source.p->mouseActions.get());
     p->navigation->Assign(Source.p->navigation.get());
+    p->grouping->Assign(Source.p->grouping.get());
     p->searchFooter->Assign(Source.p->searchFooter.get());
+    p->printSettings->Assign(Source.p->printSettings.get());
+    p->filter->Assign(Source.p->filter.get());
+    p->htmlSettings->Assign(Source.p->htmlSettings.get());
     p->bands->Assign(Source.p->bands.get());
     p->cellNode->Assign(Source.p->cellNode.get());
+    p->sortSettings->Assign(Source.p->sortSettings.get());
     p->dragScrollOptions->Assign(Source.p->dragScrollOptions.get());
+    p->dragDropSettings->Assign(Source.p->dragDropSettings.get());
     p->progressAppearance->Assign(Source.p->progressAppearance.get());
     p->columnSize->Assign(Source.p->columnSize.get());
     p->syncGrid->Assign(Source.p->syncGrid.get());

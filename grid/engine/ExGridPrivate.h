@@ -7,6 +7,8 @@
 #include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
+#include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridRenderState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
@@ -18,6 +20,7 @@
 #include "grid/foundation/ExObjSearchFooter.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/core/StringList.h"
+#include "platform/picture/Bitmap.h"
 #include "platform/ui/Font.h"
 
 #include <QtCore/QPointer>
@@ -89,6 +92,10 @@ struct TExStringGrid::Private {
     std::unique_ptr<TFocusHelper> focusHelper;
     std::unique_ptr<TSearchFooter> searchFooter;
     std::unique_ptr<TFloatingFooter> floatingFooter;
+    std::unique_ptr<TPrintSettings> printSettings;
+    std::unique_ptr<THTMLSettings> htmlSettings;
+    std::unique_ptr<TSortSettings> sortSettings;
+    std::unique_ptr<TDragDropSettings> dragDropSettings;
     std::unique_ptr<TDragScrollOptions> dragScrollOptions;
     std::unique_ptr<TControlLook> controlLook;
     std::unique_ptr<TNavigation> navigation;
@@ -97,6 +104,7 @@ struct TExStringGrid::Private {
     std::unique_ptr<TBands> bands;
     std::unique_ptr<TSizeWhileTyping> sizeWhileTyping;
     std::unique_ptr<TMouseActions> mouseActions;
+    std::unique_ptr<TGrouping> grouping;
     std::unique_ptr<TStringList> columnHeaders;
     std::unique_ptr<THTMLPictureCache> imageCache;
     std::unique_ptr<TFont> fixedFont;
@@ -111,13 +119,16 @@ struct TExStringGrid::Private {
     std::unique_ptr<TIntList> modifiedRows;
     std::unique_ptr<TIntList> disabledRows;
     std::unique_ptr<TIntList> mergedColumns;
+    std::unique_ptr<TBitmap> rowIndicator;
     std::unique_ptr<TBackGround> backGround;
     std::unique_ptr<TControlList> controlList;
     std::unique_ptr<TGridProgressAppearance> progressAppearance;
     std::unique_ptr<TSyncGrid> syncGrid;
     std::unique_ptr<TBalloonSettings> balloon;
     std::unique_ptr<TShowModified> showModified;
+    std::unique_ptr<TFilter> filter;
     std::unique_ptr<TIntList> ignoreColumns;
+    std::unique_ptr<TFilterDropDown> filterDropDown;
     std::unique_ptr<TStringList> filterList;
     std::vector<TGridChangeNotifier> notifiers;
     // run-time windows, owned through Qt parenting

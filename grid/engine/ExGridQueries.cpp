@@ -153,12 +153,26 @@ void TExStringGrid::QueryCellPrintColor(int ACol, int ARow, TGridDrawState AStat
         OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
-// Grouping header and summary lines join here with the grouping settings.
+// Header rows of groups are node rows; summary rows carry the summary mark in
+// column 0.
 void TExStringGrid::QueryCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
+    const TGrouping& grouping = *p->grouping;
+    if (grouping.HeaderUnderline() && ACol > 0 && GetCellType(0, ARow) == ctNode) {
+        Borders = TCellBorders{cbBottom};
+        APen->SetColor(grouping.HeaderLineColor());
+        APen->SetWidth(grouping.HeaderLineWidth());
+    }
+    if (grouping.SummaryLine() && ACol > 0 && GetCellType(0, ARow) == ctSummary) {
+        Borders = TCellBorders{cbTop};
+        APen->SetColor(grouping.SummaryLineColor());
+        APen->SetWidth(grouping.SummaryLineWidth());
+    }
     if (OnGetCellBorder)
         OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
+
+bool TExStringGrid::HasCellBorderEvent() { return static_cast<bool>(OnGetCellBorder); }
 
 void TExStringGrid::QueryCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
@@ -203,7 +217,9 @@ void TExStringGrid::QueryCellCursor(int ACol, int ARow, int X, int Y)
         return;
     TCursor cursor = Cursor();
     OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
-    SetCursor(cursor);
+    // The pointer changes at once; the grid's own Cursor stays the start of
+    // the next question.
+    viewport()->setCursor(platform::CursorShape(cursor));
 }
 
 // ---- editors ------------------------------------------------------------------------

@@ -78,7 +78,7 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
         Canvas->Rectangle(c.r.Right - 4, c.r.Top, c.r.Right, c.r.Bottom);
     }
     if (OnCustomCellBkgDraw)
-        OnCustomCellBkgDraw(this, Canvas, c.col, ARow, c.state, c.r, false);
+        OnCustomCellBkgDraw(this, Canvas, c.col, ARow, c.state, c.r);
     const int right = c.r.Right;
     if (!c.fixedLook)
         renderButtons(c);
@@ -116,7 +116,7 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
         OnDrawCell(this, c.col, ARow, Rect(c.r.Left + 1, c.r.Top + 1, c.r.Right - w, c.r.Bottom - w), c.state);
     }
     if (OnCustomCellDraw)
-        OnCustomCellDraw(this, Canvas, c.col, ARow, c.state, c.r, false);
+        OnCustomCellDraw(this, Canvas, c.col, ARow, c.state, c.r);
     renderFocusRect(c);
 }
 
@@ -128,7 +128,7 @@ void TExStringGrid::renderFixedBackground(RenderContext& c)
     const int row = c.row;
     const bool inFixedRow = row < FixedRows();
     const bool inFixedCol = c.displayCol < FixedCols();
-    const TSortSettings& sort = p->render->sortSettings;
+    const TSortSettings& sort = *p->sortSettings;
     if (hoverCovers(p->hoverFixedCells, inFixedRow, inFixedCol) && !QueryDesignMode() &&
         p->hoverFixedX == c.displayCol && p->hoverFixedY == row) {
         TRect r = c.r;
@@ -165,7 +165,7 @@ void TExStringGrid::renderFixedBackground(RenderContext& c)
 // past it.
 void TExStringGrid::renderRowIndicator(RenderContext& c)
 {
-    const TBitmap& indicator = p->render->rowIndicator;
+    const TBitmap& indicator = *p->rowIndicator;
     if (c.col != 0 || c.row != Row() || FixedCols() == 0 || indicator.Empty())
         return;
     if (p->fixedRowAlways && RowCount() == FixedRows())
@@ -306,7 +306,7 @@ void TExStringGrid::DrawCellGraphic(TCanvas*, int, int, TRect&, TGridDrawState) 
 // A small filled triangle centred on (X, Y): up for an ascending sort.
 void TExStringGrid::DrawSortIndicator(TCanvas* Canvas, int, int X, int Y, int Index)
 {
-    const TSortSettings& sort = p->render->sortSettings;
+    const TSortSettings& sort = *p->sortSettings;
     const TColor color = Index > 0 ? sort.IndexColor() : clGray;
     Canvas->Pen()->SetColor(color);
     Canvas->Brush()->SetColor(color);

@@ -1,4 +1,4 @@
-// The drawing settings of the grid and the sort settings it owns.
+// The drawing settings of the grid and whether a row shows the sort indicator.
 
 #include "grid/engine/ExGridPrivate.h"
 
@@ -16,24 +16,9 @@ GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionRectangleColor, render->select
 GRID_REPAINTING_PROPERTY(bool, bool, SelectionResizer, render->selectionResizer)
 GRID_STORED_PROPERTY(TIntelliPan, TIntelliPan, IntelliPan, render->intelliPan)
 
-TBitmap* TExStringGrid::RowIndicator() const { return &p->render->rowIndicator; }
-
-void TExStringGrid::SetRowIndicator(const TBitmap* Value)
-{
-    if (Value)
-        p->render->rowIndicator.Assign(Value);
-    else
-        p->render->rowIndicator.SetSize(0, 0);
-    Invalidate();
-}
-
-TSortSettings* TExStringGrid::SortSettings() const { return &p->render->sortSettings; }
-
-void TExStringGrid::SetSortSettings(const TSortSettings* Value) { p->render->sortSettings.Assign(Value); }
-
 bool TExStringGrid::ShowsSortGlyph(int ACol, int ARow)
 {
-    const TSortSettings& sort = p->render->sortSettings;
+    const TSortSettings& sort = *p->sortSettings;
     int row = ARow;
     if (IsMergedCell(ACol, ARow)) {
         const TPoint base = BaseCell(ACol, ARow);

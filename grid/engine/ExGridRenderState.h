@@ -4,9 +4,7 @@
 // procedure: the drawing settings, the sizing lines shown, the panning state and
 // the hidden rich editor.
 
-#include "grid/engine/ExGridSortSettings.h"
 #include "grid/engine/ExGridTypes.h"
-#include "platform/picture/Bitmap.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Geometry.h"
 
@@ -31,8 +29,6 @@ struct TExGridRenderState {
     bool selectionRectangle = false;
     TColor selectionRectangleColor = clBlack;
     bool selectionResizer = false;
-    TBitmap rowIndicator{0, 0};
-    TSortSettings sortSettings;
 
     // sizing lines shown by DrawColumnSizingLine / DrawRowSizingLine
     std::optional<int> columnSizingLine;

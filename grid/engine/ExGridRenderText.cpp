@@ -191,7 +191,7 @@ static int sortPosition(const TSortSettings& sort, const TSortIndexList& indexes
 
 void TExStringGrid::drawMarkupText(RenderContext& c, const QString& text, TRect& tr)
 {
-    const TSortSettings& sort = p->render->sortSettings;
+    const TSortSettings& sort = *p->sortSettings;
     const bool sortGlyph = ShowsSortGlyph(c.col, c.row) && sort.Column() == c.col;
     --tr.Left;
     if (sortGlyph)
@@ -212,7 +212,7 @@ void TExStringGrid::drawMarkupText(RenderContext& c, const QString& text, TRect&
 void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& tr)
 {
     TCanvas* canvas = c.canvas;
-    const TSortSettings& sort = p->render->sortSettings;
+    const TSortSettings& sort = *p->sortSettings;
     if (c.ha == taCenter && c.row == sort.Row() && sort.Show() && c.col == sort.Column())
         tr.Left += 10;
 

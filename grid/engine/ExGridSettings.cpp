@@ -159,6 +159,7 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     SetNormalRowCount(RowCount());
     p->maxRowCount = std::max(p->maxRowCount, RowCount());
     p->maxColCount = std::max(p->maxColCount, ColCount());
+    ApplyScrollBarAlways(false);
 }
 
 // ---- platform facts and state ----------------------------------------------------------
@@ -169,9 +170,17 @@ bool TExStringGrid::IsVista() const { return p->isVista; }
 bool TExStringGrid::IsComCtl6() const { return p->isComCtl6; }
 TMouseSelectMode TExStringGrid::MouseSelectMode() const { return p->mouseSelectMode; }
 
-QString TExStringGrid::GetVersionString() const { return QStringLiteral("6.2.1.3"); }
+int TExStringGrid::GetVersionNr() const { return 0x06020103; }
 
-int TExStringGrid::GetVersionNr() const { return (6 << 24) | (2 << 16) | (1 << 8) | 3; }
+QString TExStringGrid::GetVersionString() const
+{
+    const int nr = GetVersionNr();
+    return QStringLiteral("%1.%2.%3.%4 Sep, 2012")
+        .arg((nr >> 24) & 0xFF)
+        .arg((nr >> 16) & 0xFF)
+        .arg((nr >> 8) & 0xFF)
+        .arg(nr & 0xFF);
+}
 
 // ---- owned settings objects ---------------------------------------------------------------
 // A writer copies the given settings; the grid keeps its own object.
@@ -198,6 +207,20 @@ TSyncGrid* TExStringGrid::SyncGrid() const { return p->syncGrid.get(); }
 void TExStringGrid::SetSyncGrid(const TSyncGrid* Value) { p->syncGrid->Assign(Value); }
 TFocusHelper* TExStringGrid::FocusHelper() const { return p->focusHelper.get(); }
 void TExStringGrid::SetFocusHelper(const TFocusHelper* Value) { p->focusHelper->Assign(Value); }
+TPrintSettings* TExStringGrid::PrintSettings() const { return p->printSettings.get(); }
+void TExStringGrid::SetPrintSettings(const TPrintSettings* Value) { p->printSettings->Assign(Value); }
+THTMLSettings* TExStringGrid::HTMLSettings() const { return p->htmlSettings.get(); }
+void TExStringGrid::SetHTMLSettings(const THTMLSettings* Value) { p->htmlSettings->Assign(Value); }
+TFilter* TExStringGrid::Filter() const { return p->filter.get(); }
+void TExStringGrid::SetFilter(const TFilter* Value) { p->filter->Assign(Value); }
+TSortSettings* TExStringGrid::SortSettings() const { return p->sortSettings.get(); }
+void TExStringGrid::SetSortSettings(const TSortSettings* Value) { p->sortSettings->Assign(Value); }
+TDragDropSettings* TExStringGrid::DragDropSettings() const { return p->dragDropSettings.get(); }
+void TExStringGrid::SetDragDropSettings(const TDragDropSettings* Value) { p->dragDropSettings->Assign(Value); }
+TGrouping* TExStringGrid::Grouping() const { return p->grouping.get(); }
+void TExStringGrid::SetGrouping(const TGrouping* Value) { p->grouping->Assign(Value); }
+TFilterDropDown* TExStringGrid::FilterDropDown() const { return p->filterDropDown.get(); }
+void TExStringGrid::SetFilterDropDown(const TFilterDropDown* Value) { p->filterDropDown->Assign(Value); }
 TFloatingFooter* TExStringGrid::FloatingFooter() const { return p->floatingFooter.get(); }
 void TExStringGrid::SetFloatingFooter(const TFloatingFooter* Value) { p->floatingFooter->Assign(Value); }
 TDragScrollOptions* TExStringGrid::DragScrollOptions() const { return p->dragScrollOptions.get(); }
@@ -232,6 +255,14 @@ TStringList* TExStringGrid::ColumnHeaders() const { return p->columnHeaders.get(
 void TExStringGrid::SetColumnHeaders(const TStringList& Value) { p->columnHeaders->Assign(Value); }
 TStringList* TExStringGrid::RowHeaders() const { return p->rowHeaders.get(); }
 void TExStringGrid::SetRowHeaders(const TStringList& Value) { p->rowHeaders->Assign(Value); }
+TBitmap* TExStringGrid::RowIndicator() const { return p->rowIndicator.get(); }
+
+void TExStringGrid::SetRowIndicator(const TBitmap* Value)
+{
+    p->rowIndicator->Assign(Value);
+    Invalidate();
+}
+
 TStringList* TExStringGrid::LookupItems() const { return p->lookupItems.get(); }
 TSortIndexList* TExStringGrid::SortIndexes() const { return p->sortIndexes.get(); }
 TIntList* TExStringGrid::MergedColumns() const { return p->mergedColumns.get(); }

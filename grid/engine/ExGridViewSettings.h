@@ -3,6 +3,7 @@
 // Settings of what a grid shows around its cells: scrolling while something is
 // dragged over it and the floating footer strip.
 
+#include "grid/foundation/EnumSet.h"
 #include "platform/core/TObject.h"
 #include "platform/ui/Colors.h"
 
@@ -13,6 +14,7 @@
 class TExStringGrid;
 
 enum TDragScrollDirection : int { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirections = EnumSet<TDragScrollDirection>;
 
 struct TDragScrollDelays {
     int InitialDelay = 1000;

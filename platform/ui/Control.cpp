@@ -289,10 +289,7 @@ void TControl::ApplyColor(TColor color) {
 
 TAlign TControl::Align() const { return d->align; }
 
-namespace {
-
-// The program's own cursors have no pictures here and show as the arrow.
-Qt::CursorShape cursorShape(TCursor cursor) {
+Qt::CursorShape CursorShape(TCursor cursor) {
   switch (cursor) {
     case crCross: return Qt::CrossCursor;
     case crIBeam: return Qt::IBeamCursor;
@@ -308,8 +305,6 @@ Qt::CursorShape cursorShape(TCursor cursor) {
   }
 }
 
-}  // namespace
-
 TCursor TControl::Cursor() const { return d->cursor; }
 
 void TControl::SetCursor(TCursor cursor) {
@@ -317,7 +312,7 @@ void TControl::SetCursor(TCursor cursor) {
   if (cursor == crDefault)
     d->widget.unsetCursor();
   else
-    d->widget.setCursor(cursorShape(cursor));
+    d->widget.setCursor(CursorShape(cursor));
 }
 
 void TControl::SetAlign(TAlign align) {

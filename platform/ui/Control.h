@@ -4,6 +4,7 @@
 #include "platform/ui/Colors.h"
 
 #include <QtCore/QString>
+#include <QtCore/qnamespace.h>
 
 #include <functional>
 #include <memory>
@@ -139,6 +140,10 @@ class TControl {
 // Re-arranges the aligned controls inside a widget; widgets that are not shown
 // get no resize events, so a change of their size calls this.
 void RealignControls(QWidget* parent);
+
+// The pointer shape of a cursor number; the program's own cursors have no
+// pictures here and show as the arrow.
+Qt::CursorShape CursorShape(TCursor cursor);
 
 // The control behind a widget, or nullptr when the widget is not one of ours.
 TControl* AsControl(QObject* object);

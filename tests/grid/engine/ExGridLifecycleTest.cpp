@@ -11,6 +11,7 @@
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,8 @@ TEST(ExGridLifecycle, NewGridHasTheDefaults)
     EXPECT_EQ(grid.ControlLook()->ControlStyle(), csTheme);
     EXPECT_EQ(grid.ColumnSize()->StretchColumn(), -1);
     EXPECT_EQ(LinkCursor, crHandPoint);
+    EXPECT_EQ(grid.GetVersionNr(), 100794627);
+    EXPECT_EQ(grid.GetVersionString(), "6.2.1.3 Sep, 2012");
     EXPECT_TRUE(grid.IsLoading());
 }
 
@@ -191,23 +194,33 @@ TEST(ExGridLifecycle, AnInvalidateRightAfterAnEditChangePaintsNothing)
 
 TEST(ExGridLifecycle, GridsLeaveTheirFormInAnyOrderAndTheFormKeepsResizing)
 {
-    auto form = std::make_unique<CountingForm>();
-    form->resize(500, 400);
-    auto* first = new TExStringGrid(form.get());
-    auto* second = new TExStringGrid(form.get());
-    second->SetSizeWithForm(true);
-    Settle(*form);
-    form->resize(560, 430);
-    QApplication::processEvents();
-    EXPECT_EQ(second->Width(), 460) << "a grid sized with the form grows by as much as the form";
-    EXPECT_EQ(second->Height(), 280);
+    for (const bool creationOrder : {true, false}) {
+        auto form = std::make_unique<CountingForm>();
+        form->resize(500, 400);
+        auto* first = new TExStringGrid(form.get());
+        auto* second = new TExStringGrid(form.get());
+        second->SetSizeWithForm(true);
+        Settle(*form);
+        form->resize(560, 430);
+        QApplication::processEvents();
+        EXPECT_EQ(second->Width(), 460) << "a grid sized with the form grows by as much as the form";
+        EXPECT_EQ(second->Height(), 280);
 
-    const int before = form->resizes;
-    delete first;
-    delete second;
-    form->resize(600, 450);
-    QApplication::processEvents();
-    EXPECT_GT(form->resizes, before);
+        if (creationOrder) {
+            delete first;
+            form->resize(580, 440);
+            QApplication::processEvents();
+            EXPECT_EQ(second->Width(), 480) << "the other grid still follows the form";
+            delete second;
+        } else {
+            delete second;
+            delete first;
+        }
+        const int before = form->resizes;
+        form->resize(600, 450);
+        QApplication::processEvents();
+        EXPECT_GT(form->resizes, before) << (creationOrder ? "creation order" : "reverse order");
+    }
 }
 
 TEST(ExGridLifecycle, TheFocusGlowFollowsWindowMovesAndForgetsAFreedGrid)
@@ -265,4 +278,20 @@ TEST(ExGridLifecycle, AShownGridPaintsEachTextInItsCell)
             else
                 EXPECT_GT(darkPixels(c, r), 5) << c << "," << r;
         }
+}
+
+TEST(ExGridLifecycle, ScrollBarsKeptVisibleWhileEverythingFitsHaveNoUse)
+{
+    TExStringGrid grid;
+    Settle(grid);
+    ASSERT_FALSE(grid.verticalScrollBar()->isVisible()) << "ten rows fit";
+    grid.SetScrollBarAlways(saVert);
+    QApplication::processEvents();
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid.verticalScrollBar()->isEnabled());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+    grid.SetRowCount(40);
+    QApplication::processEvents();
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(grid.verticalScrollBar()->isEnabled()) << "rows out of view enable it again";
 }

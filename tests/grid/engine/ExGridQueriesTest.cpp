@@ -175,6 +175,9 @@ TEST(ExGridEvents, EachSlotPassesItsEventsArgumentsInTheirOrder)
 TEST(ExGridEvents, SenderIsTheGridAndUnassignedEventsAreSkipped)
 {
     TExStringGrid grid;
+    EXPECT_FALSE(grid.HasCellBorderEvent());
+    grid.OnGetCellBorder = [](TObject*, int, int, TPen*, TCellBorders&) {};
+    EXPECT_TRUE(grid.HasCellBorderEvent());
     TObject* sender = nullptr;
     grid.OnClickSort = [&](TObject* s, int) { sender = s; };
     grid.FireClickSort(1);
@@ -383,4 +386,22 @@ TEST(ExGridQueries, CheckTextsEditorsAndPasswordMasks)
     EXPECT_FALSE(grid.QueryHasComboBox(3, 1));
     EXPECT_TRUE(grid.QueryHasSpinEdit(3, 1));
     EXPECT_FALSE(grid.QueryHasSpinEdit(3, 0)) << "never in a fixed row";
+}
+
+TEST(ExGridQueries, ACellCursorShowsAtOnceAndLeavesTheGridsCursor)
+{
+    TExStringGrid grid;
+    TCursor offered = crDrag;
+    grid.OnGetCellCursor = [&](TObject*, int c, int, int, int, TCursor& cursor) {
+        offered = cursor;
+        if (c == 1)
+            cursor = crHandPoint;
+    };
+    grid.QueryCellCursor(1, 1, 0, 0);
+    EXPECT_EQ(offered, crDefault) << "the question starts with the grid's cursor";
+    EXPECT_EQ(grid.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(grid.Cursor(), crDefault);
+    grid.QueryCellCursor(2, 1, 0, 0);
+    EXPECT_EQ(offered, crDefault);
+    EXPECT_EQ(grid.viewport()->cursor().shape(), Qt::ArrowCursor);
 }
