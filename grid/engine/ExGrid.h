@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBackGround;
 class TBalloonSettings;
@@ -31,6 +32,7 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TGridFocusWindow;
+class TGridItem;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLPictureCache;
@@ -666,7 +668,132 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
+    // ---- cell colours, fonts and alignment ------------------------------------
+    // Colours, font and alignment of a cell for the screen or the printer; ACol
+    // is a display column, turned into its real index when Remap is set. Select
+    // allows the selection colours; Print takes the printing colour event.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // The font a cell is measured with: Font or FixedFont, the cell's own font
+    // settings and the colour query. Remap reads the cell at ARealCol.
+    void GetFontProperties(int ACol, int ARealCol, bool Remap, TBrush* ABrush, TFont* AFont,
+                           TGridDrawState AState, int ARow);
+    // AColor for APercent of 100 or more, BColor below 1 or when AColor is none;
+    // else each channel mixed by the percentage.
+    static TColor MixColors(TColor AColor, TColor BColor, int APercent);
+    // SelectionColor, mixed into ACellColor when SelectionColorMixer is set.
+    TColor MixSelectionColor(TColor ACellColor) const;
+    // Alignment of a cell (real column): the grid defaults, numbers to the right
+    // with AutoNumAlign, the cell's own alignment, then the alignment queries.
+    virtual void ComputeCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    // Whether a cell is drawn selected: never in fixed rows and columns; else by
+    // the disjunct cell, row or column selection in use, or the rectangle.
+    bool IsSelected(int ACol, int ARow);
+    // Cells picked one by one under MouseActions.DisjunctCellSelect, keyed as
+    // the row shifted left by 16 bits or-ed with the column.
+    TIntList* SelectedCells() const;
+    // Whether a mouse button is held down on the grid; the mouse handling keeps
+    // it up to date.
+    bool MouseIsDown() const;
+    void SetMouseIsDown(bool Value);
+
+    // ---- update lock ------------------------------------------------------------
+    // Batches changes: while the count is above 0 the grid paints nothing; the
+    // last EndUpdate repaints the whole grid and its border once.
+    void BeginUpdate();
+    void EndUpdate();
+    // Counts without touching the window, and forgets the count.
+    void StartUpdate();
+    void ResetUpdate();
+    bool LockUpdate() const;
+    void SetLockUpdate(bool Value);
+    int UpdateCount() const;
+    // Paints the coloured border of the soft and modern looks over the frame.
+    virtual void PaintBorder();
+
+    // ---- hidden columns and rows ------------------------------------------------
+    // A hidden column keeps its cells at its real index and only leaves the
+    // shown count; a hidden row leaves the cell store into a record and the rows
+    // below move up. Column arguments are real indexes, row arguments real
+    // indexes except for HideRowList.
+    void HideColumn(int ColIndex);
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex);
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const;
+    int TotalColCount() const override;
+    int DisplColIndex(int ACol) override;
+    int RealColIndex(int ACol) const;
+    int RealCol() const;
+    int DisplayToRealCol(int ACol) const;
+    int RealToDisplayCol(int ACol) const;
+    // The width a column had when it was hidden, by real index.
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+    void HideRow(int RowIndex);
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows, distinct and ascending, as a new filter level.
+    void HideRowList(const TIntList& RowList);
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void UnHideRow(int RowIndex);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Restores the rows of the last filter level; the level count stays.
+    void UnHideRowList();
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenRows() const;
+    int TotalRowCount() const;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealRow() const;
+    int DisplayToRealRow(int ARow) const;
+    int RealToDisplayRow(int ARow) const;
+    int FilterLevel() const;
+    void SetFilterLevel(int Value);
+    // The hidden-row records in collection order.
+    TGridItem* HiddenRowItem(int Index) const;
+    bool IsIgnoredColumn(int ACol) const;
+    // Cells by real column and real row, hidden rows included: a hidden row is
+    // read from and written into its record.
+    QString AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const QString& Value);
+    QString AllGridCells(int ACol, int ARow);
+    void SetAllGridCells(int ACol, int ARow, const QString& Value);
+    TObject* AllObjects(int ACol, int ARow);
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+
+    // ---- row structure and clearing ----------------------------------------------
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void InsertRowRange(int RowIndex, int RCount, bool UpdateCellControls);
+    virtual void DeleteRowRange(int RowIndex, int RCount, bool DeleteControls);
+    // Frees the cell properties of the rows, then removes them.
+    virtual void RemoveRowsCore(int RowIndex, int RCount);
+    // The Delete and Insert keys of the row editing: the only data row is
+    // emptied instead of removed.
+    void DeleteRowFromKey(int ARow);
+    void InsertRowFromKey(int ARow);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const;
+    // Empties a display rectangle; with ClearTextOnly the cell properties stay.
+    void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void Clear();
+    void ClearAll();
+    bool ClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+
 protected:
+    // Paints nothing while an update is running; otherwise the cells, the
+    // editing frame, the background outside the cells and the sizing lines.
+    void Paint() override;
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.
@@ -684,7 +811,6 @@ protected:
     // Drawing steps that cell graphics and sorting fill in.
     virtual void DrawCellGraphic(TCanvas* Canvas, int ACol, int ARow, TRect& ARect, TGridDrawState AState);
     virtual void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y, int Index);
-    void Paint() override;
     TGridSizingInfo ComputeSizingState(int X, int Y) override;
     void CancelMode() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -729,4 +855,19 @@ private:
     void endPanning();
     void wheelMoveSelection(QWheelEvent* e, int step, bool towardsUser);
     bool handleWheelHook(bool Down, TShiftState Shift, const TPoint& MousePos);
+    // Row moves over every real column: texts, objects and heights.
+    void copyStoredRow(int FromRow, int ToRow, bool WithHeight);
+    // Detaches the objects of a row without freeing them and empties its texts.
+    void emptyStoredRow(int ARow);
+    // Moves a row's cells and height into a new record, leaving the row empty.
+    std::unique_ptr<TGridItem> takeRowIntoItem(int ARow);
+    void restoreRowFromItem(TGridItem& Item, int ARow);
+    std::vector<int> hiddenRowIndexes() const;
+    int recordIndexOf(int RowIndex) const;
+    void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
+    void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
+    struct TCellLook;
+    void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
+    void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
+                            TGridDrawState& AState, TCellLook& Look);
 };

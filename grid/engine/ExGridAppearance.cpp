@@ -2,6 +2,7 @@
 
 #include "grid/engine/ExGridAppearance.h"
 
+#include "grid/engine/ExGridNotify.h"
 #include "platform/picture/Bitmap.h"
 
 // ---- TBackGround ------------------------------------------------------------------
@@ -16,23 +17,11 @@ void TBackGround::changed()
         OnChange(this);
 }
 
-void TBackGround::SetTop(int Value)
-{
-    m_top = Value;
-    changed();
-}
+void TBackGround::SetTop(int Value) { StoreAndNotify(this, m_top, Value, OnChange); }
 
-void TBackGround::SetLeft(int Value)
-{
-    m_left = Value;
-    changed();
-}
+void TBackGround::SetLeft(int Value) { StoreAndNotify(this, m_left, Value, OnChange); }
 
-void TBackGround::SetDisplay(TBackGroundDisplay Value)
-{
-    m_display = Value;
-    changed();
-}
+void TBackGround::SetDisplay(TBackGroundDisplay Value) { StoreAndNotify(this, m_display, Value, OnChange); }
 
 void TBackGround::SetBitmap(const TBitmap* Value)
 {
@@ -40,23 +29,11 @@ void TBackGround::SetBitmap(const TBitmap* Value)
     changed();
 }
 
-void TBackGround::SetCells(TBackGroundCells Value)
-{
-    m_cells = Value;
-    changed();
-}
+void TBackGround::SetCells(TBackGroundCells Value) { StoreAndNotify(this, m_cells, Value, OnChange); }
 
-void TBackGround::SetColor(TColor Value)
-{
-    m_color = Value;
-    changed();
-}
+void TBackGround::SetColor(TColor Value) { StoreAndNotify(this, m_color, Value, OnChange); }
 
-void TBackGround::SetColorTo(TColor Value)
-{
-    m_colorTo = Value;
-    changed();
-}
+void TBackGround::SetColorTo(TColor Value) { StoreAndNotify(this, m_colorTo, Value, OnChange); }
 
 void TBackGround::Assign(const TObject* Source)
 {
@@ -89,12 +66,7 @@ void TGridProgressAppearance::Assign(const TObject* Source)
 
 // ---- TBalloonSettings -----------------------------------------------------------------
 
-void TBalloonSettings::SetEnable(bool Value)
-{
-    m_enable = Value;
-    if (OnEnableChange)
-        OnEnableChange(this);
-}
+void TBalloonSettings::SetEnable(bool Value) { StoreAndNotify(this, m_enable, Value, OnEnableChange); }
 
 void TBalloonSettings::Assign(const TObject* Source)
 {
@@ -111,12 +83,7 @@ void TBalloonSettings::Assign(const TObject* Source)
 
 // ---- TShowModified ----------------------------------------------------------------------
 
-void TShowModified::SetColor(TColor Value)
-{
-    m_color = Value;
-    if (OnChange)
-        OnChange(this);
-}
+void TShowModified::SetColor(TColor Value) { StoreAndNotify(this, m_color, Value, OnChange); }
 
 void TShowModified::Assign(const TObject* Source)
 {

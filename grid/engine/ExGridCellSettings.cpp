@@ -2,51 +2,26 @@
 
 #include "grid/engine/ExGridCellSettings.h"
 
+#include "grid/engine/ExGridNotify.h"
 #include "platform/picture/Bitmap.h"
 
 TCellNode::TCellNode() : m_expandGlyph(std::make_unique<TBitmap>()), m_contractGlyph(std::make_unique<TBitmap>()) {}
 
 TCellNode::~TCellNode() = default;
 
-void TCellNode::changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
-void TCellNode::SetNodeType(TNodeType Value)
-{
-    m_nodeType = Value;
-    changed();
-}
+void TCellNode::SetNodeType(TNodeType Value) { StoreAndNotify(this, m_nodeType, Value, OnChange); }
 
 void TCellNode::SetExpandGlyph(const TBitmap* Value) { m_expandGlyph->Assign(Value); }
 
 void TCellNode::SetContractGlyph(const TBitmap* Value) { m_contractGlyph->Assign(Value); }
 
-void TCellNode::SetShowTree(bool Value)
-{
-    m_showTree = Value;
-    changed();
-}
+void TCellNode::SetShowTree(bool Value) { StoreAndNotify(this, m_showTree, Value, OnChange); }
 
-void TCellNode::SetShowTreeFull(bool Value)
-{
-    m_showTreeFull = Value;
-    changed();
-}
+void TCellNode::SetShowTreeFull(bool Value) { StoreAndNotify(this, m_showTreeFull, Value, OnChange); }
 
-void TCellNode::SetNodeIndent(int Value)
-{
-    m_nodeIndent = Value;
-    changed();
-}
+void TCellNode::SetNodeIndent(int Value) { StoreAndNotify(this, m_nodeIndent, Value, OnChange); }
 
-void TCellNode::SetTreeColor(TColor Value)
-{
-    m_treeColor = Value;
-    changed();
-}
+void TCellNode::SetTreeColor(TColor Value) { StoreAndNotify(this, m_treeColor, Value, OnChange); }
 
 void TCellNode::Assign(const TObject* Source)
 {

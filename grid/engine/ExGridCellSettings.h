@@ -51,7 +51,6 @@ public:
     std::function<void(TObject* Sender)> OnChange;
 
 private:
-    void changed();
     TColor m_color = clSilver;
     TNodeType m_nodeType = cnXP;
     TColor m_nodeColor = clBlack;

@@ -188,26 +188,13 @@ TBitmap* TControlLook::UnCheckedGlyph() const { return d->unCheckedGlyph.get(); 
 TBitmap* TControlLook::RadioOnGlyph() const { return d->radioOnGlyph.get(); }
 TBitmap* TControlLook::RadioOffGlyph() const { return d->radioOffGlyph.get(); }
 
-void TControlLook::SetCheckedGlyph(const TBitmap* Value)
+void TControlLook::copyGlyph(TBitmap& Glyph, const TBitmap* Value)
 {
-    d->checkedGlyph->Assign(Value);
+    Glyph.Assign(Value);
     repaint();
 }
 
-void TControlLook::SetUnCheckedGlyph(const TBitmap* Value)
-{
-    d->unCheckedGlyph->Assign(Value);
-    repaint();
-}
-
-void TControlLook::SetRadioOnGlyph(const TBitmap* Value)
-{
-    d->radioOnGlyph->Assign(Value);
-    repaint();
-}
-
-void TControlLook::SetRadioOffGlyph(const TBitmap* Value)
-{
-    d->radioOffGlyph->Assign(Value);
-    repaint();
-}
+void TControlLook::SetCheckedGlyph(const TBitmap* Value) { copyGlyph(*d->checkedGlyph, Value); }
+void TControlLook::SetUnCheckedGlyph(const TBitmap* Value) { copyGlyph(*d->unCheckedGlyph, Value); }
+void TControlLook::SetRadioOnGlyph(const TBitmap* Value) { copyGlyph(*d->radioOnGlyph, Value); }
+void TControlLook::SetRadioOffGlyph(const TBitmap* Value) { copyGlyph(*d->radioOffGlyph, Value); }

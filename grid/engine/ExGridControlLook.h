@@ -109,6 +109,7 @@ public:
 
 private:
     void repaint();
+    void copyGlyph(TBitmap& Glyph, const TBitmap* Value);
     struct Data;
     std::unique_ptr<Data> d;
 };

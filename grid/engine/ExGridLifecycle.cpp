@@ -74,7 +74,6 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     p->filter = std::make_unique<TFilter>(this);
     p->autoSize = false;
     attachHostForm(FindHostForm(AOwner));
-    p->colVisible.fill(true);
     p->floatFormat = QStringLiteral("%.2f");
     p->passwordChar = u'*';
     p->checkTrue = QStringLiteral("Y");

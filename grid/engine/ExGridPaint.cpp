@@ -14,6 +14,8 @@
 
 void TExStringGrid::Paint()
 {
+    if (p->updateCount > 0)
+        return;
     TCanvas* canvas = Canvas();
     canvas->Pen()->SetStyle(psSolid);
     canvas->Brush()->SetStyle(bsSolid);

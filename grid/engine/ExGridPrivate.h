@@ -19,6 +19,7 @@
 #include "grid/foundation/ExObjNavigation.h"
 #include "grid/foundation/ExObjSearchFooter.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/services/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Font.h"
@@ -28,6 +29,13 @@
 #include <array>
 #include <memory>
 #include <vector>
+
+// A per-row or per-column flag list: entry i set (non-zero) marks i; entries
+// past the end read as clear.
+inline bool IsFlagSet(const TIntList& flags, int index)
+{
+    return index >= 0 && index < flags.Count() && flags.GetInteger(index) != 0;
+}
 
 struct TExStringGrid::Private {
     // lifecycle
@@ -50,8 +58,6 @@ struct TExStringGrid::Private {
     bool fixedRowAlways = false;
     bool fixedColAlways = false;
     int fixedRowHeight = 22;
-    std::array<bool, 513> colVisible{};
-    int numHidden = 0;
 
     // editing memory
     int editCol = -1;
@@ -238,6 +244,20 @@ struct TExStringGrid::Private {
 
     // drawing settings and the state of the painting frame and window procedure
     std::unique_ptr<TExGridRenderState> render = std::make_unique<TExGridRenderState>();
+    // update lock and selection state read by the cell colouring
+    int updateCount = 0;
+    bool mouseDown = false;
+    TIntList selectedCells{-1, -1};
+
+    // hidden columns and rows, clearing
+    THiddenColumns hiddenCols;
+    std::vector<std::unique_ptr<TGridItem>> gridItems;
+    int filterLevel = 0;
+    bool clearTextOnly = false;
+    bool nilObjects = false;
+    bool blockCellChange = false;
+    bool selectionHidden = false;
+    TGridRect savedSelection{};
 };
 
 // A property that only stores its value, and one whose change is seen.

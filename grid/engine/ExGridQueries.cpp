@@ -40,9 +40,11 @@ int TExStringGrid::RowNodeIndent(int) { return 0; }
 
 bool TExStringGrid::HasNodeRows() { return false; }
 
+// ACol is the display column the assistive tool sees; the text is read at its
+// real column, so hidden columns are passed over.
 QString TExStringGrid::AccessibleCellText(int ACol, int ARow)
 {
-    QString text = GetFormattedCell(ACol, ARow);
+    QString text = GetFormattedCell(RealColIndex(ACol), ARow);
     if (ClassifyCellText(text, true) == ctMarkup)
         text = StripMarkupTags(text);
     bool password = false;
@@ -95,7 +97,7 @@ void TExStringGrid::QueryCellEditable(int ACol, int ARow, bool& CanEdit)
         CanEdit = !CellProperties(base.X, base.Y)->ReadOnly();
     if (!Options().testFlag(goEditing) && !p->editDisabled && !p->mouseActions->RangeSelectAndEdit())
         CanEdit = false;
-    if (base.X < ColCount() + p->numHidden)
+    if (base.X < TotalColCount())
         QueryCanEditCell(base.Y, base.X, CanEdit);
     else
         CanEdit = true;

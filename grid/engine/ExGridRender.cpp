@@ -50,7 +50,7 @@ static bool hoverCovers(THoverFixedCells hover, bool inFixedRow, bool inFixedCol
 void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect,
                                       TGridDrawState AState)
 {
-    RenderContext c{Canvas, ACol, ACol, ARow, ARect, AState};
+    RenderContext c{Canvas, ACol, RealColIndex(ACol), ARow, ARect, AState};
 
     GetVisualProperties(ACol, ARow, c.state, false, false, true, Canvas->Brush(), c.colorTo, c.mirror, c.mirrorTo,
                         Canvas->Font(), c.ha, c.va, c.ww, c.gd);

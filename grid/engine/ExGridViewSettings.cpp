@@ -2,6 +2,8 @@
 
 #include "grid/engine/ExGridViewSettings.h"
 
+#include "grid/engine/ExGridNotify.h"
+
 void TDragScrollOptions::Assign(const TObject* Source)
 {
     const auto* source = dynamic_cast<const TDragScrollOptions*>(Source);
@@ -12,47 +14,17 @@ void TDragScrollOptions::Assign(const TObject* Source)
     m_margins = source->m_margins;
 }
 
-void TFloatingFooter::changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
+void TFloatingFooter::SetVisible(bool Value) { StoreAndNotify(this, m_visible, Value, OnChange); }
 
-void TFloatingFooter::SetVisible(bool Value)
-{
-    m_visible = Value;
-    changed();
-}
+void TFloatingFooter::SetFooterStyle(TFooterStyle Value) { StoreAndNotify(this, m_footerStyle, Value, OnChange); }
 
-void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
-{
-    m_footerStyle = Value;
-    changed();
-}
+void TFloatingFooter::SetColor(TColor Value) { StoreAndNotify(this, m_color, Value, OnChange); }
 
-void TFloatingFooter::SetColor(TColor Value)
-{
-    m_color = Value;
-    changed();
-}
+void TFloatingFooter::SetBorderColor(TColor Value) { StoreAndNotify(this, m_borderColor, Value, OnChange); }
 
-void TFloatingFooter::SetBorderColor(TColor Value)
-{
-    m_borderColor = Value;
-    changed();
-}
+void TFloatingFooter::SetColumn(int Value) { StoreAndNotify(this, m_column, Value, OnChange); }
 
-void TFloatingFooter::SetColumn(int Value)
-{
-    m_column = Value;
-    changed();
-}
-
-void TFloatingFooter::SetCustomTemplate(const QString& Value)
-{
-    m_customTemplate = Value;
-    changed();
-}
+void TFloatingFooter::SetCustomTemplate(const QString& Value) { StoreAndNotify(this, m_customTemplate, Value, OnChange); }
 
 void TFloatingFooter::Assign(const TObject* Source)
 {

@@ -88,7 +88,6 @@ public:
     std::function<void(TObject* Sender)> OnChange;
 
 private:
-    void changed();
     TExStringGrid* m_owner;
     bool m_visible = false;
     TFooterStyle m_footerStyle = fsFixedLastRow;

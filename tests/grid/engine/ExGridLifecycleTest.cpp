@@ -295,3 +295,22 @@ TEST(ExGridLifecycle, ScrollBarsKeptVisibleWhileEverythingFitsHaveNoUse)
     EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
     EXPECT_TRUE(grid.verticalScrollBar()->isEnabled()) << "rows out of view enable it again";
 }
+
+TEST(ExGridLifecycle, TheFirstShowingWithAParentDropsTheXPFlagWithoutVisualStyles)
+{
+    class ProbeGrid : public TExStringGrid {
+    public:
+        using TExStringGrid::TExStringGrid;
+        using TExStringGrid::IsXP;
+    };
+    TForm form;
+    auto* grid = new ProbeGrid(&form);
+    EXPECT_TRUE(grid->IsXP());
+    Settle(form);
+    EXPECT_FALSE(grid->IsXP());
+    EXPECT_EQ(grid->BorderColor(), TColor(12164479)) << "the border colour was chosen at creation";
+
+    ProbeGrid alone;
+    Settle(alone);
+    EXPECT_TRUE(alone.IsXP()) << "a grid without a parent has no window steps";
+}

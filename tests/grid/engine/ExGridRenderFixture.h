@@ -19,8 +19,7 @@
 #include <functional>
 #include <memory>
 
-// A grid whose tests may fix the alignment and word wrap a cell is drawn with,
-// and may give fixed cells the look colours of the default look.
+// A grid whose tests may fix the alignment and word wrap a cell is drawn with.
 class OpenGrid : public TExStringGrid {
 public:
     using TExStringGrid::TExStringGrid;
@@ -28,8 +27,6 @@ public:
 
     // Alignment and word wrap per cell, in place of what the grid computes.
     std::function<void(int ACol, int ARow, TAlignment& HA, TVAlignment& VA, bool& WW)> shape;
-    // Fixed cells take the default look's colours and fixed font.
-    bool lookColours = false;
 
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                              TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
@@ -38,12 +35,6 @@ public:
     {
         TExStringGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
                                            AMirrorColorTo, AFont, HA, VA, WW, GD);
-        if (lookColours && (ACol < FixedCols() || ARow < FixedRows())) {
-            ABrush->SetColor(ExGradientFrom());
-            AColorTo = ExGradientTo();
-            AFont->Assign(*FixedFont());
-            AState |= gdFixed;
-        }
         if (shape)
             shape(ACol, ARow, HA, VA, WW);
     }

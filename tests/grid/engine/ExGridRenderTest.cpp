@@ -1,7 +1,7 @@
 #include "ExGridRenderFixture.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "platform/picture/Bitmap.h"
-#include "platform/ui/DrawText.h"
+#include "grid/foundation/ExUtilPaint.h"
 
 #include <cstdlib>
 
@@ -28,7 +28,6 @@ int InkHeight(const QString& text, const TFont& font)
 
 TEST_F(ExGridRender, DefaultFixedCellHasTheLookGradientEdgesAndBoldText)
 {
-    grid->lookColours = true;
     grid->SetOptions(grid->Options() | goFixedHorzLine);
     grid->SetCells(1, 0, QStringLiteral("Header"));
     grid->SetCells(1, 1, QStringLiteral("Header"));
@@ -66,6 +65,7 @@ TEST_F(ExGridRender, TextLayoutCases)
     grid->SetCells(1, 3, QStringLiteral("wrapped words here"));
     grid->SetCells(2, 3, QStringLiteral("wrapped"));
     grid->SetEnhTextSize(true);
+    grid->SetWordWrap(false);
     grid->shape = [](int c, int r, TAlignment&, TVAlignment& va, bool& ww) {
         if (c == 1 && r == 3) {
             va = vtaCenter;
@@ -155,12 +155,13 @@ TEST_F(ExGridRender, FlatGridsDrawNoLookEdgesAndFrameRightFixedColumnsInGray)
 {
     grid->SetOptions(grid->Options() | goFixedHorzLine | goFixedVertLine);
     const TRect header = grid->CellRect(1, 0);
+    const TColor edge = HalveColor(grid->FixedColor());
     QImage raised = paint();
-    EXPECT_EQ(PixelColor(raised, header.Left + 4, header.Top), clWhite);
+    EXPECT_EQ(PixelColor(raised, header.Left + 4, header.Bottom - 1), edge);
 
     grid->SetFlat(true);
     QImage flat = paint();
-    EXPECT_EQ(PixelColor(flat, header.Left + 4, header.Top), ColorToRGB(grid->FixedColor())) << "no edge";
+    EXPECT_NE(PixelColor(flat, header.Left + 4, header.Bottom - 1), edge) << "no edge";
     const TRect right = grid->CellRect(3, 1);
     const QRect leftOfRight(right.Left - 2, right.Top, 1, right.Height() - 2);
     EXPECT_EQ(CountColor(flat, leftOfRight, clGray), 0);

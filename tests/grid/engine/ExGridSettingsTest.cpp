@@ -294,3 +294,28 @@ TEST(ExGridSettings, PrintSettingsCopyByContentAndKeepTheirFixedCellsChoice)
     EXPECT_NE(copy.TitleLines(), source.TitleLines());
     EXPECT_EQ(copy.HeaderFont()->Size(), 20);
 }
+
+TEST(ExGridSettings, WritersThatChangeWhatIsSeenReportIt)
+{
+    TExStringGrid grid;
+    int reports = 0;
+    auto count = [&](TObject*) { ++reports; };
+    TBackGround background;
+    background.OnChange = count;
+    background.SetDisplay(bdGradientVert);
+    TFloatingFooter footer(&grid);
+    footer.OnChange = count;
+    footer.SetVisible(true);
+    footer.SetShowHint(true);  // a plain value
+    TCellNode node;
+    node.OnChange = count;
+    node.SetNodeIndent(16);
+    node.SetExpandOne(true);  // a plain value
+    TShowModified modified;
+    modified.OnChange = count;
+    modified.SetColor(clRed);
+    modified.SetEnabled(true);  // a plain value
+    EXPECT_EQ(reports, 4);
+    EXPECT_EQ(background.Display(), bdGradientVert);
+    EXPECT_EQ(node.NodeIndent(), 16);
+}
