@@ -1,6 +1,7 @@
 #include "ExGridRenderFixture.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "platform/picture/Bitmap.h"
+#include "platform/ui/ModalSeams.h"
 #include "grid/foundation/ExUtilPaint.h"
 
 #include <cstdlib>
@@ -217,4 +218,40 @@ TEST(ExGridFormattedCell, FloatFormatTakesTheConversionFromItsDirective)
     }
     grid.OnGetFloatFormat = [](TObject*, int, int, bool& apply, QString&) { apply = false; };
     EXPECT_EQ(grid.GetFormattedCell(1, 1), QStringLiteral("text"));
+}
+
+// A filled grid for a look by eye (scripts/screenshot.sh grid_engine_tests
+// 'ExGridRender.FilledGrid*'): headers with a sorted column, a link, a
+// multi-line cell and a selection.
+TEST_F(ExGridRender, FilledGridShowsHeadersSortLinkLinesAndSelection)
+{
+    grid->SetColCount(5);
+    grid->SetRowCount(8);
+    grid->SetRowHeights(3, 40);
+    grid->SetOptions(grid->Options() | goFixedHorzLine | goFixedVertLine | goRangeSelect);
+    const QStringList headers{QString(), QStringLiteral("Name"), QStringLiteral("Address"),
+                              QStringLiteral("Notes"), QStringLiteral("Value")};
+    for (int c = 0; c < headers.size(); ++c)
+        grid->SetCells(c, 0, headers[c]);
+    for (int r = 1; r < grid->RowCount(); ++r) {
+        grid->SetCells(0, r, QString::number(r));
+        grid->SetCells(1, r, QStringLiteral("Device %1").arg(r));
+        grid->SetCells(4, r, QString::number(r * 1.5));
+    }
+    grid->SetCells(2, 1, QStringLiteral("http://gateway/setup"));
+    grid->SetCells(3, 3, QStringLiteral("first line\nsecond line"));
+    grid->SetURLShow(true);
+    grid->SetMultilinecells(true);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->SetColumn(1);
+    grid->SetSelection(TGridRect{1, 5, 3, 6});
+    grid->setFocus();
+    QImage image = paint();
+    platform::SaveScreenshot(*grid, QStringLiteral("grid_rendering"));
+
+    EXPECT_GE(CountColor(image, inside(2, 5), grid->SelectionColor()), inside(2, 5).width() * 10);
+    EXPECT_GE(CountColor(image, inside(2, 1), grid->URLColor()), 10);
+    EXPECT_GT(ink(image, 3, 3).height(), grid->Canvas()->TextHeight(QStringLiteral("hg")));
+    const TRect sorted = grid->CellRect(1, 0);
+    EXPECT_GE(CountColor(image, QRect(sorted.Left, sorted.Top, sorted.Width(), sorted.Height()), clGray), 6);
 }
