@@ -2,7 +2,6 @@
 #include "grid/engine/ExGridAppearance.h"
 #include "grid/foundation/ExUtilPaint.h"
 
-#include <QtWidgets/QLineEdit>
 
 #include <cstdlib>
 
@@ -78,11 +77,7 @@ TEST_F(ExGridPaint, OnColumnSizeMayForbidSizingFromTheFixedRow)
 
 TEST_F(ExGridPaint, FocusLostDuringAColumnDragMovesNothing)
 {
-    auto* other = new QLineEdit(window.get());
-    other->setGeometry(0, 240, 100, 20);
-    other->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* other = otherFocusTarget();
     grid->SetOptions(grid->Options() | goColMoving);
     grid->SetCells(1, 0, QStringLiteral("first"));
     grid->setFocus();

@@ -12,6 +12,7 @@
 #include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QWidget>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,17 @@ protected:
         if (tweak)
             tweak(*canvas.Font());
         return canvas.TextWidth(text);
+    }
+
+    // A second control in the active window for the focus to move to.
+    QLineEdit* otherFocusTarget()
+    {
+        auto* other = new QLineEdit(window.get());
+        other->setGeometry(0, 240, 100, 20);
+        other->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return other;
     }
 
     std::unique_ptr<QWidget> window;

@@ -4,7 +4,6 @@
 #include "platform/grid/InplaceEdit.h"
 
 #include <QtGui/QWheelEvent>
-#include <QtWidgets/QLineEdit>
 
 #include <vector>
 
@@ -135,11 +134,7 @@ TEST_F(ExGridWindow, HorizontalPanningFollowsTheMouseOneColumnPerTick)
 
 TEST_F(ExGridWindow, PanningEndsWhenTheGridLosesFocusIsHiddenOrDestroyed)
 {
-    auto* other = new QLineEdit(window.get());
-    other->setGeometry(0, 240, 100, 20);
-    other->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* other = otherFocusTarget();
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {
         {"focus", [&] { other->setFocus(); }},
         {"hide", [&] { grid->hide(); }},
