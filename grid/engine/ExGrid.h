@@ -668,6 +668,39 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
+    // ---- dimensions and typed cells ---------------------------------------------
+    // RowCount counts the fixed, data and footer rows that are shown; a shown
+    // floating footer row travels to the new last row.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    // With FixedRowAlways (FixedColAlways) a grid without fixed rows (columns)
+    // still reads one; the requested value is remembered and applied again once
+    // the grid is large enough.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // Moves the current column; a synchronised grid follows when asked to.
+    void SetCol(int Value);
+    // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any
+    // other text that is not a number raises EExGridError. Ints and Floats take
+    // the cell store's indexes, AllInts and AllFloats the real row.
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // The cell's text without markup.
+    QString GetStrippedCell(int ACol, int ARow);
+    // Header texts write "\n" (backslash, n) for a line break.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+
     // ---- cell colours, fonts and alignment ------------------------------------
     // Colours, font and alignment of a cell for the screen or the printer; ACol
     // is a display column, turned into its real index when Remap is set. Select
@@ -710,8 +743,36 @@ public:
     bool LockUpdate() const;
     void SetLockUpdate(bool Value);
     int UpdateCount() const;
-    // Paints the coloured border of the soft and modern looks over the frame.
+    // Asks for the coloured border of the soft and modern looks to be painted
+    // again over the frame.
     virtual void PaintBorder();
+
+    // ---- grid timer ---------------------------------------------------------------
+    // One tick of the grid's 500 ms timer: ends an incremental search four ticks
+    // after the last key, moves to the hovered cell with Hovering and makes
+    // text in blink tags blink.
+    void GridTimerTick();
+    int TimerTicks() const;
+    // The incremental search text; setting it starts its four ticks again.
+    QString SearchInc() const;
+    void SetSearchInc(const QString& Value);
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    // The phase in which text in blink tags is drawn.
+    bool BlinkOn() const;
+
+    // ---- typing and balloons --------------------------------------------------------
+    // A keypad "." types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const;
+    void SetExcelStyleDecimalSeparator(bool Value);
+    // The character that started the editing of the current cell.
+    QChar StartEditChar() const;
+    // The title, text and icon of the balloon of the cell under the client
+    // point (X, Y); false when no cell lies there.
+    bool GetBalloonText(int X, int Y, QString& ATitle, QString& AText, int& AIcon);
+    TPoint LastBalloonCell() const;
 
     // ---- hidden columns and rows ------------------------------------------------
     // A hidden column keeps its cells at its real index and only leaves the
@@ -791,9 +852,15 @@ public:
     void SetClearTextOnly(bool Value);
 
 protected:
-    // Paints nothing while an update is running; otherwise the cells, the
-    // editing frame, the background outside the cells and the sizing lines.
+    // The cells, the editing frame, the background outside the cells and the
+    // sizing lines.
     void Paint() override;
+    // Paints nothing while an update is running.
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // Typed characters: form controls in a cell take them, clipboard shortcuts
+    // are left to the key handling, and a printable character opens the editor.
+    void KeyPress(QChar& Key) override;
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.
@@ -866,6 +933,9 @@ private:
     int recordIndexOf(int RowIndex) const;
     void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
+    void paintBorderFrame();
+    void scaleColumnsWithGrid();
+    void repaintBlinkingCells();
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
     void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,

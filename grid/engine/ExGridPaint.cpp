@@ -14,8 +14,6 @@
 
 void TExStringGrid::Paint()
 {
-    if (p->updateCount > 0)
-        return;
     TCanvas* canvas = Canvas();
     canvas->Pen()->SetStyle(psSolid);
     canvas->Brush()->SetStyle(bsSolid);

@@ -25,6 +25,7 @@
 #include "platform/ui/Font.h"
 
 #include <QtCore/QPointer>
+#include <QtCore/QTimer>
 
 #include <array>
 #include <memory>
@@ -258,6 +259,20 @@ struct TExStringGrid::Private {
     bool blockCellChange = false;
     bool selectionHidden = false;
     TGridRect savedSelection{};
+
+    // grid timer, typing and balloons
+    std::unique_ptr<QTimer> gridTimer;
+    int timerTicks = 0;
+    QString searchInc;
+    int searchIncTicks = 0;
+    bool hovering = false;
+    bool enableBlink = false;
+    bool blinkOn = false;
+    bool excelStyleDecimalSeparator = false;
+    QChar startEditChar;
+    Qt::KeyboardModifiers keyModifiers;
+    TPoint lastBalloonCell{-1, -1};
+    int scaleGridWidth = 0;
 };
 
 // A property that only stores its value, and one whose change is seen.

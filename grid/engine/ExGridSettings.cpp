@@ -141,6 +141,12 @@ int TExStringGrid::FixedRowHeight() const { return p->fixedRowHeight; }
 void TExStringGrid::SetFixedRowHeight(int Value)
 {
     p->fixedRowHeight = Value;
+    if (p->loading)
+        return;
+    if (Value == DefaultRowHeight()) {
+        SetDefaultRowHeight(Value);
+        return;
+    }
     for (int r = 0; r < FixedRows(); ++r)
         SetRowHeights(r, Value);
 }
@@ -149,6 +155,8 @@ int TExStringGrid::FixedColWidth() const { return FixedCols() > 0 ? ColWidths(0)
 
 void TExStringGrid::SetFixedColWidth(int Value)
 {
+    if (p->loading || Value == DefaultColWidth())
+        return;
     for (int c = 0; c < FixedCols(); ++c)
         SetColWidths(c, Value);
 }
@@ -252,9 +260,19 @@ void TExStringGrid::SetFixedFont(const TFont& Value) { p->fixedFont->Assign(Valu
 TFont* TExStringGrid::ActiveCellFont() const { return p->activeCellFont.get(); }
 void TExStringGrid::SetActiveCellFont(const TFont& Value) { p->activeCellFont->Assign(Value); }
 TStringList* TExStringGrid::ColumnHeaders() const { return p->columnHeaders.get(); }
-void TExStringGrid::SetColumnHeaders(const TStringList& Value) { p->columnHeaders->Assign(Value); }
+void TExStringGrid::SetColumnHeaders(const TStringList& Value)
+{
+    p->columnHeaders->Assign(Value);
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
+    ShowColumnHeaders();
+}
 TStringList* TExStringGrid::RowHeaders() const { return p->rowHeaders.get(); }
-void TExStringGrid::SetRowHeaders(const TStringList& Value) { p->rowHeaders->Assign(Value); }
+void TExStringGrid::SetRowHeaders(const TStringList& Value)
+{
+    p->rowHeaders->Assign(Value);
+    ShowRowHeaders();
+}
 TBitmap* TExStringGrid::RowIndicator() const { return p->rowIndicator.get(); }
 
 void TExStringGrid::SetRowIndicator(const TBitmap* Value)
