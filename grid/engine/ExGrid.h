@@ -641,6 +641,9 @@ public:
     void SetSelectionRectangleColor(TColor Value);
     bool SelectionResizer() const;
     void SetSelectionResizer(bool Value);
+    // The fixed row whose cells show the filter button of their column.
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
     // Whether the sort indicator is drawn in the cell's row.
     bool ShowsSortGlyph(int ACol, int ARow);
     // Draws the inside of a cell; ACol is the display column.
@@ -912,6 +915,10 @@ private:
     void drawCellBorders(TCanvas* Canvas, int ACol, int ARow, TRect ARect);
     void drawCellText(RenderContext& c);
     void drawCellBackground(RenderContext& c, const TRect& tr);
+    void drawCellBackgroundBitmap(TCanvas* Canvas, const TRect& Area);
+    void drawCellBackgroundTiled(TCanvas* Canvas, int ACol, int ARow, const TRect& Area);
+    void drawFilterButton(RenderContext& c, const TRect& tr);
+    void applyDisjunctSelection(RenderContext& c);
     void drawPlainText(RenderContext& c, const QString& text, TRect& tr);
     void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
     void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);

@@ -51,6 +51,7 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
                                       TGridDrawState AState)
 {
     RenderContext c{Canvas, ACol, RealColIndex(ACol), ARow, ARect, AState};
+    c.filterButton = ARow == p->render->filterDropDownRow && BuildColumnFilterList(c.col);
 
     GetVisualProperties(ACol, ARow, c.state, false, false, true, Canvas->Brush(), c.colorTo, c.mirror, c.mirrorTo,
                         Canvas->Font(), c.ha, c.va, c.ww, c.gd);
@@ -175,10 +176,7 @@ void TExStringGrid::renderRowIndicator(RenderContext& c)
         y = c.r.Top + (c.r.Height() - indicator.Height()) / 2;
     else if (p->vAlignment == vtaBottom)
         y = c.r.Bottom - indicator.Height();
-    TBitmap picture;
-    picture.Assign(&indicator);
-    picture.SetTransparentMode(tmAuto);
-    c.canvas->Draw(c.r.Left + 2, y, &picture);
+    DrawTransparentPicture(c.canvas, indicator, c.r.Left + 2, y);
     c.indicatorShift = indicator.Width() + 2;
     c.r.Left += c.indicatorShift;
 }

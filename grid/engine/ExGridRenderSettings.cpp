@@ -15,6 +15,7 @@ GRID_REPAINTING_PROPERTY(bool, bool, SelectionRectangle, render->selectionRectan
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionRectangleColor, render->selectionRectangleColor)
 GRID_REPAINTING_PROPERTY(bool, bool, SelectionResizer, render->selectionResizer)
 GRID_STORED_PROPERTY(TIntelliPan, TIntelliPan, IntelliPan, render->intelliPan)
+GRID_REPAINTING_PROPERTY(int, int, FilterDropDownRow, render->filterDropDownRow)
 
 bool TExStringGrid::ShowsSortGlyph(int ACol, int ARow)
 {

@@ -29,6 +29,7 @@ struct TExGridRenderState {
     bool selectionRectangle = false;
     TColor selectionRectangleColor = clBlack;
     bool selectionResizer = false;
+    int filterDropDownRow = 0;
 
     // sizing lines shown by DrawColumnSizingLine / DrawRowSizingLine
     std::optional<int> columnSizingLine;

@@ -8,6 +8,8 @@
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtilNumber.h"
 #include "grid/foundation/ExUtilPaint.h"
+#include "grid/foundation/ExUtilPaintBitmaps.h"
+#include "platform/picture/Bitmap.h"
 #include "grid/foundation/ExUtilText.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
@@ -17,6 +19,7 @@
 
 #include <QtGui/QAbstractTextDocumentLayout>
 #include <QtGui/QPainter>
+#include <QtGui/QPixmap>
 #include <QtGui/QTextDocument>
 #include <QtCore/QRegularExpression>
 
@@ -80,6 +83,11 @@ void TExStringGrid::drawCellText(RenderContext& c)
         tr.Left += GridLineWidth();
         tr.Top += GridLineWidth();
     }
+    c.linkColor = linkColor;
+    if (c.filterButton)
+        drawFilterButton(c, tr);
+    if (!fixedCell)
+        applyDisjunctSelection(c);
     drawCellBackground(c, tr);
     if (p->render->selectionRectangle && !fixedCell)
         drawSelectionRectangle(canvas, c.displayCol, c.row, c.r);
@@ -91,7 +99,6 @@ void TExStringGrid::drawCellText(RenderContext& c)
     if (c.col == 0 && HasNodeRows())
         tr.Left += RowNodeIndent(c.row);
 
-    c.linkColor = linkColor;
     if (kind == ctMarkup) {
         drawMarkupText(c, text, tr);
     } else if (kind == ctRichText) {
@@ -120,15 +127,23 @@ void TExStringGrid::drawCellBackground(RenderContext& c, const TRect& tr)
     const bool ownColor = HasCellProperties(c.col, c.row) && CellProperties(c.col, c.row)->BrushColor() != clNone;
     if (!covered || ownColor)
         return;
+    const bool selected = c.state.testFlag(gdSelected);
+    const int w = GridLineWidth();
+    const TBitmap* bitmap = bg.Bitmap();
+    if (bitmap && !bitmap->Empty() && (!ShowSelection() || !selected)) {
+        const TRect area = Rect(tr.Left - (w - 1), tr.Top - (w - 1), tr.Right, tr.Bottom);
+        if (bg.Display() == bdTile)
+            drawCellBackgroundTiled(c.canvas, c.col, c.row, area);
+        else
+            drawCellBackgroundBitmap(c.canvas, area);
+    }
     const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
     if (!gradient || bg.ColorTo() == clNone)
         return;
-    const bool selected = c.state.testFlag(gdSelected);
     const bool focused = c.state.testFlag(gdFocused);
     const bool drawFocusSelected = Options().testFlag(goDrawFocusSelected);
     if (!(((!selected || focused) && !(focused && drawFocusSelected)) || !ShowSelection()))
         return;
-    const int w = GridLineWidth();
     const TRect area = Rect(tr.Left - 1, tr.Top - w, tr.Right, tr.Bottom + w - 1);
     const bool horizontal = bg.Display() == bdGradientHorz;
     const int extent = horizontal ? ClientWidth() : ClientHeight();
@@ -136,6 +151,75 @@ void TExStringGrid::drawCellBackground(RenderContext& c, const TRect& tr)
     const int to = horizontal ? area.Right : area.Bottom;
     PaintStepGradient(c.canvas, InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, from),
                       InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, to), 128, area, horizontal);
+}
+
+// The part of the background picture, placed at its Left and Top, that lies in
+// the area.
+void TExStringGrid::drawCellBackgroundBitmap(TCanvas* Canvas, const TRect& Area)
+{
+    const TBackGround& bg = *p->backGround;
+    QPainter* painter = Canvas->painter();
+    if (!painter)
+        return;
+    painter->save();
+    painter->setClipRect(ToQRect(Area), Qt::IntersectClip);
+    painter->drawImage(bg.Left(), bg.Top(), bg.Bitmap()->pixels());
+    painter->restore();
+}
+
+// The background picture tiled so that the tiling runs on across cells: the
+// tile starts at the widths (heights) of the columns (rows) before this one.
+void TExStringGrid::drawCellBackgroundTiled(TCanvas* Canvas, int ACol, int ARow, const TRect& Area)
+{
+    const TBackGround& bg = *p->backGround;
+    const QImage tile = bg.Bitmap()->pixels();
+    QPainter* painter = Canvas->painter();
+    if (!painter || tile.isNull())
+        return;
+    const bool normalOnly = bg.Cells() == bcNormal;
+    int offsetX = 0;
+    for (int c = normalOnly ? FixedCols() : 0; c < ACol; ++c)
+        offsetX += ColWidths(c);
+    int offsetY = 0;
+    for (int r = normalOnly ? FixedRows() : 0; r < ARow; ++r)
+        offsetY += RowHeights(r);
+    painter->save();
+    painter->setClipRect(ToQRect(Area), Qt::IntersectClip);
+    const QRect target(Area.Left - 1, Area.Top - 1, Area.Width() + 1, Area.Height() + 1);
+    painter->drawTiledPixmap(target, QPixmap::fromImage(tile),
+                             QPoint(offsetX % tile.width(), offsetY % tile.height()));
+    painter->restore();
+}
+
+// The filter button at the right edge of a header cell: the active or plain
+// glyph, or the program's own funnel over the fixed colour.
+void TExStringGrid::drawFilterButton(RenderContext& c, const TRect& tr)
+{
+    const TBitmap* glyph = p->filterDropDown->Glyph();
+    if (!glyph || glyph->Empty()) {
+        DrawResourceBitmapTransparent(c.canvas, FixedColor(), Rect(tr.Right - 16, tr.Top, tr.Right, tr.Bottom),
+                                      QStringLiteral("ESGFILT"));
+        return;
+    }
+    DrawTransparentPicture(c.canvas, *glyph, tr.Right - 16, tr.Top);
+}
+
+// Under disjunct row or column selection a cell outside the selection is drawn
+// in the grid's own colours while the mouse is up.
+void TExStringGrid::applyDisjunctSelection(RenderContext& c)
+{
+    const TMouseActions& actions = *p->mouseActions;
+    if (MouseIsDown())
+        return;
+    const bool outsideRows = actions.DisjunctRowSelect() && !IsFlagSet(*p->rowSelect, c.row);
+    const bool outsideCols = actions.DisjunctColSelect() && !IsFlagSet(*p->colSelect, c.col);
+    if (!outsideRows && !outsideCols)
+        return;
+    c.linkColor = p->urlColor;
+    c.canvas->Brush()->SetColor(Color());
+    c.canvas->Font()->SetColor(Font().Color());
+    QueryCellColor(c.col, c.row, c.state, c.canvas->Brush(), c.canvas->Font());
+    c.canvas->Font()->SetSize(c.canvas->Font()->Size() + p->zoomFactor);
 }
 
 // This cell's share of the two-pixel outline around the selection.
@@ -193,6 +277,8 @@ void TExStringGrid::drawMarkupText(RenderContext& c, const QString& text, TRect&
 {
     const TSortSettings& sort = *p->sortSettings;
     const bool sortGlyph = ShowsSortGlyph(c.col, c.row) && sort.Column() == c.col;
+    if (c.filterButton)
+        tr.Right -= 18;
     --tr.Left;
     if (sortGlyph)
         tr.Right -= 10;
@@ -244,10 +330,14 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
             flags |= DT_END_ELLIPSIS;
     }
     canvas->SetBkMode(TRANSPARENT);
+    if (c.filterButton)
+        tr.Right -= 16;
     TRect drawRect = tr;
     DrawText(canvas, shown, drawRect, flags);
 
     TRect glyphRect = c.r;
+    if (c.filterButton)
+        glyphRect.Right -= 16;
     const int position = sortPosition(sort, *p->sortIndexes, c.col);
     const bool sortable = FixedRows() > 0 && (c.displayCol >= FixedCols() || sort.FixedCols());
     if (ShowsSortGlyph(c.col, c.row) && position >= 0 && sortable && (position == 0 || sort.IndexShow())) {

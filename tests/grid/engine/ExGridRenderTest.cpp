@@ -1,5 +1,7 @@
 #include "ExGridRenderFixture.h"
+#include "grid/engine/ExGridAppearance.h"
 #include "grid/engine/ExGridDataSettings.h"
+#include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/ModalSeams.h"
 #include "grid/foundation/ExUtilPaint.h"
@@ -254,4 +256,38 @@ TEST_F(ExGridRender, FilledGridShowsHeadersSortLinkLinesAndSelection)
     EXPECT_GT(ink(image, 3, 3).height(), grid->Canvas()->TextHeight(QStringLiteral("hg")));
     const TRect sorted = grid->CellRect(1, 0);
     EXPECT_GE(CountColor(image, QRect(sorted.Left, sorted.Top, sorted.Width(), sorted.Height()), clGray), 6);
+}
+
+TEST_F(ExGridRender, HeaderWithFilterValuesShowsTheFilterButton)
+{
+    grid->OnGetColumnFilter = [](TObject*, int column, TStringList* values) {
+        if (column == 1)
+            values->Add(QStringLiteral("a"));
+    };
+    QImage image = paint();
+    auto button = [&](int c) {
+        const TRect r = grid->CellRect(c, 0);
+        return QRect(r.Right - 17, r.Top, 16, 16);
+    };
+    EXPECT_GE(CountColor(image, button(1), clBlack), 20) << "the funnel";
+    EXPECT_EQ(CountColor(image, button(2), clBlack), 0);
+}
+
+TEST_F(ExGridRender, TiledBackgroundPictureShowsBehindTextAndOutsideTheCells)
+{
+    TBitmap tile(8, 8);
+    tile.Canvas()->Brush()->SetColor(clRed);
+    tile.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    grid->BackGround()->SetBitmap(&tile);
+    grid->SetCells(2, 2, QStringLiteral("x"));
+    QImage image = paint();
+    const QRect cell = inside(2, 2);
+    EXPECT_GE(CountColor(image, cell, clRed), cell.width() * cell.height() * 3 / 4);
+    // outside the cells the tiles start at the first normal cell
+    const int strip = grid->CellRect(grid->ColCount() - 1, 0).Right + 1;
+    const int top = grid->CellRect(1, 1).Top;
+    EXPECT_GE(CountColor(image, QRect(strip, top, grid->ClientWidth() - strip, 40), clRed),
+              (grid->ClientWidth() - strip) * 40 * 3 / 4);
+    EXPECT_EQ(CountColor(image, QRect(strip, 0, grid->ClientWidth() - strip, top - 2), clRed), 0);
+    EXPECT_EQ(CountColor(image, inside(2, 0), clRed), 0) << "fixed cells keep their look";
 }
