@@ -285,7 +285,9 @@ void TExStringGrid::drawMarkupText(RenderContext& c, const QString& text, TRect&
     QString anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
     int width = 0, height = 0, anchors = 0, hitIndex = 0;
     TRect hitRect, controlRect;
-    RenderMarkupText(c.canvas, text, tr, nullptr, 0, 0, -1, -1, 1, false, false, false, false, true,
+    // Blinking text shows in the grid timer's phase, and always while blinking is off.
+    const bool blinkVisible = !p->enableBlink || p->blinkOn;
+    RenderMarkupText(c.canvas, text, tr, nullptr, 0, 0, -1, -1, 1, false, false, false, false, blinkVisible,
                      p->render->urlUnderlineOnHover, c.ww, false, 1.0, c.linkColor, clNone, clNone, clGray, anchor,
                      plain, focusAnchor, title, width, height, anchors, hitIndex, hitRect, controlRect, controlID,
                      controlValue, controlType, p->imageCache.get(), nullptr, this, bdLeftToRight);
