@@ -683,6 +683,9 @@ public:
     void SetFixedRows(int Value);
     int FixedCols() const;
     void SetFixedCols(int Value);
+    // The longest text the in-place editor takes; 0 for no limit.
+    int MaxEditLength() const;
+    void SetMaxEditLength(int Value);
     // Moves the current column; a synchronised grid follows when asked to.
     void SetCol(int Value);
     // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any
@@ -858,6 +861,7 @@ protected:
     // The cells, the editing frame, the background outside the cells and the
     // sizing lines.
     void Paint() override;
+    int GetEditLimit() override;
     // Paints nothing while an update is running.
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -943,6 +947,8 @@ private:
     void paintBorderFrame();
     void scaleColumnsWithGrid();
     void repaintBlinkingCells();
+    bool rowIsSelected(int ARow) const;
+    void hideRowsBySelection(bool Selected);
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
     void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,

@@ -9,6 +9,7 @@
 #include "grid/foundation/ExUtilText.h"
 #include "platform/core/Format.h"
 #include "platform/core/SysUtils.h"
+#include "platform/grid/InplaceEdit.h"
 
 #include <algorithm>
 
@@ -104,6 +105,17 @@ void TExStringGrid::SetFixedCols(int Value)
     if (!p->loading)
         p->fixedColsMin = Value;
 }
+
+int TExStringGrid::MaxEditLength() const { return p->maxEditLength; }
+
+void TExStringGrid::SetMaxEditLength(int Value)
+{
+    p->maxEditLength = Value;
+    if (InplaceEditor())
+        InplaceEditor()->SetMaxLength(Value);
+}
+
+int TExStringGrid::GetEditLimit() { return p->maxEditLength; }
 
 void TExStringGrid::SetCol(int Value)
 {

@@ -38,6 +38,18 @@ inline bool IsFlagSet(const TIntList& flags, int index)
     return index >= 0 && index < flags.Count() && flags.GetInteger(index) != 0;
 }
 
+// An update batch of the grid that ends also when an exception passes.
+class TUpdateBatch {
+public:
+    explicit TUpdateBatch(TExStringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
+    ~TUpdateBatch() { grid_.EndUpdate(); }
+    TUpdateBatch(const TUpdateBatch&) = delete;
+    TUpdateBatch& operator=(const TUpdateBatch&) = delete;
+
+private:
+    TExStringGrid& grid_;
+};
+
 struct TExStringGrid::Private {
     // lifecycle
     bool loading = true;
@@ -273,6 +285,7 @@ struct TExStringGrid::Private {
     Qt::KeyboardModifiers keyModifiers;
     TPoint lastBalloonCell{-1, -1};
     int scaleGridWidth = 0;
+    int maxEditLength = 0;
 };
 
 // A property that only stores its value, and one whose change is seen.

@@ -33,7 +33,6 @@ GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionMirrorColor, selectionMirrorCo
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionMirrorColorTo, selectionMirrorColorTo)
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionTextColor, selectionTextColor)
 GRID_REPAINTING_PROPERTY(bool, bool, SelectionColorMixer, selectionColorMixer)
-GRID_REPAINTING_PROPERTY(int, int, SelectionColorMixerFactor, selectionColorMixerFactor)
 GRID_STORED_PROPERTY(TColor, TColor, HintColor, hintColor)
 GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightColor, highlightColor)
 GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightTextColor, highlightTextColor)
@@ -103,6 +102,17 @@ GRID_STORED_PROPERTY(bool, bool, FitCellsInGrid, fitCellsInGrid)
 
 #undef GRID_STORED_PROPERTY
 #undef GRID_REPAINTING_PROPERTY
+
+int TExStringGrid::SelectionColorMixerFactor() const { return p->selectionColorMixerFactor; }
+
+void TExStringGrid::SetSelectionColorMixerFactor(int Value)
+{
+    Value = std::clamp(Value, 0, 100);
+    if (p->selectionColorMixerFactor == Value)
+        return;
+    p->selectionColorMixerFactor = Value;
+    Invalidate();
+}
 
 bool TExStringGrid::ShowSelection() const { return ShowSel(); }
 

@@ -7,6 +7,7 @@
 #include "grid/engine/ExGridViewSettings.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -309,7 +310,7 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
         ++k;
     }
     // the rows below move up with their texts and objects; heights stay put
-    BeginUpdate();
+    std::optional<TUpdateBatch> batch(std::in_place, *this);
     for (int i = display; i + k < RowCount(); ++i)
         copyStoredRow(i + k, i, false);
     for (int i = RowCount() - k; i < RowCount(); ++i)
@@ -325,7 +326,7 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
         SetRow(FixedRows());
         SetTopRow(FixedRows());
     }
-    EndUpdate();
+    batch.reset();
     FireCellsChanged(TRect(0, display, ColCount() - 1, display + k));
 }
 
@@ -343,7 +344,7 @@ void TExStringGrid::HideRowList(const TIntList& RowList)
     }
     ++p->filterLevel;
 
-    BeginUpdate();
+    TUpdateBatch batch(*this);
     int next = 0;
     int kept = 0;
     for (int r = 0; r < RowCount(); ++r) {
@@ -360,34 +361,34 @@ void TExStringGrid::HideRowList(const TIntList& RowList)
     for (int r = kept; r < RowCount(); ++r)
         emptyStoredRow(r);
     SetRowCount(RowCount() - RowList.Count());
-    EndUpdate();
 }
 
-void TExStringGrid::HideSelectedRows()
+// A row is selected by its disjunct flag (at its real index when the selection
+// is persistent) or by lying within the selection rectangle.
+bool TExStringGrid::rowIsSelected(int ARow) const
 {
-    BeginUpdate();
+    const TMouseActions& actions = *p->mouseActions;
+    if (actions.DisjunctRowSelect())
+        return IsFlagSet(*p->rowSelect, actions.RowSelectPersistent() ? DisplayToRealRow(ARow) : ARow);
+    const TGridRect sel = Selection();
+    return ARow >= std::min(sel.Top, sel.Bottom) && ARow <= std::max(sel.Top, sel.Bottom);
+}
+
+// Both decide from the selection as it is before the first row goes, since
+// hiding a row moves the current row and with it a range selection.
+void TExStringGrid::HideSelectedRows() { hideRowsBySelection(true); }
+
+void TExStringGrid::HideUnSelectedRows() { hideRowsBySelection(false); }
+
+void TExStringGrid::hideRowsBySelection(bool Selected)
+{
+    std::vector<int> rows;
     for (int r = RowCount() - 1; r >= FixedRows(); --r)
-        if (IsSelected(std::max(Col(), FixedCols()), r)) {
-            const int real = DisplayToRealRow(r);
-            HideRows(real, real);
-        }
-    EndUpdate();
-}
-
-void TExStringGrid::HideUnSelectedRows()
-{
-    int r = FixedRows();
-    while (r < RowCount()) {
-        if (IsSelected(std::max(Col(), FixedCols()), r)) {
-            ++r;
-        } else {
-            const int before = RowCount();
-            const int real = DisplayToRealRow(r);
-            HideRows(real, real);
-            if (RowCount() == before)
-                ++r;
-        }
-    }
+        if (rowIsSelected(r) == Selected)
+            rows.push_back(DisplayToRealRow(r));
+    TUpdateBatch batch(*this);
+    for (int real : rows)
+        HideRows(real, real);
 }
 
 void TExStringGrid::UnHideRow(int RowIndex)
@@ -454,7 +455,7 @@ void TExStringGrid::UnHideRowList()
         SetCol(FixedCols());
     }
 
-    BeginUpdate();
+    TUpdateBatch batch(*this);
     const int oldCount = RowCount();
     SetRowCount(oldCount + restored);
     int source = oldCount - footer;
@@ -473,5 +474,4 @@ void TExStringGrid::UnHideRowList()
     for (int i = static_cast<int>(p->gridItems.size()) - 1; i >= 0; --i)
         if (p->gridItems[static_cast<size_t>(i)]->Level() == level)
             p->gridItems.erase(p->gridItems.begin() + i);
-    EndUpdate();
 }

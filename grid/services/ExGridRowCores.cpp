@@ -6,6 +6,7 @@
 #include "grid/engine/ExGridViewSettings.h"
 
 #include <algorithm>
+#include <optional>
 
 void TExStringGrid::copyStoredRow(int FromRow, int ToRow, bool WithHeight)
 {
@@ -74,7 +75,7 @@ void TExStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCont
     if (p->selectionHidden || Col() >= ColCount() || Row() >= RowCount())
         UnHideSelection();
     const int realIndex = RealRowIndex(RowIndex);
-    BeginUpdate();
+    std::optional<TUpdateBatch> batch(std::in_place, *this);
     SetRowCount(RowCount() + RCount);
     const int last = p->floatingFooter->Visible() ? RowCount() - 2 : RowCount() - 1;
     for (int t = last; t >= RowIndex + RCount; --t)
@@ -95,7 +96,7 @@ void TExStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCont
             if (control->Y >= realIndex)
                 control->Y += RCount;
         }
-    EndUpdate();
+    batch.reset();
     if (!p->destroying)
         FireCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
 }
@@ -123,7 +124,7 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls
 
     const int lastCol = ColCount() - 1;
     const int lastColWidth = ColWidths(lastCol);
-    BeginUpdate();
+    std::optional<TUpdateBatch> batch(std::in_place, *this);
     const int topRow = TopRow();
     const int row = Row();
     const bool rowSelect = Options().testFlag(goRowSelect);
@@ -157,7 +158,7 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls
     for (int r = 0; r < RowCount(); ++r)
         SetRowHeights(r, heights[static_cast<size_t>(r)]);
     SetColWidths(lastCol < ColCount() ? lastCol : ColCount() - 1, lastColWidth);
-    EndUpdate();
+    batch.reset();
 
     FireCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
     if (rowSelect && FixedRows() < RowCount())

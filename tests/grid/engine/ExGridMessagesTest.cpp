@@ -179,3 +179,21 @@ TEST(ExGridBorder, TheBorderColourIsPaintedInsideTheFormColouredEdge)
     const QImage flat = grid.grab().toImage();
     EXPECT_NE(FromQColor(flat.pixelColor(1, 10)), TColor(12164479));
 }
+
+TEST(ExGridTyping, TheEditorTakesNoMoreThanMaxEditLength)
+{
+    auto grid = editingGrid();
+    grid->SetMaxEditLength(3);
+    for (char c : {'a', 'b', 'c', 'd'})
+        QTest::keyClick(QApplication::focusWidget(), c);
+    EXPECT_EQ(editorText(*grid), "abc");
+}
+
+TEST(ExGridSettings, TheMixerFactorStaysAPercentage)
+{
+    TExStringGrid grid;
+    grid.SetSelectionColorMixerFactor(150);
+    EXPECT_EQ(grid.SelectionColorMixerFactor(), 100);
+    grid.SetSelectionColorMixerFactor(-5);
+    EXPECT_EQ(grid.SelectionColorMixerFactor(), 0);
+}

@@ -386,3 +386,17 @@ TEST(ExGridHidden, RandomOperationsAgreeWithAPlainModel)
         }
     }
 }
+
+TEST(ExGridHidden, SelectedOrUnselectedRowsHide)
+{
+    TExStringGrid grid;
+    fill(grid, 3, 8);
+    grid.SetSelection(TGridRect{1, 2, 2, 4});
+    grid.HideSelectedRows();
+    EXPECT_EQ(shownRows(grid), (std::vector<int>{0, 1, 5, 6, 7}));
+    grid.UnHideRowsAll();
+
+    grid.SetSelection(TGridRect{1, 2, 2, 4});
+    grid.HideUnSelectedRows();
+    EXPECT_EQ(shownRows(grid), (std::vector<int>{0, 2, 3, 4}));
+}
