@@ -46,6 +46,8 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+class TInplaceEdit;
+class QWheelEvent;
 class TStringList;
 class TSyncGrid;
 
@@ -607,10 +609,67 @@ public:
     virtual void BeforeCornerSelectAll(TGridRect& ARect);
     virtual void BeforePasteCells();
     virtual void AfterPasteCells();
-    virtual void AfterWheelScroll();
+    // Runs after each wheel step with the rows moved; a descendant may leave
+    // Handled set to have the wheel events fired.
+    virtual void AfterWheelScroll(int RowDelta, bool& Handled);
     virtual void CellSelectorClick();
     virtual void EditFormulaMode(bool IsFormula);
     virtual void BeforeShowColumnHeaders();
+
+    // ---- cell drawing --------------------------------------------------------------
+    bool URLShow() const;
+    void SetURLShow(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
+    bool URLUnderlineOnHover() const;
+    void SetURLUnderlineOnHover(bool Value);
+    bool EnhTextSize() const;
+    void SetEnhTextSize(bool Value);
+    bool Multilinecells() const;
+    void SetMultilinecells(bool Value);
+    bool XYOffsetTopLeftOnly() const;
+    void SetXYOffsetTopLeftOnly(bool Value);
+    bool NoDefaultDraw() const;
+    void SetNoDefaultDraw(bool Value);
+    bool NoImageAndText() const;
+    void SetNoImageAndText(bool Value);
+    bool HideFocusRect() const;
+    void SetHideFocusRect(bool Value);
+    bool SelectionRectangle() const;
+    void SetSelectionRectangle(bool Value);
+    TColor SelectionRectangleColor() const;
+    void SetSelectionRectangleColor(TColor Value);
+    bool SelectionResizer() const;
+    void SetSelectionResizer(bool Value);
+    // The fixed row whose cells show the filter button of their column.
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
+    // Whether the sort indicator is drawn in the cell's row.
+    bool ShowsSortGlyph(int ACol, int ARow);
+    // Draws the inside of a cell; ACol is the display column.
+    void RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    // Draws a cell holding rich text through the hidden rich editor.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas);
+
+    // ---- painting frame and window procedure -------------------------------------
+    TIntelliPan IntelliPan() const;
+    void SetIntelliPan(TIntelliPan Value);
+    // Changes ZoomFactor by Step; a result outside -10 ... 10 is ignored.
+    void Zoom(int Step);
+    // Fires OnEditCellDone for the cell once the current event is handled.
+    void PostGridEditDone(int ACol, int ARow);
+    // Shows a dotted sizing line at X (Y), or removes it when it is shown there.
+    void DrawColumnSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    // Middle-button panning: whether it runs, the cursor number it shows
+    // (8000 ... 8008, 0 when none) and one step of its timer.
+    bool Panning() const;
+    int PanCursor() const;
+    void PanTick();
+    // The background outside the cells.
+    void PaintEmptyArea();
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
 
     // ---- dimensions and typed cells ---------------------------------------------
     // RowCount counts the fixed, data and footer rows that are shown; a shown
@@ -808,6 +867,9 @@ public:
     void SetClearTextOnly(bool Value);
 
 protected:
+    // The cells, the editing frame, the background outside the cells and the
+    // sizing lines.
+    void Paint() override;
     int GetEditLimit() override;
     // Paints nothing while an update is running.
     void paintEvent(QPaintEvent* e) override;
@@ -831,6 +893,17 @@ protected:
     bool IsVista() const;
     bool IsComCtl6() const;
     TMouseSelectMode MouseSelectMode() const;
+    // Drawing steps that cell graphics and sorting fill in.
+    virtual void DrawCellGraphic(TCanvas* Canvas, int ACol, int ARow, TRect& ARect, TGridDrawState AState);
+    virtual void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y, int Index);
+    TGridSizingInfo ComputeSizingState(int X, int Y) override;
+    void CancelMode() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void wheelEvent(QWheelEvent* e) override;
+    bool DoMouseWheelDown(TShiftState Shift, const TPoint& MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, const TPoint& MousePos) override;
+    TInplaceEdit* CreateEditor() override;
 
 private:
     struct Private;
@@ -847,6 +920,30 @@ private:
     bool isActiveCellHeader(int ACol, int ARow);
     TEditorType adjustedEditor(int ACol, int ARow, bool configure);
     int horizontalBarHeightIfNeeded(int AWidth) const;
+    struct RenderContext;
+    void renderFixedBackground(RenderContext& c);
+    void renderRowIndicator(RenderContext& c);
+    void renderButtons(RenderContext& c);
+    void renderLookEdges(RenderContext& c);
+    void renderTreeLines(RenderContext& c);
+    void renderFocusRect(RenderContext& c);
+    void drawCellBorders(TCanvas* Canvas, int ACol, int ARow, TRect ARect);
+    void drawCellText(RenderContext& c);
+    void drawCellBackground(RenderContext& c, const TRect& tr);
+    void drawCellBackgroundBitmap(TCanvas* Canvas, const TRect& Area);
+    void drawCellBackgroundTiled(TCanvas* Canvas, int ACol, int ARow, const TRect& Area);
+    void drawFilterButton(RenderContext& c, const TRect& tr);
+    void applyDisjunctSelection(RenderContext& c);
+    void drawPlainText(RenderContext& c, const QString& text, TRect& tr);
+    void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
+    void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);
+    void paintSizingLines();
+    void handleGridEditDone(int ACol, int ARow);
+    void storeEditorText(const QString& Text);
+    void startPanning(int X, int Y);
+    void endPanning();
+    void wheelMoveSelection(QWheelEvent* e, int step, bool towardsUser);
+    bool handleWheelHook(bool Down, TShiftState Shift, const TPoint& MousePos);
     // Row moves over every real column: texts, objects and heights.
     void copyStoredRow(int FromRow, int ToRow, bool WithHeight);
     // Detaches the objects of a row without freeing them and empties its texts.

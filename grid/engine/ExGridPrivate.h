@@ -9,6 +9,7 @@
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridPrintSettings.h"
+#include "grid/engine/ExGridRenderState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -254,6 +255,8 @@ struct TExStringGrid::Private {
     int printPageFrom = 1;
     int printPageTo = 1;
 
+    // drawing settings and the state of the painting frame and window procedure
+    std::unique_ptr<TExGridRenderState> render = std::make_unique<TExGridRenderState>();
     // update lock and selection state read by the cell colouring
     int updateCount = 0;
     bool mouseDown = false;
@@ -284,3 +287,17 @@ struct TExStringGrid::Private {
     int scaleGridWidth = 0;
     int maxEditLength = 0;
 };
+
+// A property that only stores its value, and one whose change is seen.
+#define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value) { p->field = Value; }
+#define GRID_REPAINTING_PROPERTY(Type, Arg, Name, field)                                                       \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value)                                                                   \
+    {                                                                                                          \
+        if (p->field == Value)                                                                                 \
+            return;                                                                                            \
+        p->field = Value;                                                                                      \
+        Invalidate();                                                                                          \
+    }

@@ -34,8 +34,6 @@ TObject* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
 
 bool TExStringGrid::HasClickableGraphic(int, int) { return false; }
 
-QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
-
 void TExStringGrid::QueryFloatFormat(int, int, QString& AFormat) { AFormat = p->floatFormat; }
 
 int TExStringGrid::RowNodeIndent(int) { return 0; }
@@ -478,7 +476,7 @@ void TExStringGrid::BeforeSelectAll(TGridRect&) {}
 void TExStringGrid::BeforeCornerSelectAll(TGridRect&) {}
 void TExStringGrid::BeforePasteCells() {}
 void TExStringGrid::AfterPasteCells() {}
-void TExStringGrid::AfterWheelScroll() {}
+void TExStringGrid::AfterWheelScroll(int, bool&) {}
 void TExStringGrid::CellSelectorClick() {}
 void TExStringGrid::EditFormulaMode(bool) {}
 void TExStringGrid::BeforeShowColumnHeaders() {}

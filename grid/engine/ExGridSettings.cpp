@@ -5,20 +5,6 @@
 
 #include <algorithm>
 
-// A property that only stores its value, and one whose change is seen.
-#define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
-    Type TExStringGrid::Name() const { return p->field; }                                                      \
-    void TExStringGrid::Set##Name(Arg Value) { p->field = Value; }
-#define GRID_REPAINTING_PROPERTY(Type, Arg, Name, field)                                                       \
-    Type TExStringGrid::Name() const { return p->field; }                                                      \
-    void TExStringGrid::Set##Name(Arg Value)                                                                   \
-    {                                                                                                          \
-        if (p->field == Value)                                                                                 \
-            return;                                                                                            \
-        p->field = Value;                                                                                      \
-        Invalidate();                                                                                          \
-    }
-
 GRID_STORED_PROPERTY(int, int, MinRowHeight, minRowHeight)
 GRID_STORED_PROPERTY(int, int, MaxRowHeight, maxRowHeight)
 GRID_STORED_PROPERTY(int, int, MinColWidth, minColWidth)
