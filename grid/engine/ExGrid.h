@@ -705,6 +705,11 @@ public:
     void SetAllFloats(int ACol, int ARow, double Value);
     // The cell's text without markup.
     QString GetStrippedCell(int ACol, int ARow);
+    // The size in pixels of a cell's text with the cell's font: with WordWrap
+    // the wrapped height in the cell's width, else the widest line and the
+    // line count; ReserveButton keeps room for a cell button.
+    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton);
+    virtual TSize MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool WordWrap, bool ReserveButton);
     // Header texts write "\n" (backslash, n) for a line break.
     void ClearColumnHeaders();
     void ShowColumnHeaders();
