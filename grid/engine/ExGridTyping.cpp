@@ -13,16 +13,23 @@ void TExStringGrid::SetExcelStyleDecimalSeparator(bool Value) { p->excelStyleDec
 QChar TExStringGrid::StartEditChar() const { return p->startEditChar; }
 
 // The modifiers of the key being typed: the characters it brings know only
-// themselves.
+// themselves. Only characters typed on the grid itself start editing; those
+// typed into the open editor pass on unchanged.
 void TExStringGrid::keyPressEvent(QKeyEvent* e)
 {
     p->keyModifiers = e->modifiers();
+    p->typingOnGrid = true;
     TBaseGrid::keyPressEvent(e);
+    p->typingOnGrid = false;
     p->keyModifiers = Qt::NoModifier;
 }
 
 void TExStringGrid::KeyPress(QChar& Key)
 {
+    if (!p->typingOnGrid) {
+        TBaseGrid::KeyPress(Key);
+        return;
+    }
     const int col = Col();
     const int row = Row();
     const int realCol = RealColIndex(col);
