@@ -21,7 +21,6 @@
 #include <QtGui/QPainter>
 #include <QtGui/QPixmap>
 #include <QtGui/QTextDocument>
-#include <QtCore/QRegularExpression>
 
 #include <algorithm>
 
@@ -251,6 +250,15 @@ void TExStringGrid::drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, 
     Canvas->Pen()->SetWidth(1);
 }
 
+// Where the first line of a text ends; -1 for a single line.
+static qsizetype firstLineBreak(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return i;
+    return -1;
+}
+
 // The vertical place of the sort indicator for a text aligned va in tr.
 static int sortGlyphY(const TRect& tr, TVAlignment va)
 {
@@ -315,13 +323,13 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
         canvas->Font()->SetColor(c.linkColor);
     }
 
-    const bool multi = p->render->multilineCells && shown.contains(QRegularExpression(QStringLiteral("[\r\n]")));
+    const qsizetype lineBreak = firstLineBreak(shown);
+    const bool multi = p->render->multilineCells && lineBreak >= 0;
     unsigned flags = DT_EXPANDTABS | DT_NOPREFIX;
     flags |= c.ha == taCenter ? DT_CENTER : c.ha == taRightJustify ? DT_RIGHT : DT_LEFT;
     if (!multi && !c.ww) {
-        const qsizetype cut = shown.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-        if (cut >= 0)
-            shown.truncate(cut);
+        if (lineBreak >= 0)
+            shown.truncate(lineBreak);
         flags |= DT_SINGLELINE;
         flags |= c.va == vtaCenter ? DT_VCENTER : c.va == vtaBottom ? DT_BOTTOM : DT_TOP;
         if (p->render->enhTextSize)
