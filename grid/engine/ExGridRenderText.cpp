@@ -210,7 +210,8 @@ void TExStringGrid::applyDisjunctSelection(RenderContext& c)
     const TMouseActions& actions = *p->mouseActions;
     if (MouseIsDown())
         return;
-    const bool outsideRows = actions.DisjunctRowSelect() && !IsFlagSet(*p->rowSelect, c.row);
+    const int selectRow = actions.DisjunctRowSelect() && actions.RowSelectPersistent() ? RealRowIndex(c.row) : c.row;
+    const bool outsideRows = actions.DisjunctRowSelect() && !IsFlagSet(*p->rowSelect, selectRow);
     const bool outsideCols = actions.DisjunctColSelect() && !IsFlagSet(*p->colSelect, c.col);
     if (!outsideRows && !outsideCols)
         return;
