@@ -73,7 +73,7 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
         Canvas->Brush()->SetColor(clBtnFace);
         Canvas->Rectangle(c.r);
     }
-    if (ACol == 0 && p->showModified->Enabled() && p->modifiedRows->HasValue(ARow)) {
+    if (ACol == 0 && p->showModified->Enabled() && IsFlagSet(*p->modifiedRows, RealRowIndex(ARow))) {
         Canvas->Pen()->SetColor(p->showModified->Color());
         Canvas->Brush()->SetColor(p->showModified->Color());
         Canvas->Rectangle(c.r.Right - 4, c.r.Top, c.r.Right, c.r.Bottom);

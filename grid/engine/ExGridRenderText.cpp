@@ -21,7 +21,6 @@
 #include <QtGui/QPainter>
 #include <QtGui/QPixmap>
 #include <QtGui/QTextDocument>
-#include <QtCore/QRegularExpression>
 
 #include <algorithm>
 
@@ -211,7 +210,8 @@ void TExStringGrid::applyDisjunctSelection(RenderContext& c)
     const TMouseActions& actions = *p->mouseActions;
     if (MouseIsDown())
         return;
-    const bool outsideRows = actions.DisjunctRowSelect() && !IsFlagSet(*p->rowSelect, c.row);
+    const int selectRow = actions.DisjunctRowSelect() && actions.RowSelectPersistent() ? RealRowIndex(c.row) : c.row;
+    const bool outsideRows = actions.DisjunctRowSelect() && !IsFlagSet(*p->rowSelect, selectRow);
     const bool outsideCols = actions.DisjunctColSelect() && !IsFlagSet(*p->colSelect, c.col);
     if (!outsideRows && !outsideCols)
         return;
@@ -249,6 +249,15 @@ void TExStringGrid::drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, 
         Canvas->FillRect(Rect(r.Right - 4, r.Bottom - 4, r.Right + w, r.Bottom + w));
     }
     Canvas->Pen()->SetWidth(1);
+}
+
+// Where the first line of a text ends; -1 for a single line.
+static qsizetype firstLineBreak(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return i;
+    return -1;
 }
 
 // The vertical place of the sort indicator for a text aligned va in tr.
@@ -315,13 +324,13 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
         canvas->Font()->SetColor(c.linkColor);
     }
 
-    const bool multi = p->render->multilineCells && shown.contains(QRegularExpression(QStringLiteral("[\r\n]")));
+    const qsizetype lineBreak = firstLineBreak(shown);
+    const bool multi = p->render->multilineCells && lineBreak >= 0;
     unsigned flags = DT_EXPANDTABS | DT_NOPREFIX;
     flags |= c.ha == taCenter ? DT_CENTER : c.ha == taRightJustify ? DT_RIGHT : DT_LEFT;
     if (!multi && !c.ww) {
-        const qsizetype cut = shown.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-        if (cut >= 0)
-            shown.truncate(cut);
+        if (lineBreak >= 0)
+            shown.truncate(lineBreak);
         flags |= DT_SINGLELINE;
         flags |= c.va == vtaCenter ? DT_VCENTER : c.va == vtaBottom ? DT_BOTTOM : DT_TOP;
         if (p->render->enhTextSize)

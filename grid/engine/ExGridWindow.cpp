@@ -226,6 +226,7 @@ void TExStringGrid::wheelMoveSelection(QWheelEvent* e, int step, bool towardsUse
     const int target = std::clamp(Row() + (towardsUser ? step : -step), FixedRows(), lastRow);
     const int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
     const int left = LeftCol();
+    TUpdateBatch batch(*this);
     if (p->mouseActions->DisjunctRowSelect())
         p->rowSelect->Clear();
     MoveColRow(col, target, true, true);
@@ -267,6 +268,7 @@ bool TExStringGrid::handleWheelHook(bool Down, TShiftState Shift, const TPoint& 
     };
     if (Options().testFlag(goRowSelect) && p->navigation->KeepHorizScroll()) {
         const int left = LeftCol();
+        TUpdateBatch batch(*this);
         const bool result = base();
         SetLeftCol(left);
         return result;

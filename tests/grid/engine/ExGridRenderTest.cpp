@@ -291,3 +291,43 @@ TEST_F(ExGridRender, TiledBackgroundPictureShowsBehindTextAndOutsideTheCells)
     EXPECT_EQ(CountColor(image, QRect(strip, 0, grid->ClientWidth() - strip, top - 2), clRed), 0);
     EXPECT_EQ(CountColor(image, inside(2, 0), clRed), 0) << "fixed cells keep their look";
 }
+
+TEST_F(ExGridRender, ActiveCellAndSortedHeadersTakeTheirOwnColours)
+{
+    grid->SetActiveCellShow(true);
+    grid->SetActiveCellColor(clLime);
+    grid->SortSettings()->SetColumn(1);
+    grid->SortSettings()->SetHeaderColor(clRed);
+    QImage image = paint();
+    const QRect colHeader = inside(grid->Col(), 0);
+    const QRect rowHeader = inside(0, grid->Row());
+    EXPECT_GE(CountColor(image, colHeader, clLime), colHeader.width() * colHeader.height() / 2);
+    EXPECT_GE(CountColor(image, rowHeader, clLime), rowHeader.width() * rowHeader.height() / 2);
+    const QRect sorted = inside(1, 0);
+    EXPECT_GE(CountColor(image, sorted, clRed), sorted.width() * sorted.height() / 2);
+    EXPECT_EQ(CountColor(image, inside(2, 0), clRed) + CountColor(image, inside(2, 0), clLime), 0);
+}
+
+TEST_F(ExGridRender, CellBordersAndTheSelectionRectangleAreDrawnOnTheirSides)
+{
+    grid->OnGetCellBorder = [](TObject*, int r, int c, TPen* pen, TCellBorders& borders) {
+        if (c == 1 && r == 1) {
+            borders = TCellBorders{cbLeft};
+            pen->SetColor(clRed);
+        }
+    };
+    grid->SetSelectionRectangle(true);
+    grid->SetSelection(TGridRect{2, 2, 3, 3});
+    QImage image = paint();
+    const TRect bordered = grid->CellRect(1, 1);
+    EXPECT_GE(CountColor(image, QRect(bordered.Left, bordered.Top, 2, bordered.Height()), clRed),
+              bordered.Height() - 2);
+    EXPECT_EQ(CountColor(image, QRect(bordered.Right - 3, bordered.Top, 3, bordered.Height()), clRed), 0);
+
+    const TRect first = grid->CellRect(2, 2);
+    EXPECT_GE(CountColor(image, QRect(first.Left - 1, first.Top, 3, first.Height()), clBlack), first.Height())
+        << "left side of the selection";
+    const TRect inner = grid->CellRect(3, 2);
+    EXPECT_EQ(CountColor(image, QRect(inner.Left - 1, inner.Top + 3, 3, inner.Height() - 6), clBlack), 0)
+        << "no outline between selected cells";
+}
