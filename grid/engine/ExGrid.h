@@ -690,6 +690,11 @@ public:
     // The longest text the in-place editor takes; 0 for no limit.
     int MaxEditLength() const;
     void SetMaxEditLength(int Value);
+    // The right fixed columns that are not hidden.
+    int VisibleFixedRightCols() const;
+    // FixedCols, but the node column when there are no fixed columns and the
+    // grid has node rows.
+    int LeadingFixedCols();
     // Moves the current column; a synchronised grid follows when asked to.
     void SetCol(int Value);
     // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any

@@ -132,6 +132,16 @@ void TExStringGrid::SetMaxEditLength(int Value)
 
 int TExStringGrid::GetEditLimit() { return p->maxEditLength; }
 
+int TExStringGrid::VisibleFixedRightCols() const
+{
+    int visible = 0;
+    for (int c = TotalColCount() - p->fixedRightCols; c < TotalColCount(); ++c)
+        visible += c >= 0 && !IsHiddenColumn(c) ? 1 : 0;
+    return visible;
+}
+
+int TExStringGrid::LeadingFixedCols() { return FixedCols() == 0 && HasNodeRows() ? 1 : FixedCols(); }
+
 void TExStringGrid::SetCol(int Value)
 {
     TBaseGrid::SetCol(Value);

@@ -417,3 +417,14 @@ TEST(ExGridHidden, TheControlInTheFirstHiddenRowHidesAndComesBack)
     EXPECT_EQ(control.geometry(), QRect(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top - 1));
     grid.CellProperties(1, 2)->SetControl(nullptr);
 }
+
+TEST(ExGridHidden, VisibleFixedRightColumnsLeaveOutHiddenOnes)
+{
+    TExStringGrid grid;
+    fill(grid, 6, 3);
+    grid.SetFixedRightCols(2);
+    EXPECT_EQ(grid.VisibleFixedRightCols(), 2);
+    grid.HideColumn(5);
+    EXPECT_EQ(grid.VisibleFixedRightCols(), 1);
+    EXPECT_EQ(grid.LeadingFixedCols(), 1);
+}
