@@ -690,6 +690,8 @@ public:
     // The longest text the in-place editor takes; 0 for no limit.
     int MaxEditLength() const;
     void SetMaxEditLength(int Value);
+    // The version number as four decimal parts, highest byte first.
+    QString Version() const;
     // The right fixed columns that are not hidden.
     int VisibleFixedRightCols() const;
     // FixedCols, but the node column when there are no fixed columns and the

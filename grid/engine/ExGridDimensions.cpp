@@ -132,6 +132,16 @@ void TExStringGrid::SetMaxEditLength(int Value)
 
 int TExStringGrid::GetEditLimit() { return p->maxEditLength; }
 
+QString TExStringGrid::Version() const
+{
+    const int nr = GetVersionNr();
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg((nr >> 24) & 0xFF)
+        .arg((nr >> 16) & 0xFF)
+        .arg((nr >> 8) & 0xFF)
+        .arg(nr & 0xFF);
+}
+
 int TExStringGrid::VisibleFixedRightCols() const
 {
     int visible = 0;

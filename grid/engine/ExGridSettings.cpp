@@ -190,15 +190,7 @@ TMouseSelectMode TExStringGrid::MouseSelectMode() const { return p->mouseSelectM
 
 int TExStringGrid::GetVersionNr() const { return 0x06020103; }
 
-QString TExStringGrid::GetVersionString() const
-{
-    const int nr = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 Sep, 2012")
-        .arg((nr >> 24) & 0xFF)
-        .arg((nr >> 16) & 0xFF)
-        .arg((nr >> 8) & 0xFF)
-        .arg(nr & 0xFF);
-}
+QString TExStringGrid::GetVersionString() const { return Version() + QStringLiteral(" Sep, 2012"); }
 
 // ---- owned settings objects ---------------------------------------------------------------
 // A writer copies the given settings; the grid keeps its own object.

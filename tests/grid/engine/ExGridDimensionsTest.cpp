@@ -239,3 +239,10 @@ TEST(ExGridDimensions, MeasuringTakesTheWidestLineAndCountsLines)
     grid.SetCells(2, 4, "<B>bold</B>");
     EXPECT_GT(grid.GetCellTextSize(2, 4, false, false).cx, textExtent(grid.Font(), "bold").cx);
 }
+
+TEST(ExGridDimensions, TheVersionReadsAsFourParts)
+{
+    TExStringGrid grid;
+    EXPECT_EQ(grid.Version(), "6.2.1.3");
+    EXPECT_EQ(grid.GetVersionString(), "6.2.1.3 Sep, 2012");
+}
