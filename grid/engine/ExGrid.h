@@ -683,6 +683,10 @@ public:
     void SetFixedRows(int Value);
     int FixedCols() const;
     void SetFixedCols(int Value);
+    // The VALUE of the form control with that ID in the cell's markup; empty
+    // when there is none. Writing rewrites that control and stores the cell.
+    QString CtrlVal(int ACol, int ARow, const QString& ControlID);
+    void SetCtrlVal(int ACol, int ARow, const QString& ControlID, const QString& Value);
     // The longest text the in-place editor takes; 0 for no limit.
     int MaxEditLength() const;
     void SetMaxEditLength(int Value);
@@ -701,6 +705,11 @@ public:
     void SetAllFloats(int ACol, int ARow, double Value);
     // The cell's text without markup.
     QString GetStrippedCell(int ACol, int ARow);
+    // The size in pixels of a cell's text with the cell's font: with WordWrap
+    // the wrapped height in the cell's width, else the widest line and the
+    // line count; ReserveButton keeps room for a cell button.
+    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton);
+    virtual TSize MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool WordWrap, bool ReserveButton);
     // Header texts write "\n" (backslash, n) for a line break.
     void ClearColumnHeaders();
     void ShowColumnHeaders();
@@ -752,6 +761,11 @@ public:
     // Asks for the coloured border of the soft and modern looks to be painted
     // again over the frame.
     virtual void PaintBorder();
+
+    // Whether hovering a cell highlights it as a fixed cell under HoverFixedCells.
+    virtual bool IsHoverFixedCell(int ACol, int ARow);
+    // Forgets the highlighted fixed cell and repaints it.
+    void ResetFixedCellHighlight();
 
     // ---- grid timer ---------------------------------------------------------------
     // One tick of the grid's 500 ms timer: ends an incremental search four ticks
@@ -865,6 +879,8 @@ protected:
     // Paints nothing while an update is running.
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    // Enabling or disabling repaints, as the fonts change colour.
+    void changeEvent(QEvent* e) override;
     // Typed characters: form controls in a cell take them, clipboard shortcuts
     // are left to the key handling, and a printable character opens the editor.
     void KeyPress(QChar& Key) override;

@@ -5,6 +5,7 @@
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
+#include "grid/foundation/EsgHTMLEUtilControls.h"
 #include "grid/foundation/ExUtilNumber.h"
 #include "grid/foundation/ExUtilText.h"
 #include "platform/core/Format.h"
@@ -104,6 +105,20 @@ void TExStringGrid::SetFixedCols(int Value)
     TBaseGrid::SetFixedCols(applied);
     if (!p->loading)
         p->fixedColsMin = Value;
+}
+
+QString TExStringGrid::CtrlVal(int ACol, int ARow, const QString& ControlID)
+{
+    QString value;
+    GetControlTagValue(Cells(ACol, ARow), ControlID, value);
+    return value;
+}
+
+void TExStringGrid::SetCtrlVal(int ACol, int ARow, const QString& ControlID, const QString& Value)
+{
+    QString text = Cells(ACol, ARow);
+    if (SetControlTagValue(text, ControlID, Value))
+        SetCells(ACol, ARow, text);
 }
 
 int TExStringGrid::MaxEditLength() const { return p->maxEditLength; }

@@ -283,6 +283,7 @@ struct TExStringGrid::Private {
     bool excelStyleDecimalSeparator = false;
     QChar startEditChar;
     Qt::KeyboardModifiers keyModifiers;
+    bool typingOnGrid = false;
     TPoint lastBalloonCell{-1, -1};
     int scaleGridWidth = 0;
     int maxEditLength = 0;

@@ -1,6 +1,7 @@
 // Typed characters: they start editing the current cell.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/foundation/EsgHTMLEUtilControls.h"
 #include "grid/foundation/ExUtilText.h"
 
 #include <QtGui/QKeyEvent>
@@ -12,21 +13,28 @@ void TExStringGrid::SetExcelStyleDecimalSeparator(bool Value) { p->excelStyleDec
 QChar TExStringGrid::StartEditChar() const { return p->startEditChar; }
 
 // The modifiers of the key being typed: the characters it brings know only
-// themselves.
+// themselves. Only characters typed on the grid itself start editing; those
+// typed into the open editor pass on unchanged.
 void TExStringGrid::keyPressEvent(QKeyEvent* e)
 {
     p->keyModifiers = e->modifiers();
+    p->typingOnGrid = true;
     TBaseGrid::keyPressEvent(e);
+    p->typingOnGrid = false;
     p->keyModifiers = Qt::NoModifier;
 }
 
 void TExStringGrid::KeyPress(QChar& Key)
 {
+    if (!p->typingOnGrid) {
+        TBaseGrid::KeyPress(Key);
+        return;
+    }
     const int col = Col();
     const int row = Row();
     const int realCol = RealColIndex(col);
     const QString text = Cells(realCol, row);
-    if (ClassifyCellText(text, true) == ctMarkup && PosInUpperCase(QStringLiteral("<CONTROL"), text) > 0) {
+    if (ClassifyCellText(text, true) == ctMarkup && HasControlTag(text)) {
         Key = QChar();
         return;
     }

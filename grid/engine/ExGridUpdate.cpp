@@ -61,6 +61,35 @@ void TExStringGrid::paintEvent(QPaintEvent* e)
     TBaseGrid::paintEvent(e);
 }
 
+// ---- hover highlight of fixed cells and enabled state -------------------------------------
+
+bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow)
+{
+    const THoverFixedCells hover = p->hoverFixedCells;
+    if (hover == hfNone || hover > hfAll)
+        return false;
+    return (ACol < FixedCols() && (hover == hfAll || hover == hfFixedColumns)) ||
+           (ARow < FixedRows() && (hover == hfAll || hover == hfFixedRows));
+}
+
+void TExStringGrid::ResetFixedCellHighlight()
+{
+    if (p->hoverFixedCells == hfNone || p->hoverFixedX < 0 || p->hoverFixedY < 0)
+        return;
+    const int col = p->hoverFixedX;
+    const int row = p->hoverFixedY;
+    p->hoverFixedX = -1;
+    p->hoverFixedY = -1;
+    RepaintCell(col, row);
+}
+
+void TExStringGrid::changeEvent(QEvent* e)
+{
+    TBaseGrid::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange)
+        Invalidate();
+}
+
 // ---- coloured border ---------------------------------------------------------------------
 
 void TExStringGrid::PaintBorder() { update(); }

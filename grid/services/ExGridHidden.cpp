@@ -277,6 +277,7 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     const int display = FromRow - before;
     if (count == 0 || display >= RowCount())
         return;
+    setEmbeddedControlVisible(1, display, false);
     int k = 0;
     for (int r = FromRow; r <= ToRow && display + k < RowCount(); ++r) {
         if (IsHiddenRow(r))
@@ -289,7 +290,6 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
         p->gridItems.insert(at, std::move(item));
         ++k;
     }
-    setEmbeddedControlVisible(1, display, false);
     DeleteRowRange(display, k, false);
 }
 

@@ -3,6 +3,10 @@
 #include "grid/engine/ExGridViewSettings.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/core/StringList.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
+
+#include <QtGui/QImage>
 
 #include <gtest/gtest.h>
 
@@ -173,4 +177,65 @@ TEST(ExGridDimensions, FixedColWidthIsIgnoredAtTheDefaultWidthAndWhileLoading)
     EXPECT_EQ(grid.ColWidths(0), 40);
     grid.SetFixedColWidth(50);
     EXPECT_EQ(grid.ColWidths(0), 50);
+}
+
+TEST(ExGridDimensions, CtrlValReadsAndRewritesAFormControlsValue)
+{
+    TExStringGrid grid;
+    grid.SetCells(1, 1, "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"old\" WIDTH=\"40\">");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e1"), "old");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e2"), "");
+    grid.SetCtrlVal(1, 1, "e1", "new");
+    EXPECT_EQ(grid.CtrlVal(1, 1, "e1"), "new");
+    const QString before = grid.Cells(1, 1);
+    grid.SetCtrlVal(1, 1, "e2", "x");
+    EXPECT_EQ(grid.Cells(1, 1), before);
+}
+
+TEST(ExGridDimensions, HoverHighlightAppliesToTheChosenFixedCells)
+{
+    TExStringGrid grid;
+    struct Case {
+        THoverFixedCells hover;
+        bool fixedCol, fixedRow, normal;
+    };
+    for (const Case& c : {Case{hfNone, false, false, false}, Case{hfFixedRows, false, true, false},
+                          Case{hfFixedColumns, true, false, false}, Case{hfAll, true, true, false}}) {
+        grid.SetHoverFixedCells(c.hover);
+        EXPECT_EQ(grid.IsHoverFixedCell(0, 2), c.fixedCol) << c.hover;
+        EXPECT_EQ(grid.IsHoverFixedCell(2, 0), c.fixedRow) << c.hover;
+        EXPECT_EQ(grid.IsHoverFixedCell(2, 2), c.normal) << c.hover;
+    }
+}
+
+namespace {
+
+TSize textExtent(const TFont& font, const QString& text)
+{
+    QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
+    TCanvas canvas(&surface);
+    canvas.Font()->Assign(font);
+    return canvas.TextExtent(text);
+}
+
+} // namespace
+
+TEST(ExGridDimensions, MeasuringTakesTheWidestLineAndCountsLines)
+{
+    TExStringGrid grid;
+    grid.SetCells(2, 2, "ab\rcdef");
+    const int lineHeight = textExtent(grid.Font(), "gh").cy;
+    EXPECT_EQ(grid.GetCellTextSize(2, 2, false, false), (TSize{textExtent(grid.Font(), "ab").cx, lineHeight}))
+        << "one line without Multilinecells";
+    grid.SetMultilinecells(true);
+    EXPECT_EQ(grid.GetCellTextSize(2, 2, false, false), (TSize{textExtent(grid.Font(), "cdef").cx, 2 * lineHeight}));
+
+    grid.SetCells(2, 3, "one two three four five six seven");
+    const TSize wrapped = grid.GetCellTextSize(2, 3, true, false);
+    EXPECT_EQ(wrapped.cx, grid.ColWidths(2) - 2 * grid.XYOffset().X - 4);
+    EXPECT_GT(wrapped.cy, 2 * lineHeight);
+    EXPECT_EQ(grid.GetCellTextSize(2, 3, true, true).cx, wrapped.cx - 17);
+
+    grid.SetCells(2, 4, "<B>bold</B>");
+    EXPECT_GT(grid.GetCellTextSize(2, 4, false, false).cx, textExtent(grid.Font(), "bold").cx);
 }

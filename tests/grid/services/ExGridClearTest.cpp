@@ -147,3 +147,21 @@ TEST(ExGridClear, SelectionHidesOutsideTheGridAndComesBack)
     EXPECT_EQ(grid.Selection().Top, 1);
     EXPECT_EQ(grid.Selection().Left, 1);
 }
+
+TEST(ExGridClear, ClearingTheShownColumnsKeepsTheFreeReachingHiddenOnes)
+{
+    TExStringGrid grid;
+    fill(grid, 4, 4);
+    grid.CellProperties(2, 1)->SetBrushColor(clRed);
+    grid.HideColumn(2);
+    grid.SetSaveHiddenCells(true);
+    grid.ClearRect(0, 0, grid.ColCount() - 1, grid.RowCount() - 1);
+    EXPECT_TRUE(grid.HasCellProperties(2, 1));
+    EXPECT_TRUE(grid.HasCellProps()) << "a hidden column still holds properties";
+    grid.RemoveRowsCore(1, 1);
+    EXPECT_EQ(grid.GridObjects(2, 3), nullptr) << "freed, not moved past the last row";
+
+    grid.SetSaveHiddenCells(false);
+    grid.ClearRect(0, 0, grid.TotalColCount() - 1, grid.RowCount() - 1);
+    EXPECT_FALSE(grid.HasCellProps());
+}

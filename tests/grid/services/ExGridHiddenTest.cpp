@@ -400,3 +400,20 @@ TEST(ExGridHidden, SelectedOrUnselectedRowsHide)
     grid.HideUnSelectedRows();
     EXPECT_EQ(shownRows(grid), (std::vector<int>{0, 2, 3, 4}));
 }
+
+TEST(ExGridHidden, TheControlInTheFirstHiddenRowHidesAndComesBack)
+{
+    TExStringGrid grid;
+    fill(grid, 3, 6);
+    grid.resize(300, 200);
+    QWidget control(&grid);
+    grid.CellProperties(1, 2)->SetControl(&control);
+    control.show();
+    grid.HideRows(2, 3);
+    EXPECT_FALSE(control.isVisibleTo(&grid));
+    grid.UnHideRows(2, 3);
+    EXPECT_TRUE(control.isVisibleTo(&grid));
+    const TRect cell = grid.CellRect(1, 2);
+    EXPECT_EQ(control.geometry(), QRect(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top - 1));
+    grid.CellProperties(1, 2)->SetControl(nullptr);
+}
