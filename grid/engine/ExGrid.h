@@ -937,7 +937,6 @@ private:
     void renderRowIndicator(RenderContext& c);
     void renderButtons(RenderContext& c);
     void renderLookEdges(RenderContext& c);
-    void renderTreeLines(RenderContext& c);
     void renderFocusRect(RenderContext& c);
     void drawCellBorders(TCanvas* Canvas, int ACol, int ARow, TRect ARect);
     void drawCellText(RenderContext& c);
