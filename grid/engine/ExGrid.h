@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBackGround;
 class TBalloonSettings;
@@ -31,6 +32,7 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
 class TGridFocusWindow;
+class TGridItem;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLPictureCache;
@@ -44,6 +46,8 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+class TInplaceEdit;
+class QWheelEvent;
 class TStringList;
 class TSyncGrid;
 
@@ -605,12 +609,288 @@ public:
     virtual void BeforeCornerSelectAll(TGridRect& ARect);
     virtual void BeforePasteCells();
     virtual void AfterPasteCells();
-    virtual void AfterWheelScroll();
+    // Runs after each wheel step with the rows moved; a descendant may leave
+    // Handled set to have the wheel events fired.
+    virtual void AfterWheelScroll(int RowDelta, bool& Handled);
     virtual void CellSelectorClick();
     virtual void EditFormulaMode(bool IsFormula);
     virtual void BeforeShowColumnHeaders();
 
+    // ---- cell drawing --------------------------------------------------------------
+    bool URLShow() const;
+    void SetURLShow(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
+    bool URLUnderlineOnHover() const;
+    void SetURLUnderlineOnHover(bool Value);
+    bool EnhTextSize() const;
+    void SetEnhTextSize(bool Value);
+    bool Multilinecells() const;
+    void SetMultilinecells(bool Value);
+    bool XYOffsetTopLeftOnly() const;
+    void SetXYOffsetTopLeftOnly(bool Value);
+    bool NoDefaultDraw() const;
+    void SetNoDefaultDraw(bool Value);
+    bool NoImageAndText() const;
+    void SetNoImageAndText(bool Value);
+    bool HideFocusRect() const;
+    void SetHideFocusRect(bool Value);
+    bool SelectionRectangle() const;
+    void SetSelectionRectangle(bool Value);
+    TColor SelectionRectangleColor() const;
+    void SetSelectionRectangleColor(TColor Value);
+    bool SelectionResizer() const;
+    void SetSelectionResizer(bool Value);
+    // The fixed row whose cells show the filter button of their column.
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
+    // Whether the sort indicator is drawn in the cell's row.
+    bool ShowsSortGlyph(int ACol, int ARow);
+    // Draws the inside of a cell; ACol is the display column.
+    void RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    // Draws a cell holding rich text through the hidden rich editor.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas);
+
+    // ---- painting frame and window procedure -------------------------------------
+    TIntelliPan IntelliPan() const;
+    void SetIntelliPan(TIntelliPan Value);
+    // Changes ZoomFactor by Step; a result outside -10 ... 10 is ignored.
+    void Zoom(int Step);
+    // Fires OnEditCellDone for the cell once the current event is handled.
+    void PostGridEditDone(int ACol, int ARow);
+    // Shows a dotted sizing line at X (Y), or removes it when it is shown there.
+    void DrawColumnSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    // Middle-button panning: whether it runs, the cursor number it shows
+    // (8000 ... 8008, 0 when none) and one step of its timer.
+    bool Panning() const;
+    int PanCursor() const;
+    void PanTick();
+    // The background outside the cells.
+    void PaintEmptyArea();
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+
+    // ---- dimensions and typed cells ---------------------------------------------
+    // RowCount counts the fixed, data and footer rows that are shown; a shown
+    // floating footer row travels to the new last row.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    // With FixedRowAlways (FixedColAlways) a grid without fixed rows (columns)
+    // still reads one; the requested value is remembered and applied again once
+    // the grid is large enough.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // The VALUE of the form control with that ID in the cell's markup; empty
+    // when there is none. Writing rewrites that control and stores the cell.
+    QString CtrlVal(int ACol, int ARow, const QString& ControlID);
+    void SetCtrlVal(int ACol, int ARow, const QString& ControlID, const QString& Value);
+    // The longest text the in-place editor takes; 0 for no limit.
+    int MaxEditLength() const;
+    void SetMaxEditLength(int Value);
+    // The version number as four decimal parts, highest byte first.
+    QString Version() const;
+    // The right fixed columns that are not hidden.
+    int VisibleFixedRightCols() const;
+    // FixedCols, but the node column when there are no fixed columns and the
+    // grid has node rows.
+    int LeadingFixedCols();
+    // Moves the current column; a synchronised grid follows when asked to.
+    void SetCol(int Value);
+    // Cells read as numbers: markup left out, trimmed, empty or "-" as 0; any
+    // other text that is not a number raises EExGridError. Ints and Floats take
+    // the cell store's indexes, AllInts and AllFloats the real row.
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // The cell's text without markup.
+    QString GetStrippedCell(int ACol, int ARow);
+    // The size in pixels of a cell's text with the cell's font: with WordWrap
+    // the wrapped height in the cell's width, else the widest line and the
+    // line count; ReserveButton keeps room for a cell button.
+    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton);
+    virtual TSize MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool WordWrap, bool ReserveButton);
+    // Header texts write "\n" (backslash, n) for a line break.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+
+    // ---- cell colours, fonts and alignment ------------------------------------
+    // Colours, font and alignment of a cell for the screen or the printer; ACol
+    // is a display column, turned into its real index when Remap is set. Select
+    // allows the selection colours; Print takes the printing colour event.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // The font a cell is measured with: Font or FixedFont, the cell's own font
+    // settings and the colour query. Remap reads the cell at ARealCol.
+    void GetFontProperties(int ACol, int ARealCol, bool Remap, TBrush* ABrush, TFont* AFont,
+                           TGridDrawState AState, int ARow);
+    // AColor for APercent of 100 or more, BColor below 1 or when AColor is none;
+    // else each channel mixed by the percentage.
+    static TColor MixColors(TColor AColor, TColor BColor, int APercent);
+    // SelectionColor, mixed into ACellColor when SelectionColorMixer is set.
+    TColor MixSelectionColor(TColor ACellColor) const;
+    // Alignment of a cell (real column): the grid defaults, numbers to the right
+    // with AutoNumAlign, the cell's own alignment, then the alignment queries.
+    virtual void ComputeCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    // Whether a cell is drawn selected: never in fixed rows and columns; else by
+    // the disjunct cell, row or column selection in use, or the rectangle.
+    bool IsSelected(int ACol, int ARow);
+    // Cells picked one by one under MouseActions.DisjunctCellSelect, keyed as
+    // the row shifted left by 16 bits or-ed with the column.
+    TIntList* SelectedCells() const;
+    // Whether a mouse button is held down on the grid; the mouse handling keeps
+    // it up to date.
+    bool MouseIsDown() const;
+    void SetMouseIsDown(bool Value);
+
+    // ---- update lock ------------------------------------------------------------
+    // Batches changes: while the count is above 0 the grid paints nothing; the
+    // last EndUpdate repaints the whole grid and its border once.
+    void BeginUpdate();
+    void EndUpdate();
+    // Counts without touching the window, and forgets the count.
+    void StartUpdate();
+    void ResetUpdate();
+    bool LockUpdate() const;
+    void SetLockUpdate(bool Value);
+    int UpdateCount() const;
+    // Asks for the coloured border of the soft and modern looks to be painted
+    // again over the frame.
+    virtual void PaintBorder();
+
+    // Whether hovering a cell highlights it as a fixed cell under HoverFixedCells.
+    virtual bool IsHoverFixedCell(int ACol, int ARow);
+    // Forgets the highlighted fixed cell and repaints it.
+    void ResetFixedCellHighlight();
+
+    // ---- grid timer ---------------------------------------------------------------
+    // One tick of the grid's 500 ms timer: ends an incremental search four ticks
+    // after the last key, moves to the hovered cell with Hovering and makes
+    // text in blink tags blink.
+    void GridTimerTick();
+    int TimerTicks() const;
+    // The incremental search text; setting it starts its four ticks again.
+    QString SearchInc() const;
+    void SetSearchInc(const QString& Value);
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    // The phase in which text in blink tags is drawn.
+    bool BlinkOn() const;
+
+    // ---- typing and balloons --------------------------------------------------------
+    // A keypad "." types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const;
+    void SetExcelStyleDecimalSeparator(bool Value);
+    // The character that started the editing of the current cell.
+    QChar StartEditChar() const;
+    // The title, text and icon of the balloon of the cell under the client
+    // point (X, Y); false when no cell lies there.
+    bool GetBalloonText(int X, int Y, QString& ATitle, QString& AText, int& AIcon);
+    TPoint LastBalloonCell() const;
+
+    // ---- hidden columns and rows ------------------------------------------------
+    // A hidden column keeps its cells at its real index and only leaves the
+    // shown count; a hidden row leaves the cell store into a record and the rows
+    // below move up. Column arguments are real indexes, row arguments real
+    // indexes except for HideRowList.
+    void HideColumn(int ColIndex);
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex);
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const;
+    int TotalColCount() const override;
+    int DisplColIndex(int ACol) override;
+    int RealColIndex(int ACol) const;
+    int RealCol() const;
+    int DisplayToRealCol(int ACol) const;
+    int RealToDisplayCol(int ACol) const;
+    // The width a column had when it was hidden, by real index.
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+    void HideRow(int RowIndex);
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows, distinct and ascending, as a new filter level.
+    void HideRowList(const TIntList& RowList);
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void UnHideRow(int RowIndex);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Restores the rows of the last filter level; the level count stays.
+    void UnHideRowList();
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenRows() const;
+    int TotalRowCount() const;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealRow() const;
+    int DisplayToRealRow(int ARow) const;
+    int RealToDisplayRow(int ARow) const;
+    int FilterLevel() const;
+    void SetFilterLevel(int Value);
+    // The hidden-row records in collection order.
+    TGridItem* HiddenRowItem(int Index) const;
+    bool IsIgnoredColumn(int ACol) const;
+    // Cells by real column and real row, hidden rows included: a hidden row is
+    // read from and written into its record.
+    QString AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const QString& Value);
+    QString AllGridCells(int ACol, int ARow);
+    void SetAllGridCells(int ACol, int ARow, const QString& Value);
+    TObject* AllObjects(int ACol, int ARow);
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+
+    // ---- row structure and clearing ----------------------------------------------
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void InsertRowRange(int RowIndex, int RCount, bool UpdateCellControls);
+    virtual void DeleteRowRange(int RowIndex, int RCount, bool DeleteControls);
+    // Frees the cell properties of the rows, then removes them.
+    virtual void RemoveRowsCore(int RowIndex, int RCount);
+    // The Delete and Insert keys of the row editing: the only data row is
+    // emptied instead of removed.
+    void DeleteRowFromKey(int ARow);
+    void InsertRowFromKey(int ARow);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const;
+    // Empties a display rectangle; with ClearTextOnly the cell properties stay.
+    void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void Clear();
+    void ClearAll();
+    bool ClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+
 protected:
+    // The cells, the editing frame, the background outside the cells and the
+    // sizing lines.
+    void Paint() override;
+    int GetEditLimit() override;
+    // Paints nothing while an update is running.
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // Enabling or disabling repaints, as the fonts change colour.
+    void changeEvent(QEvent* e) override;
+    // Typed characters: form controls in a cell take them, clipboard shortcuts
+    // are left to the key handling, and a printable character opens the editor.
+    void KeyPress(QChar& Key) override;
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.
@@ -625,6 +905,17 @@ protected:
     bool IsVista() const;
     bool IsComCtl6() const;
     TMouseSelectMode MouseSelectMode() const;
+    // Drawing steps that cell graphics and sorting fill in.
+    virtual void DrawCellGraphic(TCanvas* Canvas, int ACol, int ARow, TRect& ARect, TGridDrawState AState);
+    virtual void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y, int Index);
+    TGridSizingInfo ComputeSizingState(int X, int Y) override;
+    void CancelMode() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void wheelEvent(QWheelEvent* e) override;
+    bool DoMouseWheelDown(TShiftState Shift, const TPoint& MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, const TPoint& MousePos) override;
+    TInplaceEdit* CreateEditor() override;
 
 private:
     struct Private;
@@ -641,4 +932,47 @@ private:
     bool isActiveCellHeader(int ACol, int ARow);
     TEditorType adjustedEditor(int ACol, int ARow, bool configure);
     int horizontalBarHeightIfNeeded(int AWidth) const;
+    struct RenderContext;
+    void renderFixedBackground(RenderContext& c);
+    void renderRowIndicator(RenderContext& c);
+    void renderButtons(RenderContext& c);
+    void renderLookEdges(RenderContext& c);
+    void renderFocusRect(RenderContext& c);
+    void drawCellBorders(TCanvas* Canvas, int ACol, int ARow, TRect ARect);
+    void drawCellText(RenderContext& c);
+    void drawCellBackground(RenderContext& c, const TRect& tr);
+    void drawCellBackgroundBitmap(TCanvas* Canvas, const TRect& Area);
+    void drawCellBackgroundTiled(TCanvas* Canvas, int ACol, int ARow, const TRect& Area);
+    void drawFilterButton(RenderContext& c, const TRect& tr);
+    void applyDisjunctSelection(RenderContext& c);
+    void drawPlainText(RenderContext& c, const QString& text, TRect& tr);
+    void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
+    void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);
+    void paintSizingLines();
+    void handleGridEditDone(int ACol, int ARow);
+    void storeEditorText(const QString& Text);
+    void startPanning(int X, int Y);
+    void endPanning();
+    void wheelMoveSelection(QWheelEvent* e, int step, bool towardsUser);
+    bool handleWheelHook(bool Down, TShiftState Shift, const TPoint& MousePos);
+    // Row moves over every real column: texts, objects and heights.
+    void copyStoredRow(int FromRow, int ToRow, bool WithHeight);
+    // Detaches the objects of a row without freeing them and empties its texts.
+    void emptyStoredRow(int ARow);
+    // Moves a row's cells and height into a new record, leaving the row empty.
+    std::unique_ptr<TGridItem> takeRowIntoItem(int ARow);
+    void restoreRowFromItem(TGridItem& Item, int ARow);
+    std::vector<int> hiddenRowIndexes() const;
+    int recordIndexOf(int RowIndex) const;
+    void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
+    void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
+    void paintBorderFrame();
+    void scaleColumnsWithGrid();
+    void repaintBlinkingCells();
+    bool rowIsSelected(int ARow) const;
+    void hideRowsBySelection(bool Selected);
+    struct TCellLook;
+    void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
+    void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
+                            TGridDrawState& AState, TCellLook& Look);
 };

@@ -9,6 +9,7 @@
 #include "platform/grid/GridTypes.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Geometry.h"
+#include "platform/ui/InputTypes.h"
 
 #include <QtCore/QString>
 
@@ -111,3 +112,5 @@ using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& AR
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& NewRate, bool& Allow)>;
 using TIndexAllowEvent = std::function<void(TObject* Sender, int AIndex, bool& Allow)>;
 using TRowClickEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, const TPoint& MousePos, bool& Handled)>;

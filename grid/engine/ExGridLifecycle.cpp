@@ -74,7 +74,6 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     p->filter = std::make_unique<TFilter>(this);
     p->autoSize = false;
     attachHostForm(FindHostForm(AOwner));
-    p->colVisible.fill(true);
     p->floatFormat = QStringLiteral("%.2f");
     p->passwordChar = u'*';
     p->checkTrue = QStringLiteral("Y");
@@ -124,6 +123,10 @@ void TExStringGrid::createOwnedObjects()
     p->mouseActions->OnDisableEdit = [this](TObject*) { DisableEditingOption(); };
     p->grouping = std::make_unique<TGrouping>();
     p->columnHeaders = std::make_unique<TStringList>();
+    p->columnHeaders->OnChange = [this](TObject*) {
+        BeforeShowColumnHeaders();
+        ShowColumnHeaders();
+    };
     p->imageCache = std::make_unique<THTMLPictureCache>();
 }
 
@@ -144,6 +147,7 @@ void TExStringGrid::setDefaults()
     p->activeCellFont->SetStyle(TFontStyles(fsBold));
     p->activeCellFont->OnChange = [this](TFont*) { Invalidate(); };
     p->rowHeaders = std::make_unique<TStringList>();
+    p->rowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     p->lookupItems = std::make_unique<TStringList>();
     p->rowSelect = std::make_unique<TIntList>(-1, -1);
     p->colSelect = std::make_unique<TIntList>(-1, -1);
@@ -246,7 +250,10 @@ bool TExStringGrid::event(QEvent* e)
         if (parentWidget())
             CreateWnd();
     }
-    return TBaseGrid::event(e);
+    const bool handled = TBaseGrid::event(e);
+    if (e->type() == QEvent::Paint && p->updateCount == 0)
+        paintBorderFrame();
+    return handled;
 }
 
 void TExStringGrid::CreateWnd()
@@ -255,6 +262,12 @@ void TExStringGrid::CreateWnd()
         return;
     p->windowCreated = true;
     attachHostForm(FindHostForm(parentWidget()));
+    if (!p->gridTimer) {
+        p->gridTimer = std::make_unique<QTimer>();
+        p->gridTimer->setInterval(500);
+        QObject::connect(p->gridTimer.get(), &QTimer::timeout, this, [this] { GridTimerTick(); });
+    }
+    p->gridTimer->start();
     // Without active visual styles the grid draws as on a system without them.
     p->isXP = p->isXP && platform::VisualStylesActive();
 }
@@ -280,6 +293,7 @@ void TExStringGrid::Loaded()
     p->originalColWidths->Clear();
     for (int c = 0; c < ColCount(); ++c)
         p->originalColWidths->Insert(c, ColWidths(c));
+    p->scaleGridWidth = Width();
 }
 
 bool TExStringGrid::IsLoading() const { return p->loading; }
@@ -420,6 +434,7 @@ void TExStringGrid::ChangeBounds(const QRect& bounds)
 
 void TExStringGrid::Resize()
 {
+    scaleColumnsWithGrid();
     TBaseGrid::Resize();
     ApplyScrollBarAlways(false);
 }

@@ -9,6 +9,7 @@
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridPrintSettings.h"
+#include "grid/engine/ExGridRenderState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -18,15 +19,36 @@
 #include "grid/foundation/ExObjNavigation.h"
 #include "grid/foundation/ExObjSearchFooter.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/services/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Font.h"
 
 #include <QtCore/QPointer>
+#include <QtCore/QTimer>
 
 #include <array>
 #include <memory>
 #include <vector>
+
+// A per-row or per-column flag list: entry i set (non-zero) marks i; entries
+// past the end read as clear.
+inline bool IsFlagSet(const TIntList& flags, int index)
+{
+    return index >= 0 && index < flags.Count() && flags.GetInteger(index) != 0;
+}
+
+// An update batch of the grid that ends also when an exception passes.
+class TUpdateBatch {
+public:
+    explicit TUpdateBatch(TExStringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
+    ~TUpdateBatch() { grid_.EndUpdate(); }
+    TUpdateBatch(const TUpdateBatch&) = delete;
+    TUpdateBatch& operator=(const TUpdateBatch&) = delete;
+
+private:
+    TExStringGrid& grid_;
+};
 
 struct TExStringGrid::Private {
     // lifecycle
@@ -49,8 +71,6 @@ struct TExStringGrid::Private {
     bool fixedRowAlways = false;
     bool fixedColAlways = false;
     int fixedRowHeight = 22;
-    std::array<bool, 513> colVisible{};
-    int numHidden = 0;
 
     // editing memory
     int editCol = -1;
@@ -234,4 +254,51 @@ struct TExStringGrid::Private {
     bool fitCellsInGrid = true;
     int printPageFrom = 1;
     int printPageTo = 1;
+
+    // drawing settings and the state of the painting frame and window procedure
+    std::unique_ptr<TExGridRenderState> render = std::make_unique<TExGridRenderState>();
+    // update lock and selection state read by the cell colouring
+    int updateCount = 0;
+    bool mouseDown = false;
+    TIntList selectedCells{-1, -1};
+
+    // hidden columns and rows, clearing
+    THiddenColumns hiddenCols;
+    std::vector<std::unique_ptr<TGridItem>> gridItems;
+    int filterLevel = 0;
+    bool clearTextOnly = false;
+    bool nilObjects = false;
+    bool blockCellChange = false;
+    bool selectionHidden = false;
+    TGridRect savedSelection{};
+
+    // grid timer, typing and balloons
+    std::unique_ptr<QTimer> gridTimer;
+    int timerTicks = 0;
+    QString searchInc;
+    int searchIncTicks = 0;
+    bool hovering = false;
+    bool enableBlink = false;
+    bool blinkOn = false;
+    bool excelStyleDecimalSeparator = false;
+    QChar startEditChar;
+    Qt::KeyboardModifiers keyModifiers;
+    bool typingOnGrid = false;
+    TPoint lastBalloonCell{-1, -1};
+    int scaleGridWidth = 0;
+    int maxEditLength = 0;
 };
+
+// A property that only stores its value, and one whose change is seen.
+#define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value) { p->field = Value; }
+#define GRID_REPAINTING_PROPERTY(Type, Arg, Name, field)                                                       \
+    Type TExStringGrid::Name() const { return p->field; }                                                      \
+    void TExStringGrid::Set##Name(Arg Value)                                                                   \
+    {                                                                                                          \
+        if (p->field == Value)                                                                                 \
+            return;                                                                                            \
+        p->field = Value;                                                                                      \
+        Invalidate();                                                                                          \
+    }

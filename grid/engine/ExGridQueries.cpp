@@ -34,17 +34,17 @@ TObject* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
 
 bool TExStringGrid::HasClickableGraphic(int, int) { return false; }
 
-QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
-
 void TExStringGrid::QueryFloatFormat(int, int, QString& AFormat) { AFormat = p->floatFormat; }
 
 int TExStringGrid::RowNodeIndent(int) { return 0; }
 
 bool TExStringGrid::HasNodeRows() { return false; }
 
+// ACol is the display column the assistive tool sees; the text is read at its
+// real column, so hidden columns are passed over.
 QString TExStringGrid::AccessibleCellText(int ACol, int ARow)
 {
-    QString text = GetFormattedCell(ACol, ARow);
+    QString text = GetFormattedCell(RealColIndex(ACol), ARow);
     if (ClassifyCellText(text, true) == ctMarkup)
         text = StripMarkupTags(text);
     bool password = false;
@@ -97,7 +97,7 @@ void TExStringGrid::QueryCellEditable(int ACol, int ARow, bool& CanEdit)
         CanEdit = !CellProperties(base.X, base.Y)->ReadOnly();
     if (!Options().testFlag(goEditing) && !p->editDisabled && !p->mouseActions->RangeSelectAndEdit())
         CanEdit = false;
-    if (base.X < ColCount() + p->numHidden)
+    if (base.X < TotalColCount())
         QueryCanEditCell(base.Y, base.X, CanEdit);
     else
         CanEdit = true;
@@ -476,7 +476,7 @@ void TExStringGrid::BeforeSelectAll(TGridRect&) {}
 void TExStringGrid::BeforeCornerSelectAll(TGridRect&) {}
 void TExStringGrid::BeforePasteCells() {}
 void TExStringGrid::AfterPasteCells() {}
-void TExStringGrid::AfterWheelScroll() {}
+void TExStringGrid::AfterWheelScroll(int, bool&) {}
 void TExStringGrid::CellSelectorClick() {}
 void TExStringGrid::EditFormulaMode(bool) {}
 void TExStringGrid::BeforeShowColumnHeaders() {}

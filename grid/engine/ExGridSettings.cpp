@@ -5,20 +5,6 @@
 
 #include <algorithm>
 
-// A property that only stores its value, and one whose change is seen.
-#define GRID_STORED_PROPERTY(Type, Arg, Name, field)                                                          \
-    Type TExStringGrid::Name() const { return p->field; }                                                      \
-    void TExStringGrid::Set##Name(Arg Value) { p->field = Value; }
-#define GRID_REPAINTING_PROPERTY(Type, Arg, Name, field)                                                       \
-    Type TExStringGrid::Name() const { return p->field; }                                                      \
-    void TExStringGrid::Set##Name(Arg Value)                                                                   \
-    {                                                                                                          \
-        if (p->field == Value)                                                                                 \
-            return;                                                                                            \
-        p->field = Value;                                                                                      \
-        Invalidate();                                                                                          \
-    }
-
 GRID_STORED_PROPERTY(int, int, MinRowHeight, minRowHeight)
 GRID_STORED_PROPERTY(int, int, MaxRowHeight, maxRowHeight)
 GRID_STORED_PROPERTY(int, int, MinColWidth, minColWidth)
@@ -47,7 +33,6 @@ GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionMirrorColor, selectionMirrorCo
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionMirrorColorTo, selectionMirrorColorTo)
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionTextColor, selectionTextColor)
 GRID_REPAINTING_PROPERTY(bool, bool, SelectionColorMixer, selectionColorMixer)
-GRID_REPAINTING_PROPERTY(int, int, SelectionColorMixerFactor, selectionColorMixerFactor)
 GRID_STORED_PROPERTY(TColor, TColor, HintColor, hintColor)
 GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightColor, highlightColor)
 GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightTextColor, highlightTextColor)
@@ -118,6 +103,17 @@ GRID_STORED_PROPERTY(bool, bool, FitCellsInGrid, fitCellsInGrid)
 #undef GRID_STORED_PROPERTY
 #undef GRID_REPAINTING_PROPERTY
 
+int TExStringGrid::SelectionColorMixerFactor() const { return p->selectionColorMixerFactor; }
+
+void TExStringGrid::SetSelectionColorMixerFactor(int Value)
+{
+    Value = std::clamp(Value, 0, 100);
+    if (p->selectionColorMixerFactor == Value)
+        return;
+    p->selectionColorMixerFactor = Value;
+    Invalidate();
+}
+
 bool TExStringGrid::ShowSelection() const { return ShowSel(); }
 
 void TExStringGrid::SetShowSelection(bool Value)
@@ -155,6 +151,12 @@ int TExStringGrid::FixedRowHeight() const { return p->fixedRowHeight; }
 void TExStringGrid::SetFixedRowHeight(int Value)
 {
     p->fixedRowHeight = Value;
+    if (p->loading)
+        return;
+    if (Value == DefaultRowHeight()) {
+        SetDefaultRowHeight(Value);
+        return;
+    }
     for (int r = 0; r < FixedRows(); ++r)
         SetRowHeights(r, Value);
 }
@@ -163,6 +165,8 @@ int TExStringGrid::FixedColWidth() const { return FixedCols() > 0 ? ColWidths(0)
 
 void TExStringGrid::SetFixedColWidth(int Value)
 {
+    if (p->loading || Value == DefaultColWidth())
+        return;
     for (int c = 0; c < FixedCols(); ++c)
         SetColWidths(c, Value);
 }
@@ -186,15 +190,7 @@ TMouseSelectMode TExStringGrid::MouseSelectMode() const { return p->mouseSelectM
 
 int TExStringGrid::GetVersionNr() const { return 0x06020103; }
 
-QString TExStringGrid::GetVersionString() const
-{
-    const int nr = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 Sep, 2012")
-        .arg((nr >> 24) & 0xFF)
-        .arg((nr >> 16) & 0xFF)
-        .arg((nr >> 8) & 0xFF)
-        .arg(nr & 0xFF);
-}
+QString TExStringGrid::GetVersionString() const { return Version() + QStringLiteral(" Sep, 2012"); }
 
 // ---- owned settings objects ---------------------------------------------------------------
 // A writer copies the given settings; the grid keeps its own object.
@@ -266,9 +262,19 @@ void TExStringGrid::SetFixedFont(const TFont& Value) { p->fixedFont->Assign(Valu
 TFont* TExStringGrid::ActiveCellFont() const { return p->activeCellFont.get(); }
 void TExStringGrid::SetActiveCellFont(const TFont& Value) { p->activeCellFont->Assign(Value); }
 TStringList* TExStringGrid::ColumnHeaders() const { return p->columnHeaders.get(); }
-void TExStringGrid::SetColumnHeaders(const TStringList& Value) { p->columnHeaders->Assign(Value); }
+void TExStringGrid::SetColumnHeaders(const TStringList& Value)
+{
+    p->columnHeaders->Assign(Value);
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
+    ShowColumnHeaders();
+}
 TStringList* TExStringGrid::RowHeaders() const { return p->rowHeaders.get(); }
-void TExStringGrid::SetRowHeaders(const TStringList& Value) { p->rowHeaders->Assign(Value); }
+void TExStringGrid::SetRowHeaders(const TStringList& Value)
+{
+    p->rowHeaders->Assign(Value);
+    ShowRowHeaders();
+}
 TBitmap* TExStringGrid::RowIndicator() const { return p->rowIndicator.get(); }
 
 void TExStringGrid::SetRowIndicator(const TBitmap* Value)

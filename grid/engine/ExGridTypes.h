@@ -65,3 +65,6 @@ enum THoverFixedCells : int { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum THintShowLargeTextPos : int { hpCell, hpCursor };
 enum TMouseSelectMode : int { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TSearchAction : int { saFindFirst, saFindPrevious, saFindNext };
+
+// The directions middle-button panning follows.
+enum TIntelliPan : int { ipVertical, ipHorizontal, ipBoth, ipNone };

@@ -271,6 +271,9 @@ protected:
     void SetShowSel(bool value);
     int HoverRowIdx() const;
     void SetHoverRowIdx(int value);
+    // Cleared once a clearing has freed every cell's properties, so that later
+    // frees can be skipped.
+    void SetHasCellProps(bool value);
 
     void Paint() override;
     // The grid paints every cell itself through PaintCellArea.

@@ -189,6 +189,11 @@ bool TBaseGrid::HasCellProps() const
     return p->hasCellProps;
 }
 
+void TBaseGrid::SetHasCellProps(bool value)
+{
+    p->hasCellProps = value;
+}
+
 int TBaseGrid::MergeCount() const
 {
     return p->mergeCount;

@@ -77,6 +77,10 @@ const Rows kPinLoose = {".............", ".............", ".......k.....", "....
 const Rows kPinFixed = {"...kkkkkkk...", "....kwwsk....", "....kwwsk....", "....kwwsk....",
                         "...kkkkkkk...", "......k......", "......k......", "......k......",
                         "......k......", ".............", "............."};
+const Rows kFilter = {"................", "................", "..kkkkkkkkkkkk..", "..kwwwwwwwwwwk..",
+                      "...kwwwwwwwwk...", "....kwwwwwwk....", ".....kwwwwk.....", "......kwwk......",
+                      "......kwwk......", "......kwwk......", "......kwwk......", "......kwwk......",
+                      "......kwwkk.....", "......kkkk......", "................", "................"};
 
 // Loose and fixed pin, then both greyed, side by side.
 QImage pinStrip() {
@@ -104,5 +108,6 @@ QImage BitmapResourcePixels(const QString& name) {
   if (name == u"CBX_BMP_UP") return fromRows(kUp);
   if (name == u"CBX_BMP_DOWN") return fromRows(kDown);
   if (name == u"CBX_BMP_PINS") return pinStrip();
+  if (name == u"ESGFILT") return fromRows(kFilter);
   return QImage();
 }

@@ -17,26 +17,9 @@ void penAndBrush(TCanvas* canvas, TColor color) {
   canvas->Brush()->SetColor(color);
 }
 
-// The conversion letter of the first directive of format ("%%" is no directive);
-// 0 when it has none.
-QChar firstConversion(const QString& format) {
-  for (qsizetype i = 0; i < format.size(); ++i) {
-    if (format[i] != u'%') continue;
-    qsizetype j = i + 1;
-    if (j < format.size() && format[j] == u'%') {
-      i = j;
-      continue;
-    }
-    while (j < format.size() && !format[j].isLetter()) ++j;
-    return j < format.size() ? format[j].toLower() : QChar();
-  }
-  return QChar();
-}
-
 QString progressText(const QString& format, double position, int percentage) {
-  const QChar conversion = firstConversion(format);
   try {
-    if (conversion == u'd' || conversion == u'u' || conversion == u'x')
+    if (IsIntegerFormat(format))
       return Format(format, {nearest(position)});
     return Format(format, {position});
   } catch (const EConvertError&) {

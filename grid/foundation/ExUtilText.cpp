@@ -5,6 +5,8 @@
 #include "platform/core/StringList.h"
 #include "platform/core/SysUtils.h"
 
+#include <QtCore/QRegularExpression>
+
 bool IsDigitChar(QChar c)
 {
     return c.isNumber();
@@ -69,6 +71,18 @@ QChar LocaleDecimalSeparator()
 QString LocaleShortDateFormat()
 {
     return FormatSettings().ShortDateFormat;
+}
+
+QString LocaleLongTimeFormat()
+{
+    return FormatSettings().LongTimeFormat;
+}
+
+QString LocaleShortTimeFormat()
+{
+    QString format = LocaleLongTimeFormat();
+    format.remove(QRegularExpression(QStringLiteral(":s+")));
+    return format;
 }
 
 int PosInUpperCase(const QString& Pattern, const QString& Text)

@@ -34,6 +34,9 @@ QChar LocaleDateSeparator();
 QChar LocaleThousandSeparator();
 QChar LocaleDecimalSeparator();
 QString LocaleShortDateFormat();
+QString LocaleLongTimeFormat();
+// The long time format without its seconds.
+QString LocaleShortTimeFormat();
 
 // Position of an upper-case pattern in the upper-cased text.
 int PosInUpperCase(const QString& Pattern, const QString& Text);

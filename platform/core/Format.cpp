@@ -199,3 +199,23 @@ QString Format(const QString& format, std::initializer_list<FormatArg> args)
 {
     return Formatter(format, args).run();
 }
+
+bool IsIntegerFormat(const QString& format)
+{
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format[i] != u'%')
+            continue;
+        qsizetype j = i + 1;
+        if (j < format.size() && format[j] == u'%') {
+            i = j;
+            continue;
+        }
+        while (j < format.size() && !format[j].isLetter())
+            ++j;
+        if (j >= format.size())
+            return false;
+        const QChar conversion = format[j].toLower();
+        return conversion == u'd' || conversion == u'u' || conversion == u'x';
+    }
+    return false;
+}

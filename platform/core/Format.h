@@ -42,3 +42,7 @@ private:
 // argument left or that does not fit its argument's kind raises EConvertError;
 // no argument is ever read that was not given.
 QString Format(const QString& format, std::initializer_list<FormatArg> args);
+
+// Whether the first directive of format ("%%" is none) converts a whole number
+// (d, u or x, in either case).
+bool IsIntegerFormat(const QString& format);

@@ -171,6 +171,14 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void Resize();
+    // What a left press at (X, Y) would size; the press and the sizing cursor
+    // follow the answer.
+    virtual TGridSizingInfo ComputeSizingState(int X, int Y);
+    // The grid lost the mouse (focus out, deactivation, hiding): a held-button
+    // state ends without effect.
+    virtual void CancelMode();
+    // The last mouse position the grid saw, in client coordinates.
+    TPoint LastMousePos() const;
     // Draws every visible cell through DrawCell, the grid lines and the area
     // beyond the last cells.
     virtual void Paint();
@@ -193,6 +201,7 @@ protected:
 
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -221,6 +230,7 @@ private:
     void extendSelectionTo(int X, int Y);
     void trackMoveTarget(bool columns, int X, int Y);
     bool beginSizing(int X, int Y);
+    void showSizingCursor(int X, int Y);
     bool outsideScrollArea(int X, int Y) const;
     void viewportMouseEvent(QMouseEvent* e);
     void paintGridLines(class QPainter& painter, const TRect& cell, bool fixed);

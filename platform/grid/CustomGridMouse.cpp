@@ -94,8 +94,8 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState, const TPoint&)
 }
 
 // A press on a column border inside the fixed rows (or a row border inside the
-// fixed columns) starts sizing that column (row).
-bool TCustomGrid::beginSizing(int X, int Y)
+// fixed columns) sizes that column (row).
+TGridSizingInfo TCustomGrid::ComputeSizingState(int X, int Y)
 {
     const int line = d->lineWidth;
     const int w = ClientWidth();
@@ -114,25 +114,60 @@ bool TCustomGrid::beginSizing(int X, int Y)
     };
     if (d->options.testFlag(goColSizing) && Y >= 0 && Y < d->rows.fixedExtent(line)) {
         const int i = nearBorder(d->cols, X, w);
-        if (i >= 0) {
-            d->state = gsColSizing;
-            d->sizingIndex = i;
-            d->sizingOffset = d->cols.start(i, line, w) + d->cols.size(i) - X;
-            d->sizingPos = X;
-            return true;
-        }
+        if (i >= 0)
+            return {gsColSizing, i, d->cols.start(i, line, w) + d->cols.size(i) - X};
     }
     if (d->options.testFlag(goRowSizing) && X >= 0 && X < d->cols.fixedExtent(line)) {
         const int i = nearBorder(d->rows, Y, h);
-        if (i >= 0) {
-            d->state = gsRowSizing;
-            d->sizingIndex = i;
-            d->sizingOffset = d->rows.start(i, line, h) + d->rows.size(i) - Y;
-            d->sizingPos = Y;
-            return true;
-        }
+        if (i >= 0)
+            return {gsRowSizing, i, d->rows.start(i, line, h) + d->rows.size(i) - Y};
     }
-    return false;
+    return {};
+}
+
+bool TCustomGrid::beginSizing(int X, int Y)
+{
+    const TGridSizingInfo info = ComputeSizingState(X, Y);
+    if (info.State != gsColSizing && info.State != gsRowSizing)
+        return false;
+    d->state = info.State;
+    d->sizingIndex = info.Index;
+    d->sizingOffset = info.Offset;
+    d->sizingPos = info.State == gsColSizing ? X : Y;
+    return true;
+}
+
+void TCustomGrid::showSizingCursor(int X, int Y)
+{
+    const TGridState state = ComputeSizingState(X, Y).State;
+    if (state == gsColSizing)
+        viewport()->setCursor(Qt::SplitHCursor);
+    else if (state == gsRowSizing)
+        viewport()->setCursor(Qt::SplitVCursor);
+    else if (viewport()->testAttribute(Qt::WA_SetCursor) &&
+             (viewport()->cursor().shape() == Qt::SplitHCursor || viewport()->cursor().shape() == Qt::SplitVCursor))
+        viewport()->unsetCursor();
+}
+
+TPoint TCustomGrid::LastMousePos() const { return FromQPoint(d->lastMouse); }
+
+void TCustomGrid::CancelMode()
+{
+    if (d->state == gsNormal)
+        return;
+    d->dragTimer.stop();
+    d->state = gsNormal;
+    d->sizingIndex = d->moveIndex = d->movePos = -1;
+    const TGridCoord pressed = d->pressed;
+    d->pressed = {-1, -1};
+    InvalidateCell(pressed.X, pressed.Y);
+    viewport()->update();
+}
+
+void TCustomGrid::hideEvent(QHideEvent* e)
+{
+    CancelMode();
+    QAbstractScrollArea::hideEvent(e);
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -189,6 +224,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
         trackMoveTarget(d->state == gsColMoving, X, Y);
         break;
     case gsNormal: {
+        showSizingCursor(X, Y);
         const TGridCoord cell = MouseCoord(X, Y);
         const bool fixed = cell.X >= 0 && (cell.X < d->cols.fixed || cell.Y < d->rows.fixed);
         const TGridCoord hot = fixed ? cell : TGridCoord{-1, -1};

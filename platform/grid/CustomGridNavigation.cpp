@@ -117,6 +117,8 @@ bool TCustomGrid::focusNextPrevChild(bool next)
 
 bool TCustomGrid::event(QEvent* e)
 {
+    if (e->type() == QEvent::WindowDeactivate)
+        CancelMode();
     if (e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if ((ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) && d->options.testFlag(goTabs) &&
@@ -413,6 +415,8 @@ void TCustomGrid::focusMoved(QWidget* now)
         return;
     d->focusInside = inside;
     InvalidateCell(d->current.X, d->current.Y);
+    if (!inside)
+        CancelMode();
     if (inside)
         DoEnter();
     else

@@ -63,6 +63,14 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
 // What a held mouse button is doing to the grid.
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
+// What a left press at a point would size: the state (gsColSizing, gsRowSizing
+// or gsNormal), the column or row, and the distance from the point to its border.
+struct TGridSizingInfo {
+    TGridState State = gsNormal;
+    int Index = -1;
+    int Offset = 0;
+};
+
 // Scroll bar identifiers and scroll codes, as a scroll bar reports its actions.
 enum : int { SB_HORZ = 0, SB_VERT = 1 };
 enum : int {

@@ -4,6 +4,7 @@
 // fixed font, and one call of RenderMarkupText with every argument at hand.
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "tests/support/CanvasPixels.h"
 #include "tests/support/TempExeFolder.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
@@ -110,18 +111,7 @@ class MarkupRenderTest : public ::testing::Test {
   std::unique_ptr<TCanvas> canvas;
 };
 
-// Bounding box of the pixels that are not white inside area; empty when none.
-inline QRect inkBox(const QImage& image, const QRect& area) {
-  QRect box;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) {
-        box |= QRect(x, y, 1, 1);
-      }
-    }
-  }
-  return box;
-}
+using testsupport::inkBox;
 
 inline int countColor(const QImage& image, const QRect& area, QRgb color) {
   int n = 0;

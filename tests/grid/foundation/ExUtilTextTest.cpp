@@ -46,6 +46,15 @@ TEST(LocaleAccessors, ReadTheCurrentSettings)
     EXPECT_EQ(LocaleDateSeparator(), u'.');
     EXPECT_EQ(LocaleTimeSeparator(), u':');
     EXPECT_EQ(LocaleShortDateFormat(), "dd.mm.yyyy");
+    EXPECT_EQ(LocaleLongTimeFormat(), "hh:nn:ss");
+    EXPECT_EQ(LocaleShortTimeFormat(), "hh:nn");
+}
+
+TEST(LocaleAccessors, TheShortTimeFormatDropsOnlyTheSeconds)
+{
+    platform::ScopedFormatSettings locale(
+        TFormatSettings{u'.', u',', u'/', u':', QStringLiteral("m/d/yyyy"), QStringLiteral("h:nn:ss AMPM")});
+    EXPECT_EQ(LocaleShortTimeFormat(), "h:nn AMPM");
 }
 
 TEST(SmallTextRoutines, FindCountAndSplit)

@@ -1,0 +1,91 @@
+// Measuring a cell's text as the cell draws it.
+
+#include "grid/engine/ExGridPrivate.h"
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/ExUtilText.h"
+#include "platform/grid/InplaceEdit.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/DrawText.h"
+
+#include <QtGui/QImage>
+
+#include <algorithm>
+
+TSize TExStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton)
+{
+    return MeasureCellText(ACol, RealToDisplayCol(ACol), ARow, WordWrap, ReserveButton);
+}
+
+TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool WordWrap, bool ReserveButton)
+{
+    QString text = GetFormattedCell(ARealCol, ARow);
+    const int kind = ClassifyCellText(text, p->enableHTML);
+
+    QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
+    TCanvas canvas(&surface);
+    TGridDrawState state;
+    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    GetVisualProperties(ADisplCol, ARow, state, false, false, true, canvas.Brush(), colorTo, mirror, mirrorTo,
+                        canvas.Font(), ha, va, ww, gd);
+    const bool fixedArea = ADisplCol < FixedCols() || ARow < FixedRows();
+    if (fixedArea && p->activeCellShow && p->activeCellFont->Style().testFlag(fsBold))
+        canvas.Font()->SetStyle(canvas.Font()->Style() | fsBold);
+    canvas.Font()->SetSize(canvas.Font()->Size() + p->zoomFactor);
+    if (kind == ctFormula)
+        GetCellValueText(ARealCol, ARow, text);
+
+    TRect r = CellRect(ADisplCol, ARow);
+    r.Left += p->xyOffset.X;
+    r.Top += p->xyOffset.Y;
+    if (!XYOffsetTopLeftOnly()) {
+        r.Right -= p->xyOffset.X;
+        r.Bottom -= p->xyOffset.Y;
+    }
+    if (ReserveButton)
+        r.Right -= 17;
+
+    if (kind == ctMarkup) {
+        if (!WordWrap)
+            r.Right = 65535;
+        r.Bottom = 65535;
+        QString anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
+        int width = 0, height = 0, anchors = 0, hitIndex = 0;
+        TRect hitRect, controlRect;
+        RenderMarkupText(&canvas, text, r, nullptr, 0, 0, -1, -1, 1, false, true, false, false, true, false,
+                         WordWrap, false, 1.0, clBlue, clNone, clNone, clGray, anchor, plain, focusAnchor, title,
+                         width, height, anchors, hitIndex, hitRect, controlRect, controlID, controlValue,
+                         controlType, p->imageCache.get(), nullptr, this, bdLeftToRight);
+        return TSize{width + 2, height + 2};
+    }
+
+    if (WordWrap) {
+        r.Left += 2;
+        r.Top += 2;
+        r.Right -= 2;
+        r.Bottom -= 2;
+        // a line break just typed opens a new line that counts
+        const bool editing = EditorMode() && ADisplCol == Col() && ARow == Row();
+        if (editing && text.endsWith(QLatin1Char('\n')))
+            text += QLatin1Char('w');
+        TRect calc = r;
+        const unsigned lines = GetCellType(ARealCol, ARow) == ctRotated ? DT_SINGLELINE : DT_WORDBREAK;
+        DrawText(canvas, text, calc, DT_CALCRECT | lines | DT_EXPANDTABS | DT_NOPREFIX);
+        return TSize{r.Right - r.Left, calc.Bottom - calc.Top};
+    }
+
+    QStringList lines = text.split(QLatin1Char('\r'));
+    if (!Multilinecells())
+        lines = lines.mid(0, 1);
+    int width = 0;
+    for (QString line : lines) {
+        line.remove(QLatin1Char('\n'));
+        if (URLShow() && !URLFull())
+            StripUrlScheme(line);
+        width = std::max(width, canvas.TextWidth(line));
+    }
+    return TSize{width, canvas.TextHeight(QStringLiteral("gh")) * static_cast<int>(lines.size())};
+}

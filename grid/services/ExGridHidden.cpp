@@ -1,0 +1,477 @@
+// Hidden columns and rows of the grid and the mappings between real and display
+// indexes. Hidden columns keep their cells where they are; hidden rows leave the
+// cell store into records (TGridItem) and come back from them.
+
+#include "grid/engine/ExGridPrivate.h"
+#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/ExGridViewSettings.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Switches the marking of modified rows off while restored texts come back.
+class TModifiedMarkingOff {
+public:
+    explicit TModifiedMarkingOff(TShowModified* showModified)
+        : showModified_(showModified), enabled_(showModified->Enabled())
+    {
+        showModified_->SetEnabled(false);
+    }
+    ~TModifiedMarkingOff() { showModified_->SetEnabled(enabled_); }
+    TModifiedMarkingOff(const TModifiedMarkingOff&) = delete;
+    TModifiedMarkingOff& operator=(const TModifiedMarkingOff&) = delete;
+
+private:
+    TShowModified* showModified_;
+    bool enabled_;
+};
+
+} // namespace
+
+// ---- mappings -------------------------------------------------------------------------
+
+int TExStringGrid::DisplayToRealCol(int ACol) const { return p->hiddenCols.DisplayToReal(ACol); }
+
+int TExStringGrid::RealToDisplayCol(int ACol) const { return p->hiddenCols.RealToDisplay(ACol); }
+
+int TExStringGrid::RealColIndex(int ACol) const { return DisplayToRealCol(ACol); }
+
+int TExStringGrid::DisplColIndex(int ACol) { return RealToDisplayCol(ACol); }
+
+int TExStringGrid::RealCol() const { return DisplayToRealCol(Col()); }
+
+bool TExStringGrid::IsHiddenColumn(int ColIndex) const { return p->hiddenCols.IsHidden(ColIndex); }
+
+int TExStringGrid::NumHiddenColumns() const { return p->hiddenCols.Count(); }
+
+int TExStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }
+
+int TExStringGrid::AllColWidths(int ACol) const { return p->hiddenCols.Width(ACol); }
+
+void TExStringGrid::SetAllColWidths(int ACol, int Value) { p->hiddenCols.SetWidth(ACol, Value); }
+
+std::vector<int> TExStringGrid::hiddenRowIndexes() const
+{
+    std::vector<int> rows;
+    rows.reserve(p->gridItems.size());
+    for (const auto& item : p->gridItems)
+        rows.push_back(item->Idx());
+    return rows;
+}
+
+int TExStringGrid::DisplayToRealRow(int ARow) const
+{
+    if (p->gridItems.empty())
+        return ARow;
+    return HiddenDisplayToRealRow(ARow, hiddenRowIndexes());
+}
+
+int TExStringGrid::RealToDisplayRow(int ARow) const { return HiddenRealToDisplayRow(ARow, hiddenRowIndexes()); }
+
+int TExStringGrid::RealRowIndex(int ARow) const { return DisplayToRealRow(ARow); }
+
+int TExStringGrid::DisplRowIndex(int ARow) const { return RealToDisplayRow(ARow); }
+
+int TExStringGrid::RealRow() const { return DisplayToRealRow(Row()); }
+
+int TExStringGrid::recordIndexOf(int RowIndex) const
+{
+    for (size_t i = 0; i < p->gridItems.size(); ++i)
+        if (p->gridItems[i]->Idx() == RowIndex)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool TExStringGrid::IsHiddenRow(int RowIndex) const { return recordIndexOf(RowIndex) >= 0; }
+
+int TExStringGrid::NumHiddenRows() const { return static_cast<int>(p->gridItems.size()); }
+
+int TExStringGrid::TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+
+int TExStringGrid::FilterLevel() const { return p->filterLevel; }
+
+void TExStringGrid::SetFilterLevel(int Value) { p->filterLevel = Value; }
+
+TGridItem* TExStringGrid::HiddenRowItem(int Index) const
+{
+    if (Index < 0 || Index >= NumHiddenRows())
+        return nullptr;
+    return p->gridItems[static_cast<size_t>(Index)].get();
+}
+
+bool TExStringGrid::IsIgnoredColumn(int ACol) const { return p->ignoreColumns->HasValue(ACol); }
+
+// ---- cells of hidden rows ---------------------------------------------------------------
+
+QString TExStringGrid::AllCells(int ACol, int ARow)
+{
+    const int record = recordIndexOf(ARow);
+    if (record < 0)
+        return Cells(ACol, RealToDisplayRow(ARow));
+    const TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    return ACol >= 0 && ACol < items->Count() ? items->Strings(ACol) : QString();
+}
+
+void TExStringGrid::SetAllCells(int ACol, int ARow, const QString& Value)
+{
+    const int record = recordIndexOf(ARow);
+    if (record < 0) {
+        SetCells(ACol, RealToDisplayRow(ARow), Value);
+        return;
+    }
+    TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    if (ACol < 0)
+        return;
+    while (items->Count() <= ACol)
+        items->Add(QString());
+    items->SetStrings(ACol, Value);
+}
+
+QString TExStringGrid::AllGridCells(int ACol, int ARow)
+{
+    const int record = recordIndexOf(ARow);
+    if (record < 0)
+        return GridCells(ACol, RealToDisplayRow(ARow));
+    return AllCells(ACol, ARow);
+}
+
+void TExStringGrid::SetAllGridCells(int ACol, int ARow, const QString& Value)
+{
+    if (recordIndexOf(ARow) < 0)
+        SetGridCells(ACol, RealToDisplayRow(ARow), Value);
+    else
+        SetAllCells(ACol, ARow, Value);
+}
+
+TObject* TExStringGrid::AllObjects(int ACol, int ARow)
+{
+    const int record = recordIndexOf(ARow);
+    if (record < 0)
+        return Objects(ACol, RealToDisplayRow(ARow));
+    const TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    if (ACol < 0 || ACol >= items->Count())
+        return nullptr;
+    const auto* props = dynamic_cast<const TCellProperties*>(items->Objects(ACol));
+    return props ? props->CellObject() : nullptr;
+}
+
+void TExStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
+{
+    const int record = recordIndexOf(ARow);
+    if (record < 0) {
+        SetObjects(ACol, RealToDisplayRow(ARow), Value);
+        return;
+    }
+    TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    if (ACol < 0)
+        return;
+    while (items->Count() <= ACol)
+        items->Add(QString());
+    auto* props = dynamic_cast<TCellProperties*>(items->Objects(ACol));
+    if (!props) {
+        props = new TCellProperties(this, ACol, ARow);
+        delete items->Objects(ACol);
+        items->SetObjects(ACol, props);
+    }
+    props->SetCellObject(Value);
+}
+
+// ---- row records ---------------------------------------------------------------------
+
+std::unique_ptr<TGridItem> TExStringGrid::takeRowIntoItem(int ARow)
+{
+    auto item = std::make_unique<TGridItem>();
+    for (int c = 0; c < TotalColCount(); ++c)
+        item->Items()->AddObject(GridCells(c, ARow), GridObjects(c, ARow));
+    item->SetHeight(RowHeights(ARow));
+    // the record owns the objects now; the store must not free them again
+    emptyStoredRow(ARow);
+    return item;
+}
+
+void TExStringGrid::restoreRowFromItem(TGridItem& Item, int ARow)
+{
+    TStringList* items = Item.Items();
+    for (int c = 0; c < items->Count(); ++c) {
+        SetGridCells(c, ARow, items->Strings(c));
+        SetGridObjects(c, ARow, Item.TakeObject(c));
+    }
+    SetRowHeights(ARow, Item.Height());
+}
+
+void TExStringGrid::setEmbeddedControlVisible(int ACol, int ARow, bool Visible)
+{
+    if (!HasCellProperties(ACol, ARow))
+        return;
+    QWidget* control = CellProperties(ACol, ARow)->Control();
+    if (!control)
+        return;
+    if (Visible) {
+        const TRect r = CellRect(ACol, ARow);
+        control->setGeometry(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top - 1);
+    }
+    control->setVisible(Visible);
+}
+
+// ---- columns ---------------------------------------------------------------------------
+
+void TExStringGrid::HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+
+void TExStringGrid::HideColumns(int FromCol, int ToCol)
+{
+    HideEditor();
+    for (int c = FromCol; c <= ToCol; ++c) {
+        if (c < 0 || IsHiddenColumn(c) || c >= TotalColCount() || ColCount() < 2)
+            continue;
+        const int d = RealToDisplayCol(c);
+        const int width = ColWidths(d);
+        for (int i = d; i <= ColCount() - 2; ++i)
+            SetColWidths(i, ColWidths(i + 1));
+        p->hiddenCols.Hide(c, width);
+        if (Col() == ColCount() - 1)
+            SetCol(Col() - 1);
+        SetColCount(ColCount() - 1);
+    }
+    Invalidate();
+}
+
+void TExStringGrid::UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+
+void TExStringGrid::UnHideColumns(int FromCol, int ToCol)
+{
+    HideEditor();
+    for (int c = FromCol; c <= ToCol; ++c) {
+        if (!IsHiddenColumn(c))
+            continue;
+        const int width = p->hiddenCols.Show(c);
+        SetColCount(ColCount() + 1);
+        const int e = RealToDisplayCol(c + 1);
+        for (int i = ColCount() - 1; i >= e && i > 0; --i)
+            SetColWidths(i, ColWidths(i - 1));
+        SetColWidths(RealToDisplayCol(c), width);
+    }
+    Invalidate();
+}
+
+void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, TotalColCount()); }
+
+// ---- rows ------------------------------------------------------------------------------
+
+void TExStringGrid::HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+
+void TExStringGrid::HideRows(int FromRow, int ToRow)
+{
+    if (ToRow < FromRow)
+        return;
+    int before = 0;
+    int alreadyHidden = 0;
+    for (const auto& item : p->gridItems) {
+        if (item->Idx() < FromRow)
+            ++before;
+        else if (item->Idx() <= ToRow)
+            ++alreadyHidden;
+    }
+    const int count = ToRow - FromRow + 1 - alreadyHidden;
+    const int display = FromRow - before;
+    if (count == 0 || display >= RowCount())
+        return;
+    setEmbeddedControlVisible(1, display, false);
+    int k = 0;
+    for (int r = FromRow; r <= ToRow && display + k < RowCount(); ++r) {
+        if (IsHiddenRow(r))
+            continue;
+        std::unique_ptr<TGridItem> item = takeRowIntoItem(display + k);
+        item->SetIdx(r);
+        // at its place by Idx, also among records of the range hidden before
+        const auto at = std::find_if(p->gridItems.begin(), p->gridItems.end(),
+                                     [r](const auto& other) { return other->Idx() > r; });
+        p->gridItems.insert(at, std::move(item));
+        ++k;
+    }
+    DeleteRowRange(display, k, false);
+}
+
+void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
+{
+    if (IsHiddenRow(FromRow) || ToRow < FromRow)
+        return;
+    const int display = RealToDisplayRow(FromRow);
+    if (display >= RowCount())
+        return;
+    int k = 0;
+    for (int r = FromRow; r <= ToRow && display + k < RowCount(); ++r) {
+        if (IsHiddenRow(r))
+            continue;
+        std::unique_ptr<TGridItem> item = takeRowIntoItem(display + k);
+        item->SetIdx(r);
+        p->gridItems.push_back(std::move(item));
+        ++k;
+    }
+    // the rows below move up with their texts and objects; heights stay put
+    std::optional<TUpdateBatch> batch(std::in_place, *this);
+    for (int i = display; i + k < RowCount(); ++i)
+        copyStoredRow(i + k, i, false);
+    for (int i = RowCount() - k; i < RowCount(); ++i)
+        emptyStoredRow(i);
+    const int row = Row();
+    const int topRow = TopRow();
+    SetRowCount(RowCount() - k);
+    p->maxRowCount -= k;
+    if (row < RowCount()) {
+        SetRow(row);
+        SetTopRow(std::min(topRow, RowCount() - 1));
+    } else if (FixedRows() < RowCount()) {
+        SetRow(FixedRows());
+        SetTopRow(FixedRows());
+    }
+    batch.reset();
+    FireCellsChanged(TRect(0, display, ColCount() - 1, display + k));
+}
+
+void TExStringGrid::HideRowList(const TIntList& RowList)
+{
+    std::vector<int> heights(static_cast<size_t>(RowCount()));
+    for (int r = 0; r < RowCount(); ++r)
+        heights[static_cast<size_t>(r)] = RowHeights(r);
+    for (int i = 0; i < RowList.Count(); ++i) {
+        const int v = RowList.GetInteger(i);
+        std::unique_ptr<TGridItem> item = takeRowIntoItem(v);
+        item->SetIdx(v);
+        item->SetLevel(p->filterLevel);
+        p->gridItems.push_back(std::move(item));
+    }
+    ++p->filterLevel;
+
+    TUpdateBatch batch(*this);
+    int next = 0;
+    int kept = 0;
+    for (int r = 0; r < RowCount(); ++r) {
+        if (next < RowList.Count() && RowList.GetInteger(next) == r) {
+            ++next;
+            continue;
+        }
+        if (kept != r) {
+            copyStoredRow(r, kept, false);
+            SetRowHeights(kept, heights[static_cast<size_t>(r)]);
+        }
+        ++kept;
+    }
+    for (int r = kept; r < RowCount(); ++r)
+        emptyStoredRow(r);
+    SetRowCount(RowCount() - RowList.Count());
+}
+
+// A row is selected by its disjunct flag (at its real index when the selection
+// is persistent) or by lying within the selection rectangle.
+bool TExStringGrid::rowIsSelected(int ARow) const
+{
+    const TMouseActions& actions = *p->mouseActions;
+    if (actions.DisjunctRowSelect())
+        return IsFlagSet(*p->rowSelect, actions.RowSelectPersistent() ? DisplayToRealRow(ARow) : ARow);
+    const TGridRect sel = Selection();
+    return ARow >= std::min(sel.Top, sel.Bottom) && ARow <= std::max(sel.Top, sel.Bottom);
+}
+
+// Both decide from the selection as it is before the first row goes, since
+// hiding a row moves the current row and with it a range selection.
+void TExStringGrid::HideSelectedRows() { hideRowsBySelection(true); }
+
+void TExStringGrid::HideUnSelectedRows() { hideRowsBySelection(false); }
+
+void TExStringGrid::hideRowsBySelection(bool Selected)
+{
+    std::vector<int> rows;
+    for (int r = RowCount() - 1; r >= FixedRows(); --r)
+        if (rowIsSelected(r) == Selected)
+            rows.push_back(DisplayToRealRow(r));
+    TUpdateBatch batch(*this);
+    for (int real : rows)
+        HideRows(real, real);
+}
+
+void TExStringGrid::UnHideRow(int RowIndex)
+{
+    TModifiedMarkingOff marking(p->showModified.get());
+    const int record = recordIndexOf(RowIndex);
+    if (record >= 0) {
+        std::unique_ptr<TGridItem> item = std::move(p->gridItems[static_cast<size_t>(record)]);
+        p->gridItems.erase(p->gridItems.begin() + record);
+        const int display = RealToDisplayRow(RowIndex);
+        InsertRowRange(display, 1, false);
+        restoreRowFromItem(*item, display);
+    }
+    for (int i = 0; i < p->controlList->Count(); ++i) {
+        TControlItem* control = p->controlList->Control(i);
+        if (control->Y == RowIndex && control->Control)
+            control->Control->setVisible(true);
+    }
+}
+
+void TExStringGrid::UnHideRows(int FromRow, int ToRow)
+{
+    TModifiedMarkingOff marking(p->showModified.get());
+    if (!IsHiddenRow(FromRow))
+        return;
+    std::vector<int> rows;
+    for (const auto& item : p->gridItems)
+        if (item->Idx() >= FromRow && item->Idx() <= ToRow)
+            rows.push_back(item->Idx());
+    std::sort(rows.begin(), rows.end());
+    for (int real : rows) {
+        const int record = recordIndexOf(real);
+        const int display = RealToDisplayRow(real);
+        std::unique_ptr<TGridItem> item = std::move(p->gridItems[static_cast<size_t>(record)]);
+        p->gridItems.erase(p->gridItems.begin() + record);
+        InsertRowRange(display, 1, false);
+        restoreRowFromItem(*item, display);
+        if (real == FromRow)
+            setEmbeddedControlVisible(1, display, true);
+    }
+}
+
+void TExStringGrid::UnHideRowsAll()
+{
+    while (!p->gridItems.empty()) {
+        const int first = p->gridItems.front()->Idx();
+        int last = first;
+        for (size_t i = 1; i < p->gridItems.size() && p->gridItems[i]->Idx() == last + 1; ++i)
+            ++last;
+        UnHideRows(first, last);
+    }
+}
+
+void TExStringGrid::UnHideRowList()
+{
+    if (p->filterLevel <= 0)
+        return;
+    const int level = p->filterLevel - 1;
+    const int restored = static_cast<int>(std::count_if(p->gridItems.begin(), p->gridItems.end(),
+                                                        [level](const auto& item) { return item->Level() == level; }));
+    const int footer = p->floatingFooter->Visible() ? 2 : 1;
+    if (Row() >= RowCount() && FixedRows() < RowCount() && FixedCols() < ColCount()) {
+        SetRow(FixedRows());
+        SetCol(FixedCols());
+    }
+
+    TUpdateBatch batch(*this);
+    const int oldCount = RowCount();
+    SetRowCount(oldCount + restored);
+    int source = oldCount - footer;
+    int record = static_cast<int>(p->gridItems.size()) - 1;
+    for (int target = RowCount() - footer; target >= 0; --target) {
+        while (record >= 0 && p->gridItems[static_cast<size_t>(record)]->Level() < level)
+            --record;
+        if (record >= 0 && p->gridItems[static_cast<size_t>(record)]->Idx() == target) {
+            restoreRowFromItem(*p->gridItems[static_cast<size_t>(record)], target);
+            --record;
+        } else if (target > source) {
+            copyStoredRow(source, target, true);
+            --source;
+        }
+    }
+    for (int i = static_cast<int>(p->gridItems.size()) - 1; i >= 0; --i)
+        if (p->gridItems[static_cast<size_t>(i)]->Level() == level)
+            p->gridItems.erase(p->gridItems.begin() + i);
+}
