@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times a clean CI run the way CI sees it: a fresh clone of a commit (HEAD by
 # default) in a temporary folder, `.ci/run` pinned to two cores, no ccache.
-# Prints the total and the build/test split of the normal and sanitizer runs,
+# Prints the total and the build/test split of the normal and sanitizer runs
+# (a build figure includes the package check and the CMake configure step),
 # plus the machine's load average during the run (timings on a shared machine
 # are only comparable at similar load).
 #
