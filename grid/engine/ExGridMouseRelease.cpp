@@ -1,0 +1,254 @@
+// The left release with the header click that sorts, the double click that
+// sizes a column or edits, and the right button.
+
+#include "grid/engine/ExGridPrivate.h"
+
+namespace {
+
+// Where a release or a double click counts as being on a header border.
+constexpr int SizingBand = 4;
+constexpr int AutoSizeBand = 3;
+
+} // namespace
+
+void TExStringGrid::WMLButtonUp(TShiftState Shift, int X, int Y) { HandleWmLButtonUp(Shift, X, Y); }
+
+void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
+{
+    TExGridPressState& ps = p->press;
+    ps.colMoved = ps.colSized = ps.mouseDown = ps.keepDown = ps.downMove = false;
+    ps.moveEnded = false;
+    p->mouseDown = false;
+    p->mouseSelectMode = msNormal;
+    ps.selectStart = -1;
+
+    const TGridCoord hit = MouseCoord(X, Y);
+    if (OnClick && ps.doOnClick && hit.X >= 0 && hit.Y >= 0 && (hit.X < FixedCols() || hit.Y < FixedRows()) &&
+        GridState() != gsColSizing)
+        OnClick(this);
+    ps.doOnClick = false;
+
+    // The base applies a width change or a move inside the release; either
+    // keeps the release from sorting.
+    const TGridState state = GridState();
+    {
+        struct TReleaseMark {
+            bool& flag;
+            ~TReleaseMark() { flag = false; }
+        } mark{ps.inRelease};
+        ps.inRelease = true;
+        TBaseGrid::WMLButtonUp(Shift, X, Y);
+    }
+    if (state == gsColSizing || state == gsRowSizing)
+        ps.colSized = true;
+    if (GridState() == gsSelecting)
+        SetGridState(gsNormal);
+
+    if (ps.colMoved || ps.colSized || !InsideGrid(hit))
+        return;
+    if (hit.X < FixedCols() && !p->sortSettings->FixedCols())
+        return;
+    releaseHeader(hit.X, hit.Y, X, Shift);
+}
+
+bool TExStringGrid::InsideGrid(const TGridCoord& c) const
+{
+    return c.X >= 0 && c.Y >= 0 && c.X < ColCount() && c.Y < RowCount();
+}
+
+void TExStringGrid::releaseHeader(int ACol, int ARow, int X, TShiftState Shift)
+{
+    TExGridPressState& ps = p->press;
+    const int realCol = DisplayToRealCol(ACol);
+    const bool checkBox = HasCheckBox(realCol, ARow);
+    if (checkBox && OnCheckBoxMouseUp) {
+        bool state = false;
+        GetCheckBoxState(realCol, DisplayToRealRow(ARow), state);
+        OnCheckBoxMouseUp(this, realCol, ARow, state);
+    }
+    if (ps.dblClkSized) {
+        ps.dblClkSized = false;
+        return;
+    }
+    const TRect R = CellRect(ACol, ARow);
+    if (ARow == 0 && Options().testFlag(goColSizing) && (X - R.Left < SizingBand || R.Right - X < SizingBand))
+        return;
+    const TSortSettings* ss = p->sortSettings.get();
+    if (ARow != ss->Row() || ps.pressRow != ARow || FixedRows() == 0 || checkBox || !ss->Show() || ps.moveEnded ||
+        RowCount() <= 2)
+        return;
+    bool doSort = !IsIgnoredColumn(realCol);
+    if (doSort && OnCanSort)
+        OnCanSort(this, realCol, doSort);
+    if (!doSort) {
+        InvalidateCell(ACol, ARow);
+        return;
+    }
+    sortByHeaderClick(realCol, Shift);
+}
+
+// Decides the sort a header click asks for and runs it.
+void TExStringGrid::sortByHeaderClick(int ACol, TShiftState Shift)
+{
+    TSortSettings* ss = p->sortSettings.get();
+    TSortIndexList* indexes = p->sortIndexes.get();
+    HideEditor();
+    InitSortXRef();
+    const bool initAscending = ss->InitSortDirection() == sdAscending;
+    if (ss->IndexShow()) {
+        const bool key = ss->IndexSortKey() == ikShift ? Shift.testFlag(ssShift) : Shift.testFlag(ssCtrl);
+        if (key) {
+            if (indexes->FindIndex(ACol) >= 0)
+                indexes->ToggleIndex(ACol);
+            else
+                indexes->AddIndex(ACol, initAscending);
+        } else if (indexes->Count() == 1 && indexes->SortColumns(0) == ACol) {
+            indexes->ToggleIndex(ACol);
+        } else {
+            indexes->Clear();
+            indexes->AddIndex(ACol, initAscending);
+        }
+        if (HasNodeRows())
+            QSortGroupIndexed();
+        else
+            QSortIndexed();
+        ss->SetColumn(indexes->Count() > 0 ? indexes->SortColumns(0) : -1);
+    } else {
+        bool unsort = false;
+        if (ss->Column() == ACol) {
+            unsort = ss->Direction() != ss->InitSortDirection() && ss->UndoSort();
+            ss->SetDirection(ss->Direction() == sdAscending ? sdDescending : sdAscending);
+        } else {
+            ss->SetDirection(ss->InitSortDirection());
+            ss->SetColumn(ACol);
+        }
+        if (unsort) {
+            QUnSort();
+            ss->SetColumn(-1);
+        } else if (HasNodeRows()) {
+            QSortGroup();
+        } else {
+            QSort();
+        }
+    }
+    FireClickSort(ss->Column());
+    Invalidate();
+}
+
+void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    HandleMouseUp(Button, Shift, X, Y);
+}
+
+void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    const TGridRect before = Selection();
+    const TGridState state = GridState();
+    const bool outside = (state == gsColSizing && X >= ClientWidth()) || (state == gsRowSizing && Y >= ClientHeight());
+    if (outside) {
+        CancelMode();
+        return;
+    }
+    if (state == gsColMoving && Button == mbRight)
+        return;
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    const TGridRect after = Selection();
+    if (!(after == before))
+        FireSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+void TExStringGrid::WMLButtonDblClk(TShiftState Shift, int X, int Y) { HandleWmLButtonDblClk(Shift, X, Y); }
+
+void TExStringGrid::HandleWmLButtonDblClk(TShiftState Shift, int X, int Y)
+{
+    TExGridPressState& ps = p->press;
+    TGridCoord hit = MouseCoord(X, Y);
+    if (p->mouseActions->RangeSelectAndEdit() && hit.X >= 0 && hit.Y >= 0 && !HasClickableGraphic(hit.X, hit.Y))
+        ps.forceSel = true;
+    struct TForceSelReset {
+        bool& flag;
+        ~TForceSelReset() { flag = false; }
+    } reset{ps.forceSel};
+    if (hit.X < 0) {
+        if (FixedRowAlways()) {
+            TBaseGrid::WMLButtonDblClk(Shift, X, Y);
+            return;
+        }
+        hit = {ColCount() - 1, 0};
+    }
+    if (autoSizeOnBorder(hit.X, hit.Y, X)) {
+        TBaseGrid::WMLButtonDblClk(Shift, X, Y);
+        return;
+    }
+    if (hit.Y >= 0 && HasClickableGraphic(hit.X, hit.Y)) {
+        TBaseGrid::WMLButtonDblClk(Shift, X, Y);
+        return;
+    }
+    TBaseGrid::WMLButtonDblClk(Shift, X, Y);
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (OnDblClickCell)
+        OnDblClickCell(this, cell.Y, cell.X);
+    if (cell.X < 0 || cell.Y < 0)
+        return;
+    const TMouseActions* ma = p->mouseActions.get();
+    if ((cell.Y < FixedRows() && ma->FixedRowsEdit() == fceDblClick) ||
+        (cell.X < FixedCols() && ma->FixedColsEdit() == fceDblClick))
+        ShowFixedCellEditor(cell.X, cell.Y);
+}
+
+// A double click on a header border sizes the column left of it to its
+// contents; the release that follows does not sort.
+bool TExStringGrid::autoSizeOnBorder(int ACol, int ARow, int X)
+{
+    if (ARow < 0 || ARow >= FixedRows() || !Options().testFlag(goColSizing) ||
+        !p->mouseActions->AutoSizeColOnDblClick())
+        return false;
+    const TRect R = CellRect(ACol, ARow);
+    int column = -1;
+    if (X - R.Left < AutoSizeBand)
+        column = ACol - 1;
+    else if (R.Right - X < AutoSizeBand)
+        column = ACol;
+    else
+        return false;
+    p->press.dblClkSized = true;
+    if (column < FixedCols())
+        return true;
+    bool allow = true;
+    if (OnColumnSize)
+        OnColumnSize(this, column, allow);
+    if (allow) {
+        AutoSizeCol(column, 0);
+        if (OnEndColumnSize)
+            OnEndColumnSize(this, column);
+    }
+    return true;
+}
+
+void TExStringGrid::WMRButtonDown(TShiftState Shift, int X, int Y) { HandleWmRButtonDown(Shift, X, Y); }
+
+void TExStringGrid::HandleWmRButtonDown(TShiftState Shift, int X, int Y)
+{
+    TBaseGrid::WMRButtonDown(Shift, X, Y);
+    const TGridCoord hit = MouseCoord(X, Y);
+    if (!InsideGrid(hit))
+        return;
+    const bool normal = hit.X >= FixedCols() && hit.Y >= FixedRows() && !IsFixed(hit.X, hit.Y);
+    if (p->mouseActions->SelectOnRightClick() && normal && !HasClickableGraphic(hit.X, hit.Y) &&
+        !(p->mouseActions->DisjunctCellSelect() && IsSelected(hit.X, hit.Y))) {
+        const TPoint base = BaseCell(hit.X, hit.Y);
+        MoveColRow(base.X, base.Y, true, true);
+    }
+    if (OnRightClickCell)
+        OnRightClickCell(this, hit.Y, hit.X);
+}
+
+void TExStringGrid::WMRButtonUp(TShiftState Shift, int X, int Y) { HandleWmRButtonUp(Shift, X, Y); }
+
+void TExStringGrid::HandleWmRButtonUp(TShiftState Shift, int X, int Y)
+{
+    const TGridState state = GridState();
+    if ((state == gsColMoving || state == gsRowMoving) && EnhRowColMove())
+        return;
+    TBaseGrid::WMRButtonUp(Shift, X, Y);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+// What a left press leaves for the mouse moves and the release.
+
+#include "platform/ui/Geometry.h"
+
+struct TExGridPressState {
+    bool keepDown = false;      // a left press is pending; mouse moves test it
+    bool downMove = false;      // the press may still move; cleared by the release
+    bool doOnClick = false;     // the release fires OnClick for a fixed cell
+    bool mouseDown = false;     // a plain press of the disjunct selections
+    bool deselectState = false; // the release deselects the pressed row or column
+    TPoint point{0, 0};         // client point of the last left press
+    // The cell a little left of and above the press, its size at the press and
+    // the press distance from its right and bottom edges.
+    int colClicked = -1;
+    int rowClicked = -1;
+    int colClickedSize = 0;
+    int rowClickedSize = 0;
+    int clickPosDx = 0;
+    int clickPosDy = 0;
+    int selectStart = -1; // row or column where a header selection started
+    int moveCell = -1;    // header column or row pressed for moving
+    int moveOfsX = 0;
+    int moveOfsY = 0;
+    int pressRow = -1; // row of the last left press, for the header click
+    bool colMoved = false;
+    bool colSized = false;
+    bool dblClkSized = false;
+    bool forceSel = false;
+    bool inRelease = false;
+    bool moveEnded = false;
+    TPoint fixedEditCell{-1, -1};
+};
