@@ -1029,6 +1029,7 @@ private:
     // ---- mouse buttons
     void sortByHeaderClick(int ACol, TShiftState Shift);
     bool followAnchor(int ACol, int ARow, int X, int Y);
+    QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
     bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
     bool pressRating(int ACol, int ARow, int X);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);

@@ -3,10 +3,13 @@
 
 #include "grid/engine/ExGridPrivate.h"
 
+#include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExUtilText.h"
+#include "platform/ui/Canvas.h"
 #include "platform/process/WebAddress.h"
 
 #include <QtGui/QFontMetrics>
+#include <QtGui/QImage>
 
 #include <algorithm>
 
@@ -179,15 +182,42 @@ bool TExStringGrid::pressRating(int ACol, int ARow, int X)
     return true;
 }
 
+// The anchor of a markup cell text under the client point, empty when none
+// (a form control counts as none here).
+QString TExStringGrid::markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y)
+{
+    QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
+    TCanvas canvas(&surface);
+    canvas.Font()->Assign(*GetCellFont(ACol, ARow));
+    TRect r = CellRect(ACol, ARow);
+    r.Left += p->xyOffset.X + 1;
+    r.Top += p->xyOffset.Y + 1;
+    r.Right -= p->xyOffset.X;
+    if (HasCheckBox(DisplayToRealCol(ACol), ARow))
+        r.Left += p->controlLook->CheckSize();
+    QString anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
+    int width = 0, height = 0, anchors = 0, hitIndex = 0;
+    TRect hitRect, controlRect;
+    RenderMarkupText(&canvas, Text, r, nullptr, X, Y, -1, -1, 1, true, false, false, false, true, false, false,
+                     true, 1.0, clBlue, clNone, clNone, clGray, anchor, plain, focusAnchor, title, width, height,
+                     anchors, hitIndex, hitRect, controlRect, controlID, controlValue, controlType,
+                     p->imageCache.get(), nullptr, this, bdLeftToRight);
+    return controlID.isEmpty() ? anchor : QString();
+}
+
 // A link under the press: a cell reference moves the current cell, a web or
 // mail address opens in the user's programs; any other target opens nothing.
-bool TExStringGrid::followAnchor(int ACol, int ARow, int, int)
+bool TExStringGrid::followAnchor(int ACol, int ARow, int X, int Y)
 {
     const QString text = Cells(DisplayToRealCol(ACol), ARow);
     const int kind = ClassifyCellText(text, EnableHTML());
-    if (!URLShow() || kind == ctMarkup || !ContainsUrlScheme(text))
+    QString anchor;
+    if (kind == ctMarkup)
+        anchor = markupAnchorAt(ACol, ARow, text, X, Y);
+    else if (URLShow() && ContainsUrlScheme(text))
+        anchor = text;
+    if (anchor.isEmpty())
         return false;
-    const QString anchor = text;
     bool follow = true;
     if (OnAnchorClick)
         OnAnchorClick(this, ARow, ACol, anchor, follow);

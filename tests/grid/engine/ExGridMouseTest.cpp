@@ -352,6 +352,28 @@ TEST_F(ExGridMouse, AnchorsMoveToCellsOrOpenOnlyWebAddresses)
     EXPECT_TRUE(recorder.opened.isEmpty());
 }
 
+TEST_F(ExGridMouse, MarkupLinksOpenOnlyWebAddresses)
+{
+    const struct {
+        const char* href;
+        int opened;
+    } cases[] = {{"https://example.com/x", 1}, {"mailto:a@b.c", 1}, {"file:///etc/passwd", 0}, {"/usr/bin/xterm", 0}};
+    const TRect R = rect(2, 2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.href);
+        recorder.opened.clear();
+        grid->SetCells(2, 2, QStringLiteral("<A href=\"%1\">link text</A>").arg(QString::fromLatin1(c.href)));
+        click(QPoint(R.Left + 8, R.Top + 8));
+        EXPECT_EQ(recorder.opened.size(), c.opened);
+    }
+    grid->SetCells(2, 2, QStringLiteral("<A href=\"CELL://R7C4\">go</A>"));
+    click(QPoint(R.Left + 6, R.Top + 8));
+    EXPECT_EQ(grid->Row(), 7);
+    EXPECT_EQ(grid->Col(), 4);
+    click(QPoint(R.Right - 6, R.Top + 8));
+    EXPECT_EQ(grid->Row(), 2) << "beside the link the press selects";
+}
+
 TEST_F(ExGridMouse, MovedColumnCarriesWidthSortColumnAndCurrentCell)
 {
     for (int c = 1; c <= 4; ++c)
