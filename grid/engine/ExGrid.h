@@ -898,6 +898,9 @@ public:
     virtual void InitSortXRef();
     // Sizes a display column to its contents, Padding pixels wider.
     virtual void AutoSizeCol(int ACol, int Padding);
+    // Open and close the current cell's editor.
+    virtual void ShowInplaceEdit();
+    virtual void HideInplaceEdit();
     // Scrolls a cell into view.
     virtual void ScrollInView(int ACol, int ARow);
     // The fixed cell whose editor is open, (-1, -1) when none.
@@ -1029,11 +1032,14 @@ private:
     // ---- mouse buttons
     void sortByHeaderClick(int ACol, TShiftState Shift);
     bool followAnchor(int ACol, int ARow, int X, int Y);
+    void ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift, int X, int Y,
+                       bool editMerged, bool mayEdit, bool directEdit);
     QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
     bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
     bool pressRating(int ACol, int ARow, int X);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
     bool autoSizeOnBorder(int ACol, int ARow, int X);
+    void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);
     bool InsideGrid(const TGridCoord& c) const;
     void moveColumnSizes(int FromIndex, int ToIndex);
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,

@@ -15,23 +15,8 @@
 
 namespace {
 
-// Where a press sizes a column instead of clicking its header.
-constexpr int SizingBand = 4;
 // Each step of a rating is half a star this many pixels wide.
 constexpr int RatingStep = 9;
-
-// Switches Navigation.AlwaysEdit off while the base grid handles a press.
-class TAlwaysEditOff {
-public:
-    explicit TAlwaysEditOff(TNavigation* nav) : nav_(nav), old_(nav->AlwaysEdit()) { nav_->SetAlwaysEdit(false); }
-    ~TAlwaysEditOff() { nav_->SetAlwaysEdit(old_); }
-    TAlwaysEditOff(const TAlwaysEditOff&) = delete;
-    TAlwaysEditOff& operator=(const TAlwaysEditOff&) = delete;
-
-private:
-    TNavigation* nav_;
-    bool old_;
-};
 
 } // namespace
 
@@ -43,6 +28,13 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     ps.keepDown = ps.doOnClick = ps.downMove = true;
     p->mouseDown = true;
     TGridCoord hit = MouseCoord(X, Y);
+    const TGridRect s0 = Selection();
+    const TMouseActions* ma = p->mouseActions.get();
+    const auto inSelection = [](const TGridRect& r, const TGridCoord& c) {
+        return c.X >= r.Left && c.X <= r.Right && c.Y >= r.Top && c.Y <= r.Bottom;
+    };
+    if (Options().testFlag(goEditing) && ma->RangeSelectAndEdit() && !inSelection(s0, hit))
+        SetOptions(Options() & ~TGridOptions(goEditing));
 
     bool allow = true;
     if (hit.X >= 0 && hit.Y >= 0 && OnCanClickCell)
@@ -59,12 +51,13 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
         ps.rowClickedSize = RowHeights(probe.Y);
     }
     ps.point = {X, Y};
+    SetSearchInc(QString());
     ps.selectStart = -1;
     ps.moveCell = -1;
     ps.pressRow = hit.Y;
 
     if (hit.X < 0 || hit.Y < 0) {
-        HideEditor();
+        HideInplaceEdit();
         if (!FixedRowAlways())
             TBaseGrid::WMLButtonDown(Shift, X, Y);
         return;
@@ -74,7 +67,7 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     const bool fixedArea = hit.X < FixedCols() || hit.Y < FixedRows();
     const bool innerFixed = !fixedArea && IsFixed(hit.X, hit.Y);
     if (fixedArea || innerFixed)
-        HideEditor();
+        HideInplaceEdit();
 
     const bool inside = InsideGrid(hit);
     const int realCol = DisplayToRealCol(hit.X);
@@ -84,7 +77,7 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
                 QueryCellEditable(realCol, hit.Y, canEdit);
                 return canEdit;
             }())) {
-            HideEditor();
+            HideInplaceEdit();
             ClickRadioOption(realCol, hit.Y, X - R.Left, Y - R.Top);
             setFocus(Qt::MouseFocusReason);
             return;
@@ -117,21 +110,75 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     if (inside && pressCheckBox(hit.X, hit.Y, X, Y, Shift))
         return;
 
+    const bool normal = hit.X >= FixedCols() && hit.Y >= FixedRows();
+    const bool hasCombo = normal && p->controlLook->DropDownAlwaysVisible() && QueryHasComboBox(realCol, hit.Y);
+    bool mayEdit = Options().testFlag(goEditing) || ma->RangeSelectAndEdit();
+    if (mayEdit)
+        QueryCellEditable(realCol, hit.Y, mayEdit);
+    const bool directEdit = normal && (mayEdit || (ma->EditOnDblClickOnly() && hasCombo)) &&
+                            (ma->DirectEdit() || (p->controlLook->DropDownAlwaysVisible() && hasCombo));
+    if (directEdit) {
+        HideInplaceEdit();
+        setFocus(Qt::MouseFocusReason);
+    }
+    const TGridRect sel = Selection();
+    const bool onCurrent = X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom && sel.Left == base.X &&
+                           sel.Right == base.X && sel.Top == base.Y && sel.Bottom == base.Y;
+    bool selectAtEnd = false;
+    if (!onCurrent && ma->RangeSelectAndEdit() && !innerFixed && !mayEdit) {
+        SetOptions(Options() & ~TGridOptions(goEditing));
+        selectAtEnd = true;
+    }
+
     if (innerFixed) {
         if (OnClickCell)
             OnClickCell(this, hit.Y, hit.X);
         return;
     }
+    ordinaryPress(hit, base, R, Shift, X, Y, onCurrent || ma->DirectEdit(), mayEdit, directEdit);
+    if (selectAtEnd)
+        SetGridState(gsSelecting);
+}
 
-    // The ordinary press: the base selects, sizes or moves.
+// The base selects, sizes or moves; then the click is reported and a direct
+// edit opens the editor.
+void TExStringGrid::ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift,
+                                  int X, int Y, bool editMerged, bool mayEdit, bool directEdit)
+{
     if (!p->selectionHidden) {
-        TAlwaysEditOff alwaysEditOff(p->navigation.get());
+        TScopedSetting<TNavigation> alwaysEditOff(p->navigation.get(), &TNavigation::AlwaysEdit,
+                                                  &TNavigation::SetAlwaysEdit, false);
         TBaseGrid::WMLButtonDown(Shift, X, Y);
     }
-    const bool sizingBand = hit.Y < FixedRows() && Options().testFlag(goColSizing) &&
-                            (X - R.Left < SizingBand || R.Right - X < SizingBand);
+    const bool nearEdge = X - R.Left < HeaderSizingBand || R.Right - X < HeaderSizingBand;
+    const bool sizingBand = hit.Y < FixedRows() && Options().testFlag(goColSizing) && nearEdge;
     if (!sizingBand && OnClickCell)
         OnClickCell(this, hit.Y, hit.X);
+    if (OnCellValidate)
+        RememberCellBeforeEdit(Col(), Row());
+    const bool normal = hit.X >= FixedCols() && hit.Y >= FixedRows();
+    if (normal && IsMergedCell(hit.X, hit.Y) && editMerged && mayEdit)
+        ShowInplaceEdit();
+    if (nearEdge || !directEdit || HasClickableGraphic(hit.X, hit.Y))
+        return;
+    if (p->mouseActions->EditOnDblClickOnly() && !Options().testFlag(goEditing)) {
+        SetOptions(Options() | goEditing);
+        setFocus(Qt::MouseFocusReason);
+    }
+    bool allow = true;
+    const int oldRow = Row();
+    const int oldCol = Col();
+    if (base.Y != oldRow && OnRowChanging)
+        OnRowChanging(this, oldRow, base.Y, allow);
+    if (allow && base.X != oldCol && OnColChanging)
+        OnColChanging(this, oldCol, base.X, allow);
+    if (allow && (base.X != oldCol || base.Y != oldRow) && OnCellChanging)
+        OnCellChanging(this, oldRow, oldCol, base.Y, base.X, allow);
+    if (!allow)
+        return;
+    SetSelection(TGridRect{base.X, base.Y, base.X, base.Y});
+    RememberCellBeforeEdit(base.X, base.Y);
+    ShowEditor();
 }
 
 // A check box (or a single radio button) under the press toggles; the current
@@ -146,7 +193,7 @@ bool TExStringGrid::pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState 
         return false;
     if (!HasCheckBox(realCol, ARow) || !IsInCheckBox(realCol, ARow, X, Y))
         return false;
-    HideEditor();
+    HideInplaceEdit();
     setFocus(Qt::MouseFocusReason);
     ToggleCellCheck(realCol, ARow, true);
     bool state = false;
@@ -170,7 +217,7 @@ bool TExStringGrid::pressRating(int ACol, int ARow, int X)
     QueryCellEditable(realCol, ARow, canEdit);
     if (!canEdit)
         return false;
-    HideEditor();
+    HideInplaceEdit();
     int rate = (X - CellRect(ACol, ARow).Left) / RatingStep / 2;
     bool allow = true;
     if (OnRatingChange)
@@ -250,12 +297,30 @@ void TExStringGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int 
     } else if (Button == mbMiddle && r.intelliPan != ipNone && RowCount() > FixedRows()) {
         startPanning(X, Y);
     }
+    const TGridCoord hit = MouseCoord(X, Y);
+    const TMouseActions* ma = p->mouseActions.get();
+    if (ma->RangeSelectAndEdit() && Button == mbLeft && !ma->EditOnDblClickOnly() && InsideGrid(hit)) {
+        const bool current = hit.X == Col() && hit.Y == Row();
+        if (current && !Options().testFlag(goEditing)) {
+            bool canEdit = true;
+            QueryCellEditable(DisplayToRealCol(hit.X), hit.Y, canEdit);
+            if (canEdit)
+                SetOptions(Options() | goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            if (canEdit)
+                ShowInplaceEdit();
+            return;
+        }
+        if (!current && Shift.testFlag(ssShift) && Options().testFlag(goEditing)) {
+            SetOptions(Options() & ~TGridOptions(goEditing));
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            return;
+        }
+    }
     TBaseGrid::MouseDown(Button, Shift, X, Y);
 
-    const TGridCoord hit = MouseCoord(X, Y);
     if (hit.X < 0 || hit.Y < 0 || (hit.X >= FixedCols() && hit.Y >= FixedRows()))
         return;
-    const TMouseActions* ma = p->mouseActions.get();
     const bool fixedRow = hit.Y < FixedRows();
     const bool fixedCol = hit.X < FixedCols();
     if (Button == mbLeft) {
@@ -265,8 +330,8 @@ void TExStringGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int 
             return;
         const TRect R = CellRect(hit.X, hit.Y);
         const bool sizing = Options().testFlag(rows ? goColSizing : goRowSizing);
-        const bool wellInside = X >= R.Left + SizingBand && X < R.Right - SizingBand && Y >= R.Top + SizingBand &&
-                                Y < R.Bottom - SizingBand;
+        const bool wellInside = X >= R.Left + HeaderSizingBand && X < R.Right - HeaderSizingBand && Y >= R.Top + HeaderSizingBand &&
+                                Y < R.Bottom - HeaderSizingBand;
         if (sizing && !wellInside)
             return;
         ShowFixedCellEditor(hit.X, hit.Y);

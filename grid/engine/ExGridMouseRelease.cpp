@@ -5,8 +5,7 @@
 
 namespace {
 
-// Where a release or a double click counts as being on a header border.
-constexpr int SizingBand = 4;
+// Where a double click counts as being on a header border.
 constexpr int AutoSizeBand = 3;
 
 } // namespace
@@ -71,7 +70,7 @@ void TExStringGrid::releaseHeader(int ACol, int ARow, int X, TShiftState Shift)
         return;
     }
     const TRect R = CellRect(ACol, ARow);
-    if (ARow == 0 && Options().testFlag(goColSizing) && (X - R.Left < SizingBand || R.Right - X < SizingBand))
+    if (ARow == 0 && Options().testFlag(goColSizing) && (X - R.Left < HeaderSizingBand || R.Right - X < HeaderSizingBand))
         return;
     const TSortSettings* ss = p->sortSettings.get();
     if (ARow != ss->Row() || ps.pressRow != ARow || FixedRows() == 0 || checkBox || !ss->Show() || ps.moveEnded ||
@@ -92,7 +91,7 @@ void TExStringGrid::sortByHeaderClick(int ACol, TShiftState Shift)
 {
     TSortSettings* ss = p->sortSettings.get();
     TSortIndexList* indexes = p->sortIndexes.get();
-    HideEditor();
+    HideInplaceEdit();
     InitSortXRef();
     const bool initAscending = ss->InitSortDirection() == sdAscending;
     if (ss->IndexShow()) {
@@ -191,9 +190,39 @@ void TExStringGrid::HandleWmLButtonDblClk(TShiftState Shift, int X, int Y)
     if (cell.X < 0 || cell.Y < 0)
         return;
     const TMouseActions* ma = p->mouseActions.get();
+    if (InsideGrid(cell) && cell.X >= FixedCols() && cell.Y >= FixedRows())
+        editOnDoubleClick(cell, Shift);
     if ((cell.Y < FixedRows() && ma->FixedRowsEdit() == fceDblClick) ||
         (cell.X < FixedCols() && ma->FixedColsEdit() == fceDblClick))
         ShowFixedCellEditor(cell.X, cell.Y);
+}
+
+// A double click edits where editing waits for it, or where a range may be
+// selected while editing.
+void TExStringGrid::editOnDoubleClick(const TGridCoord& cell, TShiftState Shift)
+{
+    TMouseActions* ma = p->mouseActions.get();
+    const int realCol = DisplayToRealCol(cell.X);
+    if (ma->EditOnDblClickOnly()) {
+        TScopedSetting<TMouseActions> rangeEdit(ma, &TMouseActions::RangeSelectAndEdit,
+                                                &TMouseActions::SetRangeSelectAndEdit, true);
+        bool canEdit = true;
+        QueryCellEditable(realCol, cell.Y, canEdit);
+        if (canEdit) {
+            SetOptions(Options() | goEditing);
+            RememberCellBeforeEdit(cell.X, cell.Y);
+            ShowInplaceEdit();
+        }
+    } else if (ma->RangeSelectAndEdit()) {
+        bool canEdit = true;
+        QueryCellEditable(realCol, cell.Y, canEdit);
+        if (!canEdit)
+            return;
+        SetOptions(Options() | goEditing);
+        const TPoint base = BaseCell(cell.X, cell.Y);
+        const TRect R = CellRect(base.X, base.Y);
+        HandleMouseDown(mbLeft, Shift & ~TShiftState(ssDouble), R.Left + 4, R.Top + 4);
+    }
 }
 
 // A double click on a header border sizes the column left of it to its

@@ -4,6 +4,10 @@
 
 #include "platform/ui/Geometry.h"
 
+// A press or release less than this many pixels inside a header cell's left or
+// right edge is on a sizing border: it neither clicks nor sorts.
+inline constexpr int HeaderSizingBand = 4;
+
 struct TExGridPressState {
     bool keepDown = false;      // a left press is pending; mouse moves test it
     bool downMove = false;      // the press may still move; cleared by the release
@@ -31,4 +35,25 @@ struct TExGridPressState {
     bool inRelease = false;
     bool moveEnded = false;
     TPoint fixedEditCell{-1, -1};
+};
+
+// Sets a Boolean setting of Owner for the lifetime of the guard and puts the
+// old value back, also when an exception passes.
+template <class Owner>
+class TScopedSetting {
+public:
+    using Getter = bool (Owner::*)() const;
+    using Setter = void (Owner::*)(bool);
+    TScopedSetting(Owner* owner, Getter get, Setter set, bool value) : owner_(owner), set_(set), old_((owner->*get)())
+    {
+        (owner_->*set_)(value);
+    }
+    ~TScopedSetting() { (owner_->*set_)(old_); }
+    TScopedSetting(const TScopedSetting&) = delete;
+    TScopedSetting& operator=(const TScopedSetting&) = delete;
+
+private:
+    Owner* owner_;
+    Setter set_;
+    bool old_;
 };

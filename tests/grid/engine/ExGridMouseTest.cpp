@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -146,6 +147,48 @@ TEST_F(ExGridMouse, ClickMakesTheCellCurrentAndDoubleClickReportsAfterTheBase)
     QTest::mouseDClick(vp(), Qt::LeftButton, {}, center(2, 3));
     QTest::mouseRelease(vp(), Qt::LeftButton, {}, center(2, 3));
     EXPECT_EQ(log(), (QStringList{QStringLiteral("OnDblClick"), QStringLiteral("OnDblClickCell(3,2)")}));
+}
+
+TEST_F(ExGridMouse, ClicksThatStartEditing)
+{
+    const struct {
+        const char* name;
+        std::function<void(TMouseActions*)> set;
+        int clicksBeforeEditor; // 0: a double click opens it
+    } cases[] = {
+        {"DirectEdit", [](TMouseActions* m) { m->SetDirectEdit(true); }, 1},
+        {"RangeSelectAndEdit", [](TMouseActions* m) { m->SetRangeSelectAndEdit(true); }, 2},
+        {"RangeSelectAndEdit, double click", [](TMouseActions* m) { m->SetRangeSelectAndEdit(true); }, 0},
+        {"EditOnDblClickOnly", [](TMouseActions* m) { m->SetEditOnDblClickOnly(true); }, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        c.set(grid->MouseActions());
+        if (c.clicksBeforeEditor == 0) {
+            doubleClick(center(2, 3));
+        } else {
+            for (int i = 1; i < c.clicksBeforeEditor; ++i) {
+                click(center(2, 3));
+                EXPECT_FALSE(grid->EditorMode());
+            }
+            click(center(2, 3));
+        }
+        EXPECT_TRUE(grid->EditorMode());
+        EXPECT_EQ(grid->Col(), 2);
+        EXPECT_EQ(grid->Row(), 3);
+    }
+}
+
+TEST_F(ExGridMouse, RangeSelectAndEditSelectsAShiftRangeWithoutEditing)
+{
+    grid->MouseActions()->SetRangeSelectAndEdit(true);
+    click(center(1, 1));
+    click(center(3, 4), Qt::ShiftModifier);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_FALSE(grid->Options().testFlag(goEditing));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 4}));
 }
 
 TEST_F(ExGridMouse, HeaderPressNearABorderSizesInsteadOfClicking)
