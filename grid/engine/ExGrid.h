@@ -970,6 +970,14 @@ protected:
     virtual void ToggleCellCheck(int ACol, int ARow, bool FromEdit);
     virtual bool HasRating(int ACol, int ARow);
     virtual bool IsRadio(int ACol, int ARow);
+    virtual bool HasButton(int ACol, int ARow);
+    virtual TRect GetCellButtonRect(int ACol, int ARow);
+    virtual bool HasExpand(int ACol, int ARow);
+    virtual TRect GetExpandButtonRect(int ACol, int ARow);
+    // Flips the expand state of a cell and answers the new state.
+    virtual bool ToggleExpand(int ACol, int ARow);
+    // Draws a cell's button pushed or released.
+    virtual void PushButton(int ACol, int ARow, bool Pushed);
     // The texts and layout of a radio group cell (real column).
     virtual bool GetRadioOptions(int ACol, int ARow, QStringList& Options, bool& Horizontal);
 
@@ -1037,6 +1045,8 @@ private:
     QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
     bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
     bool pressRating(int ACol, int ARow, int X);
+    bool pressCellButton(int ACol, int ARow, int X, int Y);
+    bool releaseCellButton(int X, int Y);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
     bool autoSizeOnBorder(int ACol, int ARow, int X);
     void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);

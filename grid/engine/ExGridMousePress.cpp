@@ -82,7 +82,7 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
             setFocus(Qt::MouseFocusReason);
             return;
         }
-        if (pressRating(hit.X, hit.Y, X))
+        if (pressRating(hit.X, hit.Y, X) || pressCellButton(hit.X, hit.Y, X, Y))
             return;
     }
 
@@ -250,6 +250,30 @@ QString TExStringGrid::markupAnchorAt(int ACol, int ARow, const QString& Text, i
                      anchors, hitIndex, hitRect, controlRect, controlID, controlValue, controlType,
                      p->imageCache.get(), nullptr, this, bdLeftToRight);
     return controlID.isEmpty() ? anchor : QString();
+}
+
+// A press on a cell's button or expand button shows it pushed; the release
+// clicks it.
+bool TExStringGrid::pressCellButton(int ACol, int ARow, int X, int Y)
+{
+    const int realCol = DisplayToRealCol(ACol);
+    const bool button = HasButton(realCol, ARow);
+    if (!button && !HasExpand(realCol, ARow))
+        return false;
+    HideInplaceEdit();
+    if (!IsFixed(ACol, ARow) && ACol >= FixedCols() && ARow >= FixedRows()) {
+        TScopedFlag force(p->press.forceSel, true);
+        MoveColRow(ACol, ARow, true, true);
+    }
+    const TRect br = button ? GetCellButtonRect(ACol, ARow) : GetExpandButtonRect(ACol, ARow);
+    if (!(X >= br.Left && X < br.Right && Y >= br.Top && Y < br.Bottom))
+        return false;
+    PushButton(ACol, ARow, true);
+    p->pushedCellButtonX = ACol;
+    p->pushedCellButtonY = ARow;
+    if (OnClickCell)
+        OnClickCell(this, ARow, ACol);
+    return true;
 }
 
 // A link under the press: a cell reference moves the current cell, a web or

@@ -21,6 +21,8 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
     p->mouseSelectMode = msNormal;
     ps.selectStart = -1;
 
+    if (releaseCellButton(X, Y))
+        return;
     const TGridCoord hit = MouseCoord(X, Y);
     if (OnClick && ps.doOnClick && hit.X >= 0 && hit.Y >= 0 && (hit.X < FixedCols() || hit.Y < FixedRows()) &&
         GridState() != gsColSizing)
@@ -31,11 +33,7 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
     // keeps the release from sorting.
     const TGridState state = GridState();
     {
-        struct TReleaseMark {
-            bool& flag;
-            ~TReleaseMark() { flag = false; }
-        } mark{ps.inRelease};
-        ps.inRelease = true;
+        TScopedFlag releasing(ps.inRelease, true);
         TBaseGrid::WMLButtonUp(Shift, X, Y);
     }
     if (state == gsColSizing || state == gsRowSizing)
@@ -48,6 +46,45 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
     if (hit.X < FixedCols() && !p->sortSettings->FixedCols())
         return;
     releaseHeader(hit.X, hit.Y, X, Shift);
+}
+
+// Ends a pushed cell button: a release on the button clicks it. A release
+// on any cell button ends the release here.
+bool TExStringGrid::releaseCellButton(int X, int Y)
+{
+    const TGridCoord hit = MouseCoord(X, Y);
+    const auto inRect = [X, Y](const TRect& r) { return X >= r.Left && X < r.Right && Y >= r.Top && Y < r.Bottom; };
+    const int pc = p->pushedCellButtonX;
+    const int pr = p->pushedCellButtonY;
+    if (pc >= 0 && pr >= 0) {
+        const bool pushedFixed = pc < FixedCols() || pr < FixedRows();
+        bool counts = p->controlLook->NoDisabledButtonLook() || pushedFixed;
+        if (!counts && InsideGrid(hit)) {
+            counts = true;
+            QueryCellEditable(DisplayToRealCol(hit.X), hit.Y, counts);
+        } else if (!counts) {
+            counts = Options().testFlag(goEditing);
+        }
+        if (counts) {
+            PushButton(pc, pr, false);
+            if (InsideGrid(hit)) {
+                const TPoint base = BaseCell(hit.X, hit.Y);
+                const int realCol = DisplayToRealCol(base.X);
+                const bool viaFixed = pr < FixedRows();
+                if (HasButton(realCol, base.Y) && (inRect(GetCellButtonRect(base.X, base.Y)) || viaFixed))
+                    FireButtonClick(pc, pr);
+                if (HasExpand(realCol, base.Y) && (inRect(GetExpandButtonRect(base.X, base.Y)) || viaFixed))
+                    FireExpandClick(pc, pr, ToggleExpand(pc, pr));
+            }
+        }
+        p->pushedCellButtonX = p->pushedCellButtonY = -1;
+    }
+    if (!InsideGrid(hit))
+        return false;
+    const TPoint base = BaseCell(hit.X, hit.Y);
+    const int realCol = DisplayToRealCol(base.X);
+    return (HasButton(realCol, base.Y) && inRect(GetCellButtonRect(base.X, base.Y))) ||
+           (HasExpand(realCol, base.Y) && inRect(GetExpandButtonRect(base.X, base.Y)));
 }
 
 bool TExStringGrid::InsideGrid(const TGridCoord& c) const
@@ -162,12 +199,8 @@ void TExStringGrid::HandleWmLButtonDblClk(TShiftState Shift, int X, int Y)
 {
     TExGridPressState& ps = p->press;
     TGridCoord hit = MouseCoord(X, Y);
-    if (p->mouseActions->RangeSelectAndEdit() && hit.X >= 0 && hit.Y >= 0 && !HasClickableGraphic(hit.X, hit.Y))
-        ps.forceSel = true;
-    struct TForceSelReset {
-        bool& flag;
-        ~TForceSelReset() { flag = false; }
-    } reset{ps.forceSel};
+    TScopedFlag forceSel(ps.forceSel, p->mouseActions->RangeSelectAndEdit() && hit.X >= 0 && hit.Y >= 0 &&
+                                          !HasClickableGraphic(hit.X, hit.Y));
     if (hit.X < 0) {
         if (FixedRowAlways()) {
             TBaseGrid::WMLButtonDblClk(Shift, X, Y);

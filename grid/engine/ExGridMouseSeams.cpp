@@ -31,3 +31,9 @@ void TExStringGrid::ToggleCellCheck(int, int, bool) {}
 bool TExStringGrid::HasRating(int, int) { return false; }
 bool TExStringGrid::IsRadio(int, int) { return false; }
 bool TExStringGrid::GetRadioOptions(int, int, QStringList&, bool&) { return false; }
+bool TExStringGrid::HasButton(int, int) { return false; }
+TRect TExStringGrid::GetCellButtonRect(int, int) { return TRect{}; }
+bool TExStringGrid::HasExpand(int, int) { return false; }
+TRect TExStringGrid::GetExpandButtonRect(int, int) { return TRect{}; }
+bool TExStringGrid::ToggleExpand(int, int) { return false; }
+void TExStringGrid::PushButton(int, int, bool) {}

@@ -57,3 +57,16 @@ private:
     Setter set_;
     bool old_;
 };
+
+// Sets a flag for the lifetime of the guard and puts the old value back.
+class TScopedFlag {
+public:
+    TScopedFlag(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
+    ~TScopedFlag() { flag_ = old_; }
+    TScopedFlag(const TScopedFlag&) = delete;
+    TScopedFlag& operator=(const TScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};

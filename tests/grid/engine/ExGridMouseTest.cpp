@@ -58,6 +58,21 @@ protected:
         SetCells(ACol, ARow, Cells(ACol, ARow) == QStringLiteral("Y") ? QStringLiteral("N") : QStringLiteral("Y"));
     }
     bool HasRating(int ACol, int) override { return ratingColumn && ACol == 2; }
+    // Column 3 holds a button on the right 20 pixels of its cells.
+    bool HasButton(int ACol, int) override { return buttonColumn && ACol == 3; }
+    TRect GetCellButtonRect(int ACol, int ARow) override
+    {
+        TRect r = CellRect(ACol, ARow);
+        r.Left = r.Right - 20;
+        return r;
+    }
+    void PushButton(int ACol, int ARow, bool Pushed) override
+    {
+        log << QStringLiteral("PushButton(%1,%2,%3)").arg(ACol).arg(ARow).arg(Pushed);
+    }
+
+public:
+    bool buttonColumn = false;
 };
 
 // Stands in for the user's browser and mail program.
@@ -336,6 +351,26 @@ TEST_F(ExGridMouse, RatingPressRatesByHalfStars)
     QTest::mouseClick(vp(), Qt::LeftButton, {}, QPoint(R.Left + 60, R.Top + 5));
     EXPECT_EQ(offered, 3);
     EXPECT_EQ(grid->Floats(2, 3), 2.0);
+}
+
+TEST_F(ExGridMouse, CellButtonClicksWhenReleasedOnIt)
+{
+    grid->buttonColumn = true;
+    grid->OnButtonClick = [this](TObject*, int c, int r) { log() << QStringLiteral("OnButtonClick(%1,%2)").arg(c).arg(r); };
+    const TRect R = rect(3, 4);
+    const QPoint onButton(R.Right - 8, R.Top + 8);
+    click(onButton);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(log(), (QStringList{QStringLiteral("PushButton(3,4,1)"), QStringLiteral("OnClickCell(4,3)"),
+                                  QStringLiteral("PushButton(3,4,0)"), QStringLiteral("OnButtonClick(3,4)")}));
+
+    log().clear();
+    QTest::mousePress(vp(), Qt::LeftButton, {}, onButton);
+    QTest::mouseRelease(vp(), Qt::LeftButton, {}, QPoint(R.Left + 5, R.Top + 8));
+    EXPECT_EQ(log(), (QStringList{QStringLiteral("PushButton(3,4,1)"), QStringLiteral("OnClickCell(4,3)"),
+                                  QStringLiteral("PushButton(3,4,0)")}))
+        << "released beside the button";
 }
 
 TEST_F(ExGridMouse, RadioOptionUnderThePoint)
