@@ -18,6 +18,16 @@ namespace {
 // Each step of a rating is half a star this many pixels wide.
 constexpr int RatingStep = 9;
 
+// The shift state the grid passes when it fires OnMouseDown itself: one key,
+// Alt before Shift before Ctrl.
+TShiftState SingleShiftKey(TShiftState Shift)
+{
+    for (const TShiftStateFlag key : {ssAlt, ssShift, ssCtrl})
+        if (Shift.testFlag(key))
+            return TShiftState(key);
+    return TShiftState();
+}
+
 } // namespace
 
 void TExStringGrid::WMLButtonDown(TShiftState Shift, int X, int Y) { HandleWmLButtonDown(Shift, X, Y); }
@@ -84,6 +94,16 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
         }
         if (pressRating(hit.X, hit.Y, X) || pressCellButton(hit.X, hit.Y, X, Y))
             return;
+    }
+
+    // column 0 of a grid with nodes belongs to the node glyphs: it clicks
+    // without moving the selection
+    if (hit.X == 0 && hit.Y >= FixedRows() && HasNodeRows() && !ma->RowSelect() && !Options().testFlag(goRowSizing)) {
+        if (OnMouseDown)
+            OnMouseDown(this, mbLeft, SingleShiftKey(Shift), X, Y);
+        if (OnClickCell)
+            OnClickCell(this, hit.Y, hit.X);
+        return;
     }
 
     if (probe.X >= 0 && probe.Y >= 0) {

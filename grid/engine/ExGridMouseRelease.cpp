@@ -7,6 +7,8 @@ namespace {
 
 // Where a double click counts as being on a header border.
 constexpr int AutoSizeBand = 3;
+// The filter glyph takes this many pixels at a header cell's right edge.
+constexpr int FilterGlyphWidth = 16;
 
 } // namespace
 
@@ -108,6 +110,9 @@ void TExStringGrid::releaseHeader(int ACol, int ARow, int X, TShiftState Shift)
     }
     const TRect R = CellRect(ACol, ARow);
     if (ARow == 0 && Options().testFlag(goColSizing) && (X - R.Left < HeaderSizingBand || R.Right - X < HeaderSizingBand))
+        return;
+    // the glyph area of a column with a filter list opens the list instead
+    if (R.Right - X < FilterGlyphWidth && BuildColumnFilterList(realCol))
         return;
     const TSortSettings* ss = p->sortSettings.get();
     if (ARow != ss->Row() || ps.pressRow != ARow || FixedRows() == 0 || checkBox || !ss->Show() || ps.moveEnded ||

@@ -279,6 +279,23 @@ TEST_F(ExGridMouse, RefusedSortRunsNothing)
     EXPECT_EQ(grid->SortSettings()->Column(), -1);
 }
 
+TEST_F(ExGridMouse, HeaderClickOnTheFilterGlyphDoesNotSort)
+{
+    sortable();
+    grid->OnGetColumnFilter = [](TObject*, int c, TStringList* list) {
+        if (c == 2)
+            list->Add(QStringLiteral("a"));
+    };
+    const TRect R = rect(2, 0);
+    const QPoint glyph(R.Right - 8, R.Top + 8);
+    click(glyph);
+    EXPECT_TRUE(log().isEmpty()) << log().join(' ').toStdString();
+    click(QPoint(R.Left + 8, R.Top + 8));
+    EXPECT_EQ(log(), QStringList{QStringLiteral("QSort(2,asc)")});
+    click(QPoint(rect(3, 0).Right - 8, R.Top + 8));
+    EXPECT_EQ(log().value(1), QStringLiteral("QSort(3,asc)")) << "no filter list, so the glyph area sorts";
+}
+
 TEST_F(ExGridMouse, DoubleClickOnAHeaderBorderSizesThatColumnAndDoesNotSort)
 {
     sortable();
