@@ -1044,6 +1044,8 @@ private:
                        bool editMerged, bool mayEdit, bool directEdit);
     QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
     bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
+    void notePress(const TGridCoord& hit, int X, int Y);
+    bool pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     bool pressRating(int ACol, int ARow, int X);
     bool pressCellButton(int ACol, int ARow, int X, int Y);
     bool releaseCellButton(int X, int Y);

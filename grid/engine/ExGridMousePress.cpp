@@ -52,19 +52,8 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     if (!allow)
         return;
 
-    // The probe cell a little left of and above the press, for the sizing paths.
-    const TGridCoord probe = hit.Y == 0 ? MouseCoord(X - 5, Y) : hit.X == 0 ? MouseCoord(X, Y - 4) : MouseCoord(X - 5, Y - 4);
-    ps.colClicked = probe.X;
-    ps.rowClicked = probe.Y;
-    if (probe.X >= 0 && probe.Y >= 0) {
-        ps.colClickedSize = ColWidths(probe.X);
-        ps.rowClickedSize = RowHeights(probe.Y);
-    }
-    ps.point = {X, Y};
     SetSearchInc(QString());
-    ps.selectStart = -1;
-    ps.moveCell = -1;
-    ps.pressRow = hit.Y;
+    notePress(hit, X, Y);
 
     if (hit.X < 0 || hit.Y < 0) {
         HideInplaceEdit();
@@ -73,6 +62,7 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
         return;
     }
     const TPoint base = BaseCell(hit.X, hit.Y);
+    hit = {base.X, base.Y};
     const TRect R = CellRect(base.X, base.Y);
     const bool fixedArea = hit.X < FixedCols() || hit.Y < FixedRows();
     const bool innerFixed = !fixedArea && IsFixed(hit.X, hit.Y);
@@ -81,52 +71,20 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
 
     const bool inside = InsideGrid(hit);
     const int realCol = DisplayToRealCol(hit.X);
-    if (inside) {
-        if (IsRadio(realCol, hit.Y) && (p->controlLook->RadioAlwaysActive() || [&] {
-                bool canEdit = true;
-                QueryCellEditable(realCol, hit.Y, canEdit);
-                return canEdit;
-            }())) {
-            HideInplaceEdit();
-            ClickRadioOption(realCol, hit.Y, X - R.Left, Y - R.Top);
-            setFocus(Qt::MouseFocusReason);
-            return;
-        }
-        if (pressRating(hit.X, hit.Y, X) || pressCellButton(hit.X, hit.Y, X, Y))
-            return;
+    if (inside && ma->DisjunctCellSelect() && !Shift.testFlag(ssCtrl) && !fixedArea && !innerFixed) {
+        p->selectedCells.Clear();
+        Invalidate();
     }
-
-    // column 0 of a grid with nodes belongs to the node glyphs: it clicks
-    // without moving the selection
-    if (hit.X == 0 && hit.Y >= FixedRows() && HasNodeRows() && !ma->RowSelect() && !Options().testFlag(goRowSizing)) {
-        if (OnMouseDown)
-            OnMouseDown(this, mbLeft, SingleShiftKey(Shift), X, Y);
-        if (OnClickCell)
-            OnClickCell(this, hit.Y, hit.X);
+    if ((inside && pressCellContent(hit, R, Shift, X, Y)) || followAnchor(hit.X, hit.Y, X, Y))
         return;
-    }
-
-    if (probe.X >= 0 && probe.Y >= 0) {
-        const TRect pr = CellRect(probe.X, probe.Y);
-        ps.clickPosDx = pr.Right - X;
-        ps.clickPosDy = pr.Bottom - Y;
-    } else {
-        ps.clickPosDx = ps.clickPosDy = 0;
-    }
-
-    if (followAnchor(hit.X, hit.Y, X, Y))
-        return;
-
-    if (hit.Y < FixedRows() && hit.X >= FixedCols()) {
+    if (hit.Y < FixedRows() && hit.X >= FixedCols())
         ps.moveCell = hit.X;
-    } else if (hit.X < FixedCols() && hit.Y >= FixedRows()) {
+    else if (hit.X < FixedCols() && hit.Y >= FixedRows())
         ps.moveCell = hit.Y;
-    }
     if (ps.moveCell >= 0) {
         ps.moveOfsX = X - R.Left;
         ps.moveOfsY = Y - R.Top;
     }
-
     if (inside && pressCheckBox(hit.X, hit.Y, X, Y, Shift))
         return;
 
@@ -160,15 +118,70 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
         SetGridState(gsSelecting);
 }
 
+// The sizing probe cell a little left of and above the press, with its size
+// and the press distance from its right and bottom edges, and the press point.
+void TExStringGrid::notePress(const TGridCoord& hit, int X, int Y)
+{
+    TExGridPressState& ps = p->press;
+    const TGridCoord probe = hit.Y == 0 ? MouseCoord(X - 5, Y) : hit.X == 0 ? MouseCoord(X, Y - 4)
+                                                                             : MouseCoord(X - 5, Y - 4);
+    ps.colClicked = probe.X;
+    ps.rowClicked = probe.Y;
+    ps.clickPosDx = ps.clickPosDy = 0;
+    if (probe.X >= 0 && probe.Y >= 0) {
+        ps.colClickedSize = ColWidths(probe.X);
+        ps.rowClickedSize = RowHeights(probe.Y);
+        const TRect pr = CellRect(probe.X, probe.Y);
+        ps.clickPosDx = pr.Right - X;
+        ps.clickPosDy = pr.Bottom - Y;
+    }
+    ps.point = {X, Y};
+    ps.selectStart = -1;
+    ps.moveCell = -1;
+    ps.pressRow = hit.Y;
+}
+
+// Radio options, ratings, cell buttons and the node column answer a press
+// in place of selecting.
+bool TExStringGrid::pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y)
+{
+    const int realCol = DisplayToRealCol(hit.X);
+    if (IsRadio(realCol, hit.Y)) {
+        bool canEdit = true;
+        QueryCellEditable(realCol, hit.Y, canEdit);
+        if (canEdit || p->controlLook->RadioAlwaysActive()) {
+            HideInplaceEdit();
+            ClickRadioOption(realCol, hit.Y, X - R.Left, Y - R.Top);
+            setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+    }
+    if (pressRating(hit.X, hit.Y, X) || pressCellButton(hit.X, hit.Y, X, Y))
+        return true;
+    // column 0 of a grid with nodes belongs to the node glyphs: it clicks
+    // without moving the selection
+    if (hit.X == 0 && hit.Y >= FixedRows() && HasNodeRows() && !p->mouseActions->RowSelect() &&
+        !Options().testFlag(goRowSizing)) {
+        if (OnMouseDown)
+            OnMouseDown(this, mbLeft, SingleShiftKey(Shift), X, Y);
+        if (OnClickCell)
+            OnClickCell(this, hit.Y, hit.X);
+        return true;
+    }
+    return false;
+}
+
 // The base selects, sizes or moves; then the click is reported and a direct
 // edit opens the editor.
 void TExStringGrid::ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift,
                                   int X, int Y, bool editMerged, bool mayEdit, bool directEdit)
 {
+    // a press on a merged cell reaches the base inside its base cell
+    const bool redirect = IsMergedCell(hit.X, hit.Y) && !IsFixed(hit.X, hit.Y) && !OnMouseDown;
     if (!p->selectionHidden) {
         TScopedSetting<TNavigation> alwaysEditOff(p->navigation.get(), &TNavigation::AlwaysEdit,
                                                   &TNavigation::SetAlwaysEdit, false);
-        TBaseGrid::WMLButtonDown(Shift, X, Y);
+        TBaseGrid::WMLButtonDown(Shift, redirect ? R.Left + 2 : X, redirect ? R.Top + 2 : Y);
     }
     const bool nearEdge = X - R.Left < HeaderSizingBand || R.Right - X < HeaderSizingBand;
     const bool sizingBand = hit.Y < FixedRows() && Options().testFlag(goColSizing) && nearEdge;

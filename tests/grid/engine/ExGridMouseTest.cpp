@@ -206,6 +206,16 @@ TEST_F(ExGridMouse, RangeSelectAndEditSelectsAShiftRangeWithoutEditing)
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 4}));
 }
 
+TEST_F(ExGridMouse, PressOnAMergedCellSelectsItsBaseCell)
+{
+    grid->MergeCells(2, 3, 2, 2);
+    QTest::mousePress(vp(), Qt::LeftButton, {}, center(3, 4));
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(log(), QStringList{QStringLiteral("OnClickCell(3,2)")});
+    QTest::mouseRelease(vp(), Qt::LeftButton, {}, center(3, 4));
+}
+
 TEST_F(ExGridMouse, HeaderPressNearABorderSizesInsteadOfClicking)
 {
     grid->SortSettings()->SetShow(true);
