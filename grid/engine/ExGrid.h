@@ -1040,6 +1040,7 @@ private:
     // ---- mouse buttons
     void sortByHeaderClick(int ACol, TShiftState Shift);
     bool followAnchor(int ACol, int ARow, int X, int Y);
+    void basePress(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     void ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift, int X, int Y,
                        bool editMerged, bool mayEdit, bool directEdit);
     QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);

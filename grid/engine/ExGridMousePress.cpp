@@ -12,6 +12,7 @@
 #include <QtGui/QImage>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -171,18 +172,49 @@ bool TExStringGrid::pressCellContent(const TGridCoord& hit, const TRect& R, TShi
     return false;
 }
 
+// Hands the press to the base, which selects, sizes or moves, and keeps the
+// view where the mouse actions and navigation ask.
+void TExStringGrid::basePress(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y)
+{
+    const TMouseActions* ma = p->mouseActions.get();
+    const bool edgeCell = hit.Y == TopRow() + VisibleRowCount() || hit.X == LeftCol() + VisibleColCount() ||
+                          (hit.X == LeftCol() && LeftCol() > FixedCols());
+    const bool keepLeft = Options().testFlag(goRowSelect) && p->navigation->KeepHorizScroll();
+    std::unique_ptr<TUpdateBatch> hold;
+    if (keepLeft)
+        hold = std::make_unique<TUpdateBatch>(*this);
+    const int leftCol = LeftCol();
+    const int topRow = TopRow();
+    try {
+        // a press on a merged cell reaches the base inside its base cell
+        const bool redirect = IsMergedCell(hit.X, hit.Y) && !IsFixed(hit.X, hit.Y) && !OnMouseDown;
+        if (!p->selectionHidden) {
+            TScopedSetting<TNavigation> alwaysEditOff(p->navigation.get(), &TNavigation::AlwaysEdit,
+                                                      &TNavigation::SetAlwaysEdit, false);
+            TBaseGrid::WMLButtonDown(Shift, redirect ? R.Left + 2 : X, redirect ? R.Top + 2 : Y);
+        }
+        if (GridState() == gsSelecting && edgeCell && ma->NoAutoRangeScroll())
+            SetGridState(gsNormal);
+        if (TopRow() != topRow && ma->NoScrollOnPartialRow()) {
+            SetTopRow(topRow);
+            WMLButtonUp(TShiftState(), 0, 0);
+        }
+    } catch (...) {
+        if (keepLeft)
+            SetLeftCol(leftCol);
+        throw;
+    }
+    if (keepLeft)
+        SetLeftCol(leftCol);
+}
+
 // The base selects, sizes or moves; then the click is reported and a direct
 // edit opens the editor.
 void TExStringGrid::ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift,
                                   int X, int Y, bool editMerged, bool mayEdit, bool directEdit)
 {
     // a press on a merged cell reaches the base inside its base cell
-    const bool redirect = IsMergedCell(hit.X, hit.Y) && !IsFixed(hit.X, hit.Y) && !OnMouseDown;
-    if (!p->selectionHidden) {
-        TScopedSetting<TNavigation> alwaysEditOff(p->navigation.get(), &TNavigation::AlwaysEdit,
-                                                  &TNavigation::SetAlwaysEdit, false);
-        TBaseGrid::WMLButtonDown(Shift, redirect ? R.Left + 2 : X, redirect ? R.Top + 2 : Y);
-    }
+    basePress(hit, R, Shift, X, Y);
     const bool nearEdge = X - R.Left < HeaderSizingBand || R.Right - X < HeaderSizingBand;
     const bool sizingBand = hit.Y < FixedRows() && Options().testFlag(goColSizing) && nearEdge;
     if (!sizingBand && OnClickCell)

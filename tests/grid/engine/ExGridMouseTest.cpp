@@ -216,6 +216,22 @@ TEST_F(ExGridMouse, PressOnAMergedCellSelectsItsBaseCell)
     QTest::mouseRelease(vp(), Qt::LeftButton, {}, center(3, 4));
 }
 
+TEST_F(ExGridMouse, PressOnThePartlyVisibleRowScrollsUnlessAsked)
+{
+    grid->SetRowCount(40);
+    const int partial = grid->TopRow() + grid->VisibleRowCount();
+    const TRect R = rect(2, partial - 1);
+    const QPoint at(R.Left + 10, R.Bottom + 6);
+    ASSERT_LT(at.y(), vp()->height());
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep);
+        grid->SetTopRow(1);
+        grid->MouseActions()->SetNoScrollOnPartialRow(keep);
+        click(at);
+        EXPECT_EQ(grid->TopRow() == 1, keep);
+    }
+}
+
 TEST_F(ExGridMouse, HeaderPressNearABorderSizesInsteadOfClicking)
 {
     grid->SortSettings()->SetShow(true);
