@@ -1052,6 +1052,7 @@ private:
     bool releaseCellButton(int X, int Y);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
     bool autoSizeOnBorder(int ACol, int ARow, int X);
+    void selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y);
     void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);
     bool InsideGrid(const TGridCoord& c) const;
     void moveColumnSizes(int FromIndex, int ToIndex);

@@ -302,12 +302,31 @@ void TExStringGrid::HandleWmRButtonDown(TShiftState Shift, int X, int Y)
         return;
     const bool normal = hit.X >= FixedCols() && hit.Y >= FixedRows() && !IsFixed(hit.X, hit.Y);
     if (p->mouseActions->SelectOnRightClick() && normal && !HasClickableGraphic(hit.X, hit.Y) &&
-        !(p->mouseActions->DisjunctCellSelect() && IsSelected(hit.X, hit.Y))) {
-        const TPoint base = BaseCell(hit.X, hit.Y);
-        MoveColRow(base.X, base.Y, true, true);
-    }
+        !(p->mouseActions->DisjunctCellSelect() && IsSelected(hit.X, hit.Y)))
+        selectOnRightClick(hit, Shift, X, Y);
     if (OnRightClickCell)
         OnRightClickCell(this, hit.Y, hit.X);
+}
+
+// The right button moves the current cell as a left click would; a cell of
+// the selection keeps the selection.
+void TExStringGrid::selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y)
+{
+    if (!OnRightClickCell) {
+        HandleMouseDown(mbLeft, Shift, X, Y);
+        HandleMouseUp(mbLeft, Shift, X, Y);
+    }
+    if (IsSelected(hit.X, hit.Y)) {
+        bool canSelect = true;
+        if (OnSelectCell)
+            OnSelectCell(this, hit.X, hit.Y, canSelect);
+        return;
+    }
+    const int leftCol = LeftCol();
+    const TPoint base = BaseCell(hit.X, hit.Y);
+    MoveColRow(base.X, base.Y, true, true);
+    if (p->navigation->KeepHorizScroll())
+        SetLeftCol(leftCol);
 }
 
 void TExStringGrid::WMRButtonUp(TShiftState Shift, int X, int Y) { HandleWmRButtonUp(Shift, X, Y); }

@@ -535,6 +535,16 @@ TEST_F(ExGridMouse, RightClickReportsAndMovesOnlyWhenAsked)
     EXPECT_EQ(grid->Col(), 4);
     EXPECT_EQ(grid->Row(), 5);
     EXPECT_EQ(log().value(1), QStringLiteral("OnRightClickCell(5,4)"));
+
+    grid->SetSelection(TGridRect{1, 1, 3, 3});
+    QTest::mouseClick(vp(), Qt::RightButton, {}, center(2, 2));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 3})) << "a cell of the selection keeps it";
+
+    grid->OnRightClickCell = nullptr;
+    log().clear();
+    QTest::mouseClick(vp(), Qt::RightButton, {}, center(5, 6));
+    EXPECT_EQ(grid->Col(), 5);
+    EXPECT_EQ(grid->Row(), 6);
 }
 
 TEST_F(ExGridMouse, FixedCellEditorOpensOnTheChosenClick)
