@@ -30,6 +30,11 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
         GridState() != gsColSizing)
         OnClick(this);
     ps.doOnClick = false;
+    // a selection made by this press ends here and counts as a click
+    if (GridState() == gsSelecting) {
+        SetGridState(gsNormal);
+        Click();
+    }
 
     // The base applies a width change or a move inside the release; either
     // keeps the release from sorting.
