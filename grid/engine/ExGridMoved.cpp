@@ -71,6 +71,10 @@ void TExStringGrid::moveColumnSizes(int FromIndex, int ToIndex)
 
 void TExStringGrid::HandleRowMoved(int FromIndex, int ToIndex)
 {
+    // the last row holds a fixed floating footer
+    if (ToIndex == RowCount() - 1 && p->floatingFooter->Visible() &&
+        p->floatingFooter->FooterStyle() == fsFixedLastRow)
+        return;
     if (EnhRowColMove()) {
         std::vector<int> heights;
         for (int r = 0; r < RowCount(); ++r)

@@ -5,6 +5,7 @@
 #include "grid/engine/ExGrid.h"
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjLists.h"
 #include "grid/foundation/ExObjMouseActions.h"
 #include "platform/core/StringList.h"
@@ -524,6 +525,20 @@ TEST_F(ExGridMouse, MovedColumnCarriesWidthSortColumnAndCurrentCell)
     grid->MoveColumn(1, 3);
     EXPECT_EQ(grid->ColWidths(1), widths[0]);
     EXPECT_EQ(grid->ColWidths(3), widths[1]);
+}
+
+TEST_F(ExGridMouse, MovedRowCarriesItsHeightButNotOntoAFixedFooter)
+{
+    grid->SetCells(1, 2, QStringLiteral("two"));
+    grid->SetRowHeights(2, 40);
+    grid->MoveRow(2, 4);
+    EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("two"));
+    EXPECT_EQ(grid->RowHeights(4), 40);
+    EXPECT_EQ(grid->RowHeights(2), 24);
+
+    grid->FloatingFooter()->SetVisible(true);
+    grid->MoveRow(4, grid->RowCount() - 1);
+    EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("two"));
 }
 
 TEST_F(ExGridMouse, RightClickReportsAndMovesOnlyWhenAsked)
