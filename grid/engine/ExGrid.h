@@ -903,6 +903,15 @@ public:
     virtual void HideInplaceEdit();
     // Scrolls a cell into view.
     virtual void ScrollInView(int ACol, int ARow);
+    // Copies the selected cells to the clipboard and pastes the clipboard into
+    // the selection; the grid's data services fill them in.
+    virtual void CopySelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    // The selection before and after a drag of the selection grip.
+    using TSelectionResizeEvent =
+        std::function<void(TObject* Sender, const TGridRect& OldSelection, const TGridRect& NewSelection)>;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
     // The fixed cell whose editor is open, (-1, -1) when none.
     TPoint FixedEditCell() const;
 
@@ -1046,6 +1055,8 @@ private:
     QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
     bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
     void notePress(const TGridCoord& hit, int X, int Y);
+    bool pressGrip(TShiftState Shift, int X, int Y, bool testGrip);
+    void endGripResize();
     bool pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     bool pressRating(int ACol, int ARow, int X);
     bool pressCellButton(int ACol, int ARow, int X, int Y);

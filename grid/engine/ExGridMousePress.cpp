@@ -41,6 +41,8 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     TGridCoord hit = MouseCoord(X, Y);
     const TGridRect s0 = Selection();
     const TMouseActions* ma = p->mouseActions.get();
+    if (pressGrip(Shift, X, Y, true))
+        return;
     const auto inSelection = [](const TGridRect& r, const TGridCoord& c) {
         return c.X >= r.Left && c.X <= r.Right && c.Y >= r.Top && c.Y <= r.Bottom;
     };
@@ -50,7 +52,7 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     bool allow = true;
     if (hit.X >= 0 && hit.Y >= 0 && OnCanClickCell)
         OnCanClickCell(this, hit.Y, hit.X, allow);
-    if (!allow)
+    if (!allow || (p->mouseSelectMode == msResize && pressGrip(Shift, X, Y, false)))
         return;
 
     SetSearchInc(QString());
@@ -117,6 +119,36 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     ordinaryPress(hit, base, R, Shift, X, Y, onCurrent || ma->DirectEdit(), mayEdit, directEdit);
     if (selectAtEnd)
         SetGridState(gsSelecting);
+}
+
+// A press on the grip at the selection's far corner starts resizing the
+// selection from the copied cells; the release fills the new selection.
+bool TExStringGrid::pressGrip(TShiftState Shift, int X, int Y, bool testGrip)
+{
+    if (!SelectionResizer() || !SelectionRectangle())
+        return false;
+    const TGridRect s0 = Selection();
+    if (testGrip) {
+        const TRect c = CellRect(s0.Right, s0.Bottom);
+        const int left = isRightToLeft() ? c.Left : c.Right - 6;
+        if (!(X >= left && X < left + 6 && Y >= c.Bottom - 6 && Y < c.Bottom))
+            return false;
+    }
+    TExGridPressState& ps = p->press;
+    SetGridState(gsSelecting);
+    ps.dropSelection = s0;
+    CopySelectionToClipboard();
+    ps.mouseResize = true;
+    const int col = Col();
+    const int row = Row();
+    if (!Options().testFlag(goEditing) && !p->mouseActions->RangeSelectAndEdit())
+        TBaseGrid::WMLButtonDown(Shift, X, Y);
+    SetSelection(s0);
+    SetGridState(gsSelecting);
+    if (Col() != col || Row() != row)
+        MoveColRow(col, row, false, false);
+    MouseMove(TShiftState(), X, Y);
+    return true;
 }
 
 // The sizing probe cell a little left of and above the press, with its size

@@ -47,12 +47,38 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
         ps.colSized = true;
     if (GridState() == gsSelecting)
         SetGridState(gsNormal);
+    if (ps.mouseResize)
+        endGripResize();
 
     if (ps.colMoved || ps.colSized || !InsideGrid(hit))
         return;
     if (hit.X < FixedCols() && !p->sortSettings->FixedCols())
         return;
     releaseHeader(hit.X, hit.Y, X, Shift);
+}
+
+// The selection grip was dragged: the copied cells fill the new selection,
+// editable or not.
+void TExStringGrid::endGripResize()
+{
+    TExGridPressState& ps = p->press;
+    const TGridRect oldSelection = ps.dropSelection;
+    const TGridRect newSelection = Selection();
+    if (OnSelectionResize)
+        OnSelectionResize(this, oldSelection, newSelection);
+    {
+        const TGridOptions options = Options();
+        struct TRestoreOptions {
+            TExStringGrid& grid;
+            TGridOptions options;
+            ~TRestoreOptions() { grid.SetOptions(options); }
+        } restore{*this, options};
+        SetOptions(options | goEditing);
+        PasteSelectionFromClipboard();
+    }
+    ps.mouseResize = false;
+    if (OnSelectionResized)
+        OnSelectionResized(this, oldSelection, newSelection);
 }
 
 // Ends a pushed cell button: a release on the button clicks it. A release

@@ -37,3 +37,5 @@ bool TExStringGrid::HasExpand(int, int) { return false; }
 TRect TExStringGrid::GetExpandButtonRect(int, int) { return TRect{}; }
 bool TExStringGrid::ToggleExpand(int, int) { return false; }
 void TExStringGrid::PushButton(int, int, bool) {}
+void TExStringGrid::CopySelectionToClipboard() {}
+void TExStringGrid::PasteSelectionFromClipboard() {}

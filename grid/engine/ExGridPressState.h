@@ -2,6 +2,7 @@
 
 // What a left press leaves for the mouse moves and the release.
 
+#include "platform/grid/GridTypes.h"
 #include "platform/ui/Geometry.h"
 
 // A press or release less than this many pixels inside a header cell's left or
@@ -33,6 +34,8 @@ struct TExGridPressState {
     bool dblClkSized = false;
     bool forceSel = false;
     bool inRelease = false;
+    bool mouseResize = false;        // the selection grip is being dragged
+    TGridRect dropSelection{};       // the selection when the grip was pressed
     bool moveEnded = false;
     TPoint fixedEditCell{-1, -1};
 };

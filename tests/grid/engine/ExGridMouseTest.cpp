@@ -44,6 +44,15 @@ public:
     void QSortGroup() override { log << QStringLiteral("QSortGroup"); }
     void QSortGroupIndexed() override { log << QStringLiteral("QSortGroupIndexed"); }
     void QUnSort() override { log << QStringLiteral("QUnSort"); }
+    void CopySelectionToClipboard() override { log << QStringLiteral("Copy") + Text(Selection()); }
+    void PasteSelectionFromClipboard() override
+    {
+        log << QStringLiteral("Paste%1%2").arg(Text(Selection())).arg(Options().testFlag(goEditing) ? " editing" : "");
+    }
+    static QString Text(const TGridRect& r)
+    {
+        return QStringLiteral("(%1,%2,%3,%4)").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom);
+    }
     void AutoSizeCol(int ACol, int Padding) override { log << QStringLiteral("AutoSizeCol(%1,%2)").arg(ACol).arg(Padding); }
 
 protected:
@@ -419,6 +428,32 @@ TEST_F(ExGridMouse, CellButtonClicksWhenReleasedOnIt)
     EXPECT_EQ(log(), (QStringList{QStringLiteral("PushButton(3,4,1)"), QStringLiteral("OnClickCell(4,3)"),
                                   QStringLiteral("PushButton(3,4,0)")}))
         << "released beside the button";
+}
+
+TEST_F(ExGridMouse, DraggingTheSelectionGripFillsTheLargerSelection)
+{
+    grid->SetOptions(grid->Options() & ~TGridOptions(goEditing));
+    grid->SetSelectionRectangle(true);
+    grid->SetSelectionResizer(true);
+    grid->OnClickCell = nullptr;
+    grid->OnSelectionResize = [this](TObject*, const TGridRect& o, const TGridRect& n) {
+        log() << QStringLiteral("Resize") + MouseGrid::Text(o) + MouseGrid::Text(n);
+    };
+    grid->OnSelectionResized = [this](TObject*, const TGridRect& o, const TGridRect& n) {
+        log() << QStringLiteral("Resized") + MouseGrid::Text(o) + MouseGrid::Text(n);
+    };
+    grid->SetSelection(TGridRect{1, 1, 2, 2});
+    const TRect c = rect(2, 2);
+    drag(QPoint(c.Right - 3, c.Bottom - 3), center(3, 4));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 4}));
+    EXPECT_EQ(log(), (QStringList{QStringLiteral("Copy(1,1,2,2)"), QStringLiteral("Resize(1,1,2,2)(1,1,3,4)"),
+                                  QStringLiteral("Paste(1,1,3,4) editing"),
+                                  QStringLiteral("Resized(1,1,2,2)(1,1,3,4)")}));
+    EXPECT_FALSE(grid->Options().testFlag(goEditing)) << "editing is forced only for the paste";
+
+    log().clear();
+    click(center(3, 4));
+    EXPECT_TRUE(log().isEmpty()) << "a press beside the grip selects";
 }
 
 TEST_F(ExGridMouse, RadioOptionUnderThePoint)
