@@ -1057,6 +1057,7 @@ private:
     void notePress(const TGridCoord& hit, int X, int Y);
     bool pressGrip(TShiftState Shift, int X, int Y, bool testGrip);
     void endGripResize();
+    bool releaseDisjunctCell(TShiftState Shift, int X, int Y);
     bool pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     bool pressRating(int ACol, int ARow, int X);
     bool pressCellButton(int ACol, int ARow, int X, int Y);

@@ -221,12 +221,63 @@ void TExStringGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X,
         CancelMode();
         return;
     }
+    if (Button == mbLeft && p->mouseActions->DisjunctCellSelect() && !releaseDisjunctCell(Shift, X, Y))
+        return;
     if (state == gsColMoving && Button == mbRight)
         return;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     const TGridRect after = Selection();
     if (!(after == before))
         FireSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// Picks cells one by one: Shift adds the released cell, Ctrl adds or drops
+// the base cell, a plain release starts the list again; the cells of a range
+// selection join the list. False when OnSelectCell refused the cell.
+bool TExStringGrid::releaseDisjunctCell(TShiftState Shift, int X, int Y)
+{
+    const TGridCoord hit = MouseCoord(X, Y);
+    if (!InsideGrid(hit))
+        return true;
+    TIntList& cells = p->selectedCells;
+    const auto key = [](int c, int r) { return (r << 16) | c; };
+    const TPoint base = BaseCell(hit.X, hit.Y);
+    const bool baseFixed = base.X < FixedCols() || base.Y < FixedRows() || IsFixed(base.X, base.Y);
+    if (!baseFixed) {
+        bool canSelect = true;
+        if (OnSelectCell)
+            OnSelectCell(this, base.X, base.Y, canSelect);
+        if (!canSelect)
+            return false;
+        if (Shift.testFlag(ssShift)) {
+            if (!cells.HasValue(key(hit.X, hit.Y)))
+                cells.Add(key(hit.X, hit.Y));
+        } else if (Shift.testFlag(ssCtrl)) {
+            if (cells.HasValue(key(base.X, base.Y)))
+                cells.DeleteValue(key(base.X, base.Y));
+            else
+                cells.Add(key(base.X, base.Y));
+        } else {
+            for (int i = 0; i < cells.Count(); ++i)
+                InvalidateCell(cells.GetInteger(i) & 0xFFFF, cells.GetInteger(i) >> 16);
+            cells.Clear();
+            cells.Add(key(base.X, base.Y));
+        }
+    } else if (!Shift.testFlag(ssCtrl) && !IsFixed(hit.X, hit.Y)) {
+        cells.Clear();
+        Invalidate();
+    }
+    const TGridRect sel = Selection();
+    if (sel.Left != sel.Right || sel.Top != sel.Bottom) {
+        for (int r = sel.Top; r <= sel.Bottom; ++r)
+            for (int c = sel.Left; c <= sel.Right; ++c)
+                if ((c != base.X || r != base.Y) && !cells.HasValue(key(c, r)))
+                    cells.Add(key(c, r));
+        for (int i = 0; i < cells.Count(); ++i)
+            InvalidateCell(cells.GetInteger(i) & 0xFFFF, cells.GetInteger(i) >> 16);
+    }
+    InvalidateCell(hit.X, hit.Y);
+    return true;
 }
 
 void TExStringGrid::WMLButtonDblClk(TShiftState Shift, int X, int Y) { HandleWmLButtonDblClk(Shift, X, Y); }

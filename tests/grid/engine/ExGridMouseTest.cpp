@@ -456,6 +456,23 @@ TEST_F(ExGridMouse, DraggingTheSelectionGripFillsTheLargerSelection)
     EXPECT_TRUE(log().isEmpty()) << "a press beside the grip selects";
 }
 
+TEST_F(ExGridMouse, DisjunctCellsArePickedByCtrlAndStartedAgainWithout)
+{
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    click(center(1, 1));
+    click(center(3, 2), Qt::ControlModifier);
+    click(center(4, 5), Qt::ControlModifier);
+    const auto picked = [this](int c, int r) { return grid->SelectedCells()->HasValue((r << 16) | c); };
+    EXPECT_TRUE(picked(1, 1));
+    EXPECT_TRUE(picked(3, 2));
+    EXPECT_TRUE(picked(4, 5));
+    click(center(3, 2), Qt::ControlModifier);
+    EXPECT_FALSE(picked(3, 2)) << "Ctrl on a picked cell drops it";
+    click(center(2, 2));
+    EXPECT_EQ(grid->SelectedCells()->Count(), 1);
+    EXPECT_TRUE(picked(2, 2));
+}
+
 TEST_F(ExGridMouse, RadioOptionUnderThePoint)
 {
     const QList<int> widths{30, 40, 50};
