@@ -1068,6 +1068,7 @@ private:
     void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);
     bool InsideGrid(const TGridCoord& c) const;
     void moveColumnSizes(int FromIndex, int ToIndex);
+    void moveInSyncGrid(bool Columns, int FromIndex, int ToIndex);
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

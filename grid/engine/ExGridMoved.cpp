@@ -53,6 +53,27 @@ void TExStringGrid::HandleColumnMoved(int FromIndex, int ToIndex)
     const int col = MovedIndex(Col(), FromIndex, ToIndex);
     if (col != Col() && col >= FixedCols())
         MoveColRow(col, Row(), true, false);
+    if (p->floatingFooter->Visible())
+        Invalidate();
+    if (p->syncGrid->MoveColumn())
+        moveInSyncGrid(true, FromIndex, ToIndex);
+}
+
+// The synchronised grid makes the same move; the guard keeps it from
+// handing the move back.
+void TExStringGrid::moveInSyncGrid(bool Columns, int FromIndex, int ToIndex)
+{
+    auto* other = dynamic_cast<TExStringGrid*>(p->syncGrid->Grid());
+    if (!other || p->press.syncMoving)
+        return;
+    const int count = Columns ? other->ColCount() : other->RowCount();
+    if (FromIndex >= count || ToIndex >= count)
+        return;
+    TScopedFlag guard(other->p->press.syncMoving, true);
+    if (Columns)
+        other->MoveColumn(FromIndex, ToIndex);
+    else
+        other->MoveRow(FromIndex, ToIndex);
 }
 
 // The width travels with the moved column.
@@ -88,4 +109,6 @@ void TExStringGrid::HandleRowMoved(int FromIndex, int ToIndex)
         p->press.colMoved = true;
     }
     TBaseGrid::RowMoved(FromIndex, ToIndex);
+    if (p->syncGrid->MoveRow())
+        moveInSyncGrid(false, FromIndex, ToIndex);
 }

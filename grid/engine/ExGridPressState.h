@@ -34,6 +34,7 @@ struct TExGridPressState {
     bool dblClkSized = false;
     bool forceSel = false;
     bool inRelease = false;
+    bool syncMoving = false; // a synchronised grid is making this move
     bool mouseResize = false;        // the selection grip is being dragged
     TGridRect dropSelection{};       // the selection when the grip was pressed
     bool moveEnded = false;

@@ -6,6 +6,7 @@
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridViewSettings.h"
+#include "grid/foundation/ExObjGridSettings.h"
 #include "grid/foundation/ExObjLists.h"
 #include "grid/foundation/ExObjMouseActions.h"
 #include "platform/core/StringList.h"
@@ -591,6 +592,26 @@ TEST_F(ExGridMouse, MovedRowCarriesItsHeightButNotOntoAFixedFooter)
     grid->FloatingFooter()->SetVisible(true);
     grid->MoveRow(4, grid->RowCount() - 1);
     EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("two"));
+}
+
+TEST_F(ExGridMouse, SynchronisedGridsMoveTheirColumnsAndRowsOnce)
+{
+    TExStringGrid other(window.get());
+    other.SetColCount(6);
+    other.SetRowCount(10);
+    other.SetCells(1, 0, QStringLiteral("one"));
+    other.SetCells(0, 2, QStringLiteral("two"));
+    for (TExStringGrid* g : {static_cast<TExStringGrid*>(grid), &other}) {
+        g->SyncGrid()->SetMoveColumn(true);
+        g->SyncGrid()->SetMoveRow(true);
+    }
+    grid->SyncGrid()->SetGrid(&other);
+    other.SyncGrid()->SetGrid(grid);
+    grid->MoveColumn(1, 3);
+    grid->MoveRow(2, 5);
+    EXPECT_EQ(other.Cells(3, 0), QStringLiteral("one"));
+    EXPECT_EQ(other.Cells(0, 5), QStringLiteral("two"));
+    grid->SyncGrid()->SetGrid(nullptr);
 }
 
 TEST_F(ExGridMouse, RightClickReportsAndMovesOnlyWhenAsked)
