@@ -878,6 +878,43 @@ public:
     bool ClearTextOnly() const;
     void SetClearTextOnly(bool Value);
 
+    // ---- mouse buttons ------------------------------------------------------------
+    // Opens the editor of a fixed cell; OnCanEditCell may refuse, OnFixedEdit
+    // may change the editor kind and fill a combo's values.
+    void ShowFixedCellEditor(int ACol, int ARow);
+    // Picks the radio option under (X, Y), relative to the cell's top-left
+    // corner, for the cell at real column ACol.
+    void ClickRadioOption(int ACol, int ARow, int X, int Y);
+    // The option of a radio group whose options (texts of width Widths, or of
+    // height TextHeight when stacked) lie under (X, Y); -1 for none.
+    static int RadioOptionAt(const QList<int>& Widths, bool Horizontal, int Spacing, int TextHeight, int X, int Y);
+    // Sorting by a header click runs through these; they move rows once the
+    // grid's data services sort.
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void InitSortXRef();
+    // Sizes a display column to its contents, Padding pixels wider.
+    virtual void AutoSizeCol(int ACol, int Padding);
+    // Open and close the current cell's editor.
+    virtual void ShowInplaceEdit();
+    virtual void HideInplaceEdit();
+    // Scrolls a cell into view.
+    virtual void ScrollInView(int ACol, int ARow);
+    // Copies the selected cells to the clipboard and pastes the clipboard into
+    // the selection; the grid's data services fill them in.
+    virtual void CopySelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    // The selection before and after a drag of the selection grip.
+    using TSelectionResizeEvent =
+        std::function<void(TObject* Sender, const TGridRect& OldSelection, const TGridRect& NewSelection)>;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    // The fixed cell whose editor is open, (-1, -1) when none.
+    TPoint FixedEditCell() const;
+
 protected:
     // The cells, the editing frame, the background outside the cells and the
     // sizing lines.
@@ -916,6 +953,42 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, const TPoint& MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, const TPoint& MousePos) override;
     TInplaceEdit* CreateEditor() override;
+
+    // ---- mouse buttons ------------------------------------------------------------
+    void WMLButtonDown(TShiftState Shift, int X, int Y) override;
+    void WMLButtonUp(TShiftState Shift, int X, int Y) override;
+    void WMLButtonDblClk(TShiftState Shift, int X, int Y) override;
+    void WMRButtonDown(TShiftState Shift, int X, int Y) override;
+    void WMRButtonUp(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    virtual void HandleWmLButtonDown(TShiftState Shift, int X, int Y);
+    virtual void HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void HandleWmLButtonUp(TShiftState Shift, int X, int Y);
+    virtual void HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void HandleWmLButtonDblClk(TShiftState Shift, int X, int Y);
+    virtual void HandleWmRButtonDown(TShiftState Shift, int X, int Y);
+    virtual void HandleWmRButtonUp(TShiftState Shift, int X, int Y);
+    virtual void HandleColumnMoved(int FromIndex, int ToIndex);
+    virtual void HandleRowMoved(int FromIndex, int ToIndex);
+    // Cell content the mouse reaches; the cell services answer them.
+    virtual bool HasCheckBox(int ACol, int ARow);
+    virtual bool IsInCheckBox(int ACol, int ARow, int X, int Y);
+    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    virtual void ToggleCellCheck(int ACol, int ARow, bool FromEdit);
+    virtual bool HasRating(int ACol, int ARow);
+    virtual bool IsRadio(int ACol, int ARow);
+    virtual bool HasButton(int ACol, int ARow);
+    virtual TRect GetCellButtonRect(int ACol, int ARow);
+    virtual bool HasExpand(int ACol, int ARow);
+    virtual TRect GetExpandButtonRect(int ACol, int ARow);
+    // Flips the expand state of a cell and answers the new state.
+    virtual bool ToggleExpand(int ACol, int ARow);
+    // Draws a cell's button pushed or released.
+    virtual void PushButton(int ACol, int ARow, bool Pushed);
+    // The texts and layout of a radio group cell (real column).
+    virtual bool GetRadioOptions(int ACol, int ARow, QStringList& Options, bool& Horizontal);
 
 private:
     struct Private;
@@ -973,6 +1046,29 @@ private:
     void hideRowsBySelection(bool Selected);
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
-    void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
+    // ---- mouse buttons
+    void sortByHeaderClick(int ACol, TShiftState Shift);
+    bool followAnchor(int ACol, int ARow, int X, int Y);
+    void basePress(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
+    void ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift, int X, int Y,
+                       bool editMerged, bool mayEdit, bool directEdit);
+    QString markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y);
+    bool pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState Shift);
+    void notePress(const TGridCoord& hit, int X, int Y);
+    bool pressGrip(TShiftState Shift, int X, int Y, bool testGrip);
+    void endGripResize();
+    bool releaseDisjunctCell(TShiftState Shift, int X, int Y);
+    bool pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
+    bool pressRating(int ACol, int ARow, int X);
+    bool pressCellButton(int ACol, int ARow, int X, int Y);
+    bool releaseCellButton(int X, int Y);
+    void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
+    bool autoSizeOnBorder(int ACol, int ARow, int X);
+    void selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y);
+    void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);
+    bool InsideGrid(const TGridCoord& c) const;
+    void moveColumnSizes(int FromIndex, int ToIndex);
+    void moveInSyncGrid(bool Columns, int FromIndex, int ToIndex);
+        void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

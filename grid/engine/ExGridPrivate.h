@@ -9,6 +9,7 @@
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridPrintSettings.h"
+#include "grid/engine/ExGridPressState.h"
 #include "grid/engine/ExGridRenderState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
@@ -261,6 +262,9 @@ struct TExStringGrid::Private {
     int updateCount = 0;
     bool mouseDown = false;
     TIntList selectedCells{-1, -1};
+
+    // what a left press left for the moves and the release
+    TExGridPressState press;
 
     // hidden columns and rows, clearing
     THiddenColumns hiddenCols;

@@ -74,17 +74,6 @@ bool TExStringGrid::Panning() const { return p->render->panning; }
 
 int TExStringGrid::PanCursor() const { return p->render->panCursor; }
 
-void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TExGridRenderState& r = *p->render;
-    if (r.panning) {
-        endPanning();
-    } else if (Button == mbMiddle && r.intelliPan != ipNone && RowCount() > FixedRows()) {
-        startPanning(X, Y);
-    }
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
-}
-
 void TExStringGrid::KeyDown(Word& Key, TShiftState Shift)
 {
     endPanning();

@@ -171,6 +171,14 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void Resize();
+    // Mouse button messages of the viewport, in client coordinates. The base
+    // bodies take the focus on a press, fire DblClick and run the MouseDown and
+    // MouseUp hooks; a descendant overrides them to decide before the hooks.
+    virtual void WMLButtonDown(TShiftState Shift, int X, int Y);
+    virtual void WMLButtonUp(TShiftState Shift, int X, int Y);
+    virtual void WMLButtonDblClk(TShiftState Shift, int X, int Y);
+    virtual void WMRButtonDown(TShiftState Shift, int X, int Y);
+    virtual void WMRButtonUp(TShiftState Shift, int X, int Y);
     // What a left press at (X, Y) would size; the press and the sizing cursor
     // follow the answer.
     virtual TGridSizingInfo ComputeSizingState(int X, int Y);
@@ -233,6 +241,7 @@ private:
     void showSizingCursor(int X, int Y);
     bool outsideScrollArea(int X, int Y) const;
     void viewportMouseEvent(QMouseEvent* e);
+    void pressButton(TMouseButton Button, TShiftState Shift, int X, int Y);
     void paintGridLines(class QPainter& painter, const TRect& cell, bool fixed);
     void paintMouseFeedback(class QPainter& painter);
     void focusMoved(QWidget* now);

@@ -40,27 +40,61 @@ void TCustomGrid::viewportMouseEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
     const TShiftState shift = platform::ShiftStateFromQt(e->modifiers(), e->buttons());
+    const bool right = e->button() == Qt::RightButton;
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-        if (!IsFocusInside())
-            setFocus(Qt::MouseFocusReason);
-        MouseDown(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
+        if (e->button() == Qt::LeftButton)
+            WMLButtonDown(shift, p.x(), p.y());
+        else if (right)
+            WMRButtonDown(shift, p.x(), p.y());
+        else
+            pressButton(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonDblClick:
-        DblClick();
-        MouseDown(platform::MouseButtonFromQt(e->button()), shift | ssDouble, p.x(), p.y());
+        if (e->button() == Qt::LeftButton) {
+            WMLButtonDblClk(shift | ssDouble, p.x(), p.y());
+        } else {
+            DblClick();
+            MouseDown(platform::MouseButtonFromQt(e->button()), shift | ssDouble, p.x(), p.y());
+        }
         break;
     case QEvent::MouseMove:
         MouseMove(shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonRelease:
-        MouseUp(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
+        if (e->button() == Qt::LeftButton)
+            WMLButtonUp(shift, p.x(), p.y());
+        else if (right)
+            WMRButtonUp(shift, p.x(), p.y());
+        else
+            MouseUp(platform::MouseButtonFromQt(e->button()), shift, p.x(), p.y());
         break;
     default:
         break;
     }
     e->accept();
 }
+
+void TCustomGrid::pressButton(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (!IsFocusInside())
+        setFocus(Qt::MouseFocusReason);
+    MouseDown(Button, Shift, X, Y);
+}
+
+void TCustomGrid::WMLButtonDown(TShiftState Shift, int X, int Y) { pressButton(mbLeft, Shift, X, Y); }
+
+void TCustomGrid::WMLButtonUp(TShiftState Shift, int X, int Y) { MouseUp(mbLeft, Shift, X, Y); }
+
+void TCustomGrid::WMLButtonDblClk(TShiftState Shift, int X, int Y)
+{
+    DblClick();
+    MouseDown(mbLeft, Shift | ssDouble, X, Y);
+}
+
+void TCustomGrid::WMRButtonDown(TShiftState Shift, int X, int Y) { pressButton(mbRight, Shift, X, Y); }
+
+void TCustomGrid::WMRButtonUp(TShiftState Shift, int X, int Y) { MouseUp(mbRight, Shift, X, Y); }
 
 void TCustomGrid::wheelEvent(QWheelEvent* e)
 {

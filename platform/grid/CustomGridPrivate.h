@@ -54,7 +54,8 @@ public:
 };
 
 inline constexpr int ScrollBarSize = 17;
-inline constexpr int SizingMargin = 3;
+// A press less than this many pixels from a header border sizes.
+inline constexpr int SizingMargin = 4;
 inline constexpr int DragScrollInterval = 100;
 
 int MulDivRounded(int a, int b, int c);
