@@ -7,6 +7,9 @@
 
 #include <QtCore/QHash>
 
+#include <unordered_map>
+#include <vector>
+
 namespace {
 
 constexpr int MaxCompareLength = 255;
@@ -160,16 +163,29 @@ private:
         return negate ? !matched : matched;
     }
 
-    // "*" matches any run: the rest of the pattern is tried against every
-    // tail of the value, shortest first.
+    // "*" matches any run: whether the rest of the pattern matches some tail
+    // of the value from vi on. The answers for one pattern position are kept
+    // per tail, filled from the value's end towards vi, so that each tail is
+    // tried once per pattern position: a text of n characters then costs the
+    // pattern n steps per position instead of n for every asterisk and every
+    // value position it is reached from.
     bool matchAnyRun(int pi, int vi)
     {
         while (pi < m_pattern.size() && m_pattern[pi] == u'*')
             ++pi;
-        for (int start = m_value.size(); start >= vi; --start)
-            if (match(pi, start))
-                return true;
-        return false;
+        // Node-based, so the entry stays in place while match() below adds
+        // the entries of later asterisks.
+        std::vector<qint8>& tails = m_tails[pi];
+        if (tails.empty()) {
+            tails.assign(size_t(m_value.size()) + 2, Unknown);
+            tails.back() = 0; // no tail starts past the value's end
+        }
+        int known = vi;
+        while (tails[size_t(known)] == Unknown)
+            ++known;
+        for (int start = known - 1; start >= vi; --start)
+            tails[size_t(start)] = tails[size_t(start) + 1] == 1 || match(pi, start) ? 1 : 0;
+        return tails[size_t(vi)] == 1;
     }
 
     // Characters that consume no value character may stand after the value's end.
@@ -184,6 +200,10 @@ private:
     const QString& m_pattern;
     const QString& m_value;
     QHash<qint64, bool> m_known;
+    static constexpr qint8 Unknown = -1;
+    // Per pattern position after an asterisk: per value position whether a
+    // tail from there on matches (1), does not (0), or is not known yet.
+    std::unordered_map<int, std::vector<qint8>> m_tails;
 };
 
 } // namespace
