@@ -127,3 +127,16 @@ TEST(FilterPattern, ManyAsterisksStayFast)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FilterCondition, DeeplyNestedGroupsTakeNeitherStackNorACopyPerLevel)
+{
+    // 100000 levels held a copy of the rest of the text each: gigabytes.
+    const QString nested = QString(100000, u'(') + QStringLiteral("abc");
+    EXPECT_TRUE(EvaluateFilterCondition(nested, "abc", false));
+    EXPECT_FALSE(EvaluateFilterCondition(nested, "abd", false));
+    EXPECT_TRUE(EvaluateFilterCondition(nested + QString(100000, u')'), "ABC", false));
+}
+
+} // namespace
