@@ -41,17 +41,25 @@ if [ ${#targets[@]} -eq 0 ]; then
   mapfile -t targets < <(sed -n '/^set(CONFIGURATOR_FUZZ_TARGETS/,/)/p' fuzz/CMakeLists.txt |
     sed 's/set(CONFIGURATOR_FUZZ_TARGETS//; s/)//' | tr ' ' '\n' | sed '/^$/d')
 fi
-cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
+cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp"
 mkdir -p build-fuzz/logs
+# Words of the input languages help the fuzzer past the first syntax checks.
+dictionary_of() {
+  case $1 in
+    xml_document | bank_builder | pargen_reader | settings_file) echo "-dict=$PWD/fuzz/dict/xml.dict" ;;
+    markup_*) echo "-dict=$PWD/fuzz/dict/markup.dict" ;;
+  esac
+}
+
 run_one() {
   local target=$1
   mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target" "fuzz/corpus/$target"
   # Faults: a crash or sanitizer report, more than 10 s for one input, more than 2 GB.
   # shellcheck disable=SC2086
-  "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 $(dictionary_of "$target") \
     -artifact_prefix="$PWD/build-fuzz/artifacts/$target/" ${FUZZ_ARGS:-} \
     "$PWD/build-fuzz/corpus/$target" "$PWD/fuzz/corpus/$target" >"build-fuzz/logs/$target.log" 2>&1
 }
