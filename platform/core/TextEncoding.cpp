@@ -2,6 +2,8 @@
 
 #include "platform/core/CodePages.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 QString fromUtf16(const QByteArray& bytes, qsizetype start, bool littleEndian)
@@ -34,8 +36,12 @@ namespace platform {
 
 QString DecodeText(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        // The toolkit's plain UTF-8 reading would drop a second mark as well,
+        // losing a text's own leading U+FEFF.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8(QByteArrayView(bytes).sliced(3));
+    }
     if (bytes.startsWith("\xFF\xFE"))
         return fromUtf16(bytes, 2, true);
     if (bytes.startsWith("\xFE\xFF"))

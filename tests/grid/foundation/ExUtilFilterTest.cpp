@@ -113,6 +113,30 @@ TEST(FilterPattern, ManyAsterisksStayFast)
     const QString value = QString(400, u'a') + u'c';
     EXPECT_FALSE(MatchFilterPattern("*a*a*a*a*a*a*a*a*a*a*b", value));
     EXPECT_TRUE(MatchFilterPattern("*a*a*a*a*a*a*a*a*a*a*c", value));
+
+    // Every asterisk against every position of a long text: each tail of the
+    // text is tried once per pattern position, not once per way of reaching it.
+    QString pattern;
+    for (int i = 0; i < 1000; ++i)
+        pattern += QStringLiteral("*a");
+    const QString text(1000, u'a');
+    EXPECT_TRUE(MatchFilterPattern(pattern, text));
+    EXPECT_FALSE(MatchFilterPattern(pattern + u'b', text));
+    EXPECT_TRUE(MatchFilterPattern(u'!' + pattern + u'b', text));
+    EXPECT_FALSE(MatchFilterPattern(pattern, text.left(999)));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FilterCondition, DeeplyNestedGroupsTakeNeitherStackNorACopyPerLevel)
+{
+    // 100000 levels held a copy of the rest of the text each: gigabytes.
+    const QString nested = QString(100000, u'(') + QStringLiteral("abc");
+    EXPECT_TRUE(EvaluateFilterCondition(nested, "abc", false));
+    EXPECT_FALSE(EvaluateFilterCondition(nested, "abd", false));
+    EXPECT_TRUE(EvaluateFilterCondition(nested + QString(100000, u')'), "ABC", false));
 }
 
 } // namespace

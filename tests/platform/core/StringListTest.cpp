@@ -296,6 +296,9 @@ TEST(TStringList, LoadFromFileHonoursByteOrderMarks)
         {"ansi", QByteArray("caf\xE9\r\n\x80\x81"), {QString::fromUtf8("caf\u00E9"), QString::fromUtf8("\u20AC\u0081")}},
         {"utf8nobom", QByteArray("\xC3\xA9"), {QString::fromUtf8("\u00C3\u00A9")}},
         {"bomonly", QByteArray("\xEF\xBB\xBF"), {}},
+        // Only the first mark is the file's; a second one is the text's own character.
+        {"utf8twomarks", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"), {QChar(0xFEFF) + QString("x")}},
+        {"utf16twomarks", QByteArray("\xFF\xFE\xFF\xFEx\0", 6), {QChar(0xFEFF) + QString("x")}},
         {"empty", QByteArray(), {}},
     };
     for (const auto& c : cases) {

@@ -1,0 +1,14 @@
+// The BMP picture reader: the bytes loaded, then the picture converted,
+// drawn, saved and copied.
+
+#include "fuzz/FuzzSupport.h"
+
+#include "platform/picture/Bitmap.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::EnsureApplication();
+    TBitmap picture;
+    fuzz::ExerciseGraphic(picture, fuzz::Bytes(data, size));
+    return 0;
+}

@@ -1,0 +1,14 @@
+// The PNG picture reader: the bytes loaded, then the picture converted,
+// drawn, saved and copied.
+
+#include "fuzz/FuzzSupport.h"
+
+#include "platform/picture/PngImage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::EnsureApplication();
+    TPngImage picture;
+    fuzz::ExerciseGraphic(picture, fuzz::Bytes(data, size));
+    return 0;
+}
