@@ -540,6 +540,8 @@ public:
     // event only needs to change it.
     virtual TCellType GetCellType(int ACol, int ARow);
     virtual TObject* GetCellGraphic(int ACol, int ARow);
+    // Whether the cell shows rotated text, and its angle in degrees.
+    virtual bool IsRotated(int ACol, int ARow, int& aAngle);
     virtual bool HasClickableGraphic(int ACol, int ARow);
     virtual QString GetFormattedCell(int ACol, int ARow);
     virtual void QueryFloatFormat(int ACol, int ARow, QString& AFormat);
@@ -717,6 +719,9 @@ public:
     // line count; ReserveButton keeps room for a cell button.
     TSize GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton);
     virtual TSize MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool WordWrap, bool ReserveButton);
+    // The room a text of the unrotated size Size takes when turned by Angle
+    // degrees, with a margin of 12 in each direction.
+    static TSize RotatedTextSize(TSize Size, int Angle);
     // Header texts write "\n" (backslash, n) for a line break.
     void ClearColumnHeaders();
     void ShowColumnHeaders();
@@ -1041,6 +1046,8 @@ private:
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
     void paintBorderFrame();
     void scaleColumnsWithGrid();
+    // A measured text size turned as the cell's rotation asks.
+    TSize rotatedIfAsked(int ARealCol, int ARow, TSize Size);
     void repaintBlinkingCells();
     bool rowIsSelected(int ARow) const;
     void hideRowsBySelection(bool Selected);

@@ -10,6 +10,7 @@
 #include <QtGui/QImage>
 
 #include <algorithm>
+#include <cmath>
 
 TSize TExStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap, bool ReserveButton)
 {
@@ -74,7 +75,7 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
         TRect calc = r;
         const unsigned lines = GetCellType(ARealCol, ARow) == ctRotated ? DT_SINGLELINE : DT_WORDBREAK;
         DrawText(canvas, text, calc, DT_CALCRECT | lines | DT_EXPANDTABS | DT_NOPREFIX);
-        return TSize{r.Right - r.Left, calc.Bottom - calc.Top};
+        return rotatedIfAsked(ARealCol, ARow, TSize{r.Right - r.Left, calc.Bottom - calc.Top});
     }
 
     QStringList lines = text.split(QLatin1Char('\r'));
@@ -87,5 +88,23 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
             StripUrlScheme(line);
         width = std::max(width, canvas.TextWidth(line));
     }
-    return TSize{width, canvas.TextHeight(QStringLiteral("gh")) * static_cast<int>(lines.size())};
+    return rotatedIfAsked(ARealCol, ARow,
+                          TSize{width, canvas.TextHeight(QStringLiteral("gh")) * static_cast<int>(lines.size())});
+}
+
+TSize TExStringGrid::rotatedIfAsked(int ARealCol, int ARow, TSize Size)
+{
+    int angle = 0;
+    return IsRotated(ARealCol, ARow, angle) ? RotatedTextSize(Size, angle) : Size;
+}
+
+TSize TExStringGrid::RotatedTextSize(TSize Size, int Angle)
+{
+    const double a = Angle * M_PI / 180.0;
+    const double s = std::sin(a);
+    const double c = std::cos(a);
+    // whole pixels, rounded as the platform rounds (halves to even), made positive
+    const auto whole = [](double x) { return std::abs(static_cast<int>(std::nearbyint(x))); };
+    return TSize{std::abs(whole(Size.cy * s) - whole(Size.cx * c)) + 12,
+                 std::abs(whole(Size.cy * c) - whole(Size.cx * s)) + 12};
 }

@@ -240,6 +240,36 @@ TEST(ExGridDimensions, MeasuringTakesTheWidestLineAndCountsLines)
     EXPECT_GT(grid.GetCellTextSize(2, 4, false, false).cx, textExtent(grid.Font(), "bold").cx);
 }
 
+namespace {
+
+// Column 2 shows its text turned by a quarter.
+class QuarterTurnGrid : public TExStringGrid {
+public:
+    bool IsRotated(int ACol, int, int& aAngle) override
+    {
+        aAngle = 90;
+        return ACol == 2;
+    }
+};
+
+} // namespace
+
+TEST(ExGridDimensions, RotatedTextTakesTheRoomOfItsTurnedExtent)
+{
+    struct Case {
+        int angle;
+        TSize expected;
+    };
+    for (const Case& c : {Case{90, {22, 62}}, Case{45, {40, 40}}, Case{0, {62, 22}}, Case{270, {22, 62}}})
+        EXPECT_EQ(TExStringGrid::RotatedTextSize(TSize{50, 10}, c.angle), c.expected) << c.angle;
+
+    QuarterTurnGrid grid;
+    grid.SetCells(1, 1, "cdef");
+    grid.SetCells(2, 1, "cdef");
+    const TSize flat = grid.GetCellTextSize(1, 1, false, false);
+    EXPECT_EQ(grid.GetCellTextSize(2, 1, false, false), (TSize{flat.cy + 12, flat.cx + 12}));
+}
+
 TEST(ExGridDimensions, TheVersionReadsAsFourParts)
 {
     TExStringGrid grid;
