@@ -504,7 +504,8 @@ TEST_F(ExGridMouse, AnchorsMoveToCellsOrOpenOnlyWebAddresses)
         int row;
         int col;
     } cases[] = {
-        {"CELL://R5C3", 0, 5, 3},     {"CELL://R99C3", 0, 1, 1},    {"https://example.com/x", 1, 1, 1},
+        {"CELL://R5C3", 0, 5, 3},     {"CELL://R99C3", 0, 1, 1},    {"CELL://R5C99", 0, 1, 1},
+        {"CELL://R-1C3", 0, 1, 1},    {"CELL://R5C-2", 0, 1, 1},    {"https://example.com/x", 1, 1, 1},
         {"mailto:a@b.c", 1, 1, 1},    {"file:///etc/passwd", 0, 1, 1}, {"ftp://h/x", 0, 1, 1},
         {"/usr/bin/xterm", 0, 1, 1},
     };
