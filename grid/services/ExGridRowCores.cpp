@@ -176,14 +176,17 @@ void TExStringGrid::RemoveRowsCore(int RowIndex, int RCount)
     DeleteRowRange(RowIndex, RCount, true);
 }
 
+// The keys name the real row; the store holds the shown rows, so hidden rows
+// above it must not shift which row is removed or where one is inserted.
 void TExStringGrid::DeleteRowFromKey(int ARow)
 {
+    const int shown = DisplRowIndex(ARow);
     if (RowCount() - FixedRows() - p->fixedFooters == 1 && !p->fixedRowAlways)
-        ClearRows(ARow, 1);
+        ClearRows(shown, 1);
     else
-        RemoveRowsCore(ARow, 1);
+        RemoveRowsCore(shown, 1);
     if (OnAutoDeleteRow)
         OnAutoDeleteRow(this, ARow);
 }
 
-void TExStringGrid::InsertRowFromKey(int ARow) { InsertRows(ARow, 1, true); }
+void TExStringGrid::InsertRowFromKey(int ARow) { InsertRows(DisplRowIndex(ARow), 1, true); }

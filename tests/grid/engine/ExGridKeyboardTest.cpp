@@ -336,6 +336,23 @@ TEST_F(ExGridKeyboard, DeleteRemovesTheCurrentRowUnlessRefused)
     EXPECT_EQ(asked, (QList<int>{3, 3}));
 }
 
+TEST_F(ExGridKeyboard, DeleteRemovesTheShownCurrentRowBelowAHiddenOne)
+{
+    grid->Navigation()->SetAllowDeleteRow(true);
+    for (int r = 1; r < 10; ++r)
+        grid->SetCells(1, r, QString::number(r));
+    grid->HideRow(2);
+    At(1, 3);  // shows real row 4
+    ASSERT_EQ(grid->Cells(1, 3), QStringLiteral("4"));
+
+    Key(Qt::Key_Delete);
+    grid->UnHideRowsAll();
+    QStringList texts;
+    for (int r = 1; r < grid->RowCount(); ++r)
+        texts << grid->Cells(1, r);
+    EXPECT_EQ(texts.join(','), QStringLiteral("1,2,3,5,6,7,8,9"));
+}
+
 TEST_F(ExGridKeyboard, SpaceTogglesACheckBoxOnlyWhenItMayBeClicked)
 {
     const struct {
