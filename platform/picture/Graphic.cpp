@@ -73,14 +73,31 @@ QImage withKeyColorTransparent(const QImage& image, TColor key) {
   return out;
 }
 
+namespace {
+// Pictures are kept at four bytes a pixel whatever their file's depth.
+bool tooLargeToKeep(const QSize& size) {
+  return size.isValid() &&
+         qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMB) * 1024 * 1024;
+}
+}  // namespace
+
 QImage readImage(const QByteArray& data, const char* format) {
   QBuffer buffer;
   buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, format);
+  // A few header bytes can declare a picture of hundreds of megabytes; the
+  // program's pictures (glyphs, flags, cell pictures) stay far below this.
+  reader.setAllocationLimit(kPictureAllocationLimitMB);
   reader.setDecideFormatFromContent(false);
   reader.setAutoTransform(false);
-  return reader.read();
+  // Not every reader declares its size before decoding, so the decoded
+  // picture is measured too.
+  if (tooLargeToKeep(reader.size())) {
+    return QImage();
+  }
+  QImage image = reader.read();
+  return tooLargeToKeep(image.size()) ? QImage() : image;
 }
 
 }  // namespace platform

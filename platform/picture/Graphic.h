@@ -70,7 +70,10 @@ namespace platform {
 void drawImage(TCanvas& canvas, const TRect& r, const QImage& image);
 // A copy of image in which every pixel of the key colour is fully transparent.
 QImage withKeyColorTransparent(const QImage& image, TColor key);
+// Decoded pictures larger than this many megabytes are refused as not valid
+// (2048 x 2048 pixels at four bytes each; glyphs, flags and cell pictures are far smaller).
+inline constexpr int kPictureAllocationLimitMB = 16;
 // Reads a picture of the given format ("bmp", "png", ...) with the toolkit; a null
-// image when the data is not such a picture.
+// image when the data is not such a picture or would decode too large.
 QImage readImage(const QByteArray& data, const char* format);
 }  // namespace platform

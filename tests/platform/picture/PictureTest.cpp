@@ -200,6 +200,24 @@ TEST(Picture, UnreadableDataThrowsAndKeepsThePicture) {
   EXPECT_THROW(picture.LoadFromFile(testsupport::TestFolder() + "/missing.png"), EFOpenError);
 }
 
+TEST(Picture, AFewBytesDeclaringAHugePictureAreRefused) {
+  // A bitmap header of 6000 x 3000 pixels at 24 bits followed by no pixels.
+  QByteArray bmp("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+  const auto le32 = [&bmp](quint32 v) {
+    for (int i = 0; i < 4; ++i) bmp.append(char((v >> (8 * i)) & 0xFF));
+  };
+  le32(6000);
+  le32(3000);
+  bmp.append("\x01\0\x18\0", 4);
+  bmp.append(QByteArray(24, '\0'));
+  TPicture picture;
+  EXPECT_THROW(picture.LoadFromStream(bmp), EInvalidGraphic);
+
+  TBitmap bitmap;
+  EXPECT_THROW(bitmap.LoadFromStream(bmp), EInvalidGraphic);
+  EXPECT_TRUE(bitmap.Empty());
+}
+
 TEST(Picture, SavesInTheFormatItHolds) {
   const QString path = testsupport::TestFolder() + "/picture.jpg";
   TPicture picture;
