@@ -1,6 +1,6 @@
 // Operations the mouse handling calls that later parts of the grid fill in:
-// the sort runs, column auto-sizing, scrolling a cell into view and the cell
-// content a press reaches. Until then they sort nothing and find no content.
+// the sort runs and the cell content a press reaches. Until then they sort
+// nothing and find no content.
 
 #include "grid/engine/ExGridPrivate.h"
 
@@ -11,12 +11,8 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 void TExStringGrid::InitSortXRef() {}
 
-void TExStringGrid::AutoSizeCol(int, int) {}
-
 void TExStringGrid::ShowInplaceEdit() { ShowEditor(); }
 void TExStringGrid::HideInplaceEdit() { HideEditor(); }
-
-void TExStringGrid::ScrollInView(int ACol, int ARow) { ClampInView(ACol, ARow); }
 
 bool TExStringGrid::HasCheckBox(int, int) { return false; }
 bool TExStringGrid::IsInCheckBox(int, int, int, int) { return false; }
