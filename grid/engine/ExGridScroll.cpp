@@ -307,11 +307,12 @@ void TExStringGrid::ScrollInView(int ACol, int ARow)
     const int visibleRows = VisibleRowCount();
     int left = LeftCol();
     int top = TopRow();
-    if (ACol < LeftCol() || ACol >= LeftCol() + visibleCols) {
+    // fixed columns and rows are always in view
+    if (ACol >= FixedCols() && (ACol < LeftCol() || ACol >= LeftCol() + visibleCols)) {
         SetCol(ACol);
         left = std::max(FixedCols(), ACol - visibleCols / 2);
     }
-    if (ARow < TopRow() || ARow >= TopRow() + visibleRows) {
+    if (ARow >= FixedRows() && (ARow < TopRow() || ARow >= TopRow() + visibleRows)) {
         SetRow(ARow);
         top = std::max(FixedRows(), ARow - visibleRows / 2);
     }

@@ -16,8 +16,6 @@ namespace {
 constexpr int SlimBarThickness = 6;
 constexpr int MinThumbLength = 20;
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 }  // namespace
 
 TSlimThumb SlimThumb(int Length, int TrackStart, int TrackEnd, int First, int FixedCount, int Count, int Visible)
@@ -26,8 +24,8 @@ TSlimThumb SlimThumb(int Length, int TrackStart, int TrackEnd, int First, int Fi
     const int track = Length - TrackStart - TrackEnd;
     if (Count <= 0 || Count - FixedCount <= 0)
         return t;
-    t.Pos = TrackStart + RoundHalfEven(double(track) * (First - FixedCount) / (Count - FixedCount));
-    t.Length = std::max(MinThumbLength, RoundHalfEven(double(track) * Visible / Count));
+    t.Pos = TrackStart + RoundToEven(double(track) * (First - FixedCount) / (Count - FixedCount));
+    t.Length = std::max(MinThumbLength, RoundToEven(double(track) * Visible / Count));
     if (t.Pos + t.Length > Length)
         t.Pos = Length - t.Length;
     return t;
@@ -141,7 +139,7 @@ void TScrollControl::mouseMoveEvent(QMouseEvent* e)
     const int visible = vertical() ? m_grid->VisibleRowCount() : m_grid->VisibleColCount();
     const int firstSize = vertical() ? m_grid->RowHeights(0) : m_grid->ColWidths(0);
     const int span = std::max(1, length() - firstSize);
-    const int moved = RoundHalfEven(double(at - m_dragStart) / span * count);
+    const int moved = RoundToEven(double(at - m_dragStart) / span * count);
     setFirst(std::max(fixed, std::min(moved + m_dragFirst, count - visible)));
 }
 

@@ -9,9 +9,13 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QScrollBar>
 
+#include <cmath>
 #include <memory>
 
 class TScrollControl;
+
+// Rounds to the nearest whole number, an exact half to the even neighbour.
+inline int RoundToEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 struct TExGridScrollState {
     // the "Row : n" / "Col : n" hint beside the dragged thumb

@@ -27,8 +27,6 @@ constexpr int SizingBorderBand = 4;
 // The system's vertical scroll bar width.
 constexpr int VerticalBarWidth = 17;
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 bool IsCheckKind(TCellType kind)
 {
     return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
@@ -285,9 +283,9 @@ void TExStringGrid::AutoFitColumns(bool DoFixedCells)
     const double f = double(available - V - Bd - lines) / sum;
     int total = 0;
     for (int c = first; c <= last; ++c)
-        total += RoundHalfEven(ColWidths(c) * f);
+        total += RoundToEven(ColWidths(c) * f);
     for (int c = first; c <= last; ++c)
-        SetColWidths(c, RoundHalfEven(double(ColWidths(c)) * total / sum));
+        SetColWidths(c, RoundToEven(double(ColWidths(c)) * total / sum));
 
     int widths = 0;
     int widest = first;
@@ -407,9 +405,9 @@ void TExStringGrid::scaleAfterMouseSizing(bool Columns, int Sized, int Start)
         if (i == Sized)
             continue;
         if (Columns)
-            SetColWidths(i, RoundHalfEven(double(ColWidths(i)) * now / Start));
+            SetColWidths(i, RoundToEven(double(ColWidths(i)) * now / Start));
         else
-            SetRowHeights(i, RoundHalfEven(double(RowHeights(i)) * now / Start));
+            SetRowHeights(i, RoundToEven(double(RowHeights(i)) * now / Start));
     }
 }
 

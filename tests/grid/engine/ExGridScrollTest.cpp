@@ -155,7 +155,7 @@ TEST_F(ExGridScroll, ScrollInViewCentresAFarCellAndLeavesAVisibleOne)
     EXPECT_EQ(grid->Row(), 100);
     EXPECT_EQ(grid->TopRow(), 91);
 
-    for (const auto& [col, row] : {std::pair{5, 10}, std::pair{1, 101}, std::pair{-1, 3}, std::pair{1, -1}}) {
+    for (const auto& [col, row] : {std::pair{5, 10}, std::pair{1, 101}, std::pair{-1, 3}, std::pair{1, -1}, std::pair{1, 0}}) {
         grid->ScrollInView(col, row);
         EXPECT_EQ(grid->Row(), 100) << col << "," << row;
         EXPECT_EQ(grid->TopRow(), 91) << col << "," << row;
