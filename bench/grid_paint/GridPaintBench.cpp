@@ -2,7 +2,7 @@
 // texts, widths, heights and font into same-size images, page by page through
 // all rows, and prints the time per page of both and their ratio.
 
-#include "grid/engine/ExGrid.h"
+#include "bench/BenchSupport.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtGui/QImage>
@@ -50,24 +50,14 @@ Result Measure(QWidget* viewport, const std::function<int()>& pageRows, const st
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
+    const QFont font = bench::CellFont();
 
     TExStringGrid grid;
-    grid.resize(ViewWidth, ViewHeight);
-    grid.setFont(font);
-    grid.SetColCount(Cols);
-    grid.SetRowCount(Rows);
-    grid.SetFixedCols(0);
-    grid.SetFixedRows(0);
+    bench::FillGrid(grid, ViewWidth, ViewHeight, Rows, Cols, CellText);
     grid.SetDefaultColWidth(ColWidth);
     grid.SetDefaultRowHeight(RowHeight);
-    for (int r = 0; r < Rows; ++r)
-        for (int c = 0; c < Cols; ++c)
-            grid.SetCells(c, r, CellText(c, r));
     grid.show();
 
     QTableWidget table(Rows, Cols);

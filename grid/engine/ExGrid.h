@@ -41,6 +41,7 @@ class TIntList;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
+class TScrollControl;
 class TSearchFooter;
 class TShowModified;
 class TSizeWhileTyping;
@@ -48,6 +49,12 @@ class TSortIndexList;
 class TSortSettings;
 class TInplaceEdit;
 class QWheelEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDragLeaveEvent;
+class QScrollBar;
+class QTimer;
+class QKeyEvent;
 class TStringList;
 class TSyncGrid;
 
@@ -224,8 +231,85 @@ public:
     void SetScrollProportional(bool Value);
     bool ScrollSynch() const;
     void SetScrollSynch(bool Value);
-    bool ScrollHints() const;
-    void SetScrollHints(bool Value);
+    TScrollHintType ScrollHints() const;
+    void SetScrollHints(TScrollHintType Value);
+
+    // ---- scrolling ------------------------------------------------------------------
+    // The first scrollable row shown; a fixed row or one past the last is ignored.
+    void SetTopRow(int Value);
+    // Scrolls so that the cell is visible, centring it when it was out of view.
+    virtual void ScrollInView(int ACol, int ARow);
+    // The cell under a point in screen coordinates, -1 outside the cells.
+    void ScreenToCell(const QPoint& ScreenPoint, int& ACol, int& ARow) const;
+    // Thumbs sized to the visible part, with ScrollProportional.
+    void UpdateVertProportionalBar();
+    void UpdateHorzProportionalBar();
+    // Suspends the proportional thumbs while the grid zooms.
+    bool ScrollLock() const;
+    void SetScrollLock(bool Value);
+    // The window of the "Row : n" and "Col : n" hints, nullptr before the first.
+    QWidget* ScrollHintWindow() const;
+    // The slim bars of ssMetro, nullptr when absent.
+    TScrollControl* VertScrollControl() const;
+    TScrollControl* HorzScrollControl() const;
+    void CreateScrollControls();
+    void FreeScrollControls();
+    // The grid's one in-cell scroll bar and the cell it serves; its actions
+    // reach HandleWmVScroll as its own.
+    QScrollBar* CellScrollBar();
+    void SetCellScrollBarCell(int ACol, int ARow);
+    // Places the controls embedded in cells and the in-cell scroll bar;
+    // RebuildList first collects the embedded controls again.
+    void CellControlsUpdate(bool RebuildList);
+    // One step of scrolling while something is dragged near an edge.
+    void DragScrollTimerTick();
+    // The drag-scroll timer, nullptr while no drag scrolls.
+    QTimer* DragScrollTimer() const;
+    // Scrolls while a drag nears an edge (Leaving ends it); Accept is left as given.
+    virtual void HandleDragOver(int X, int Y, bool Leaving);
+    TScrollCellEvent OnScrollCell;
+    virtual void FireScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    // The keys the grid asks of the window's key routing: DLGC_ flags.
+    virtual int HandleWmGetDlgCode();
+    // Scroll messages: hints, synchronised scrolling and the in-cell bar around
+    // the base handling. The vertical one answers 1 when it used the message.
+    void WMHScroll(int ScrollCode, int Pos = 0) override;
+    void WMVScroll(int ScrollCode, int Pos = 0) override;
+    virtual void HandleWmHScroll(int ScrollCode, int Pos);
+    virtual int HandleWmVScroll(int ScrollCode, int Pos, bool FromCellScrollBar = false);
+
+    // ---- sizing ---------------------------------------------------------------------
+    virtual void AutoSizeColumns(bool DoFixedCols, int Padding);
+    virtual void AutoSizeRow(int ARow, int Padding);
+    virtual void AutoSizeRows(bool DoFixedRows, int Padding);
+    virtual void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // Scales the columns so that together they fill the control's width.
+    virtual void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void StretchRightColumn();
+    // Gives column Index (-1: the last) the width the others leave free;
+    // an index outside the grid raises EExGridError.
+    void ApplyColumnStretch(int Index);
+    void FitColumnWidth(int ACol, bool GrowOnly);
+    void FitRowHeight(int ARow, bool GrowOnly, int Padding);
+    void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    int MaxLinesInRow(int ARow);
+    int HorizontalCellMargin() const;
+    int VerticalCellMargin() const;
+    void UpdateXYOffset(int X, int Y);
+    // Whether a client point lies on a border the user can drag to size.
+    bool IsOverSizingBorder(int X, int Y);
+    // Moves ARect's top-left corner to where Text rotated by Angle degrees
+    // starts, in the canvas font.
+    void RotatedTextOrigin(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign, const QString& Text);
+    static void AlignRotatedTextRect(TRect& ARect, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C,
+                                     int D, int Angle);
+    // Asked after the user sized a column and before an auto-sized width is
+    // set; both fire OnUpdateColumnSize.
+    virtual void AdjustColumnSize(int ACol, int& AWidth);
+    virtual void AdjustAutoColumnSize(int ACol, int& AWidth);
 
     // ---- looks --------------------------------------------------------------
     TGridLook Look() const;
@@ -982,8 +1066,6 @@ public:
     // Open and close the current cell's editor.
     virtual void ShowInplaceEdit();
     virtual void HideInplaceEdit();
-    // Scrolls a cell into view.
-    virtual void ScrollInView(int ACol, int ARow);
     // Copies the selected cells to the clipboard and pastes the clipboard into
     // the selection; the grid's data services fill them in.
     virtual void CopySelectionToClipboard();
@@ -1032,6 +1114,17 @@ protected:
     void ChangeBounds(const QRect& bounds) override;
     void Resize() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
+    // ---- scrolling and sizing reactions
+    void TopLeftChanged() override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    virtual void HandleTopLeftChanged();
+    virtual void HandleColWidthsChanged();
+    virtual void HandleRowHeightsChanged();
+    virtual void HandleSizeChanged(int OldColCount, int OldRowCount);
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     bool IsXP() const;
@@ -1221,6 +1314,19 @@ private:
     void keyWrap(Word Key);
     void keySkipDisabledRows(Word Key, int startRow);
     void keyUpDisjunctCells(Word Key, TShiftState Shift, const TGridRect& S);
+    // ---- scrolling and sizing
+    void showScrollHint(QString Text, int Index);
+    void hideScrollHint();
+    int scrollCellBar(int ScrollCode, int Pos);
+    void placeScrollControls();
+    void updateProportionalBars();
+    void stopDragScroll();
+    void applyAutomaticStretch();
+    void noteMouseSizingEnded(TGridState State);
+    void endMouseSizing();
+    bool wantsShortcutKey(const QKeyEvent* e);
+    void scaleAfterMouseSizing(bool Columns, int Sized, int Start);
+    TSize sizingGraphicSize(int ACol, int ARow);
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

@@ -115,3 +115,5 @@ using TIndexAllowEvent = std::function<void(TObject* Sender, int AIndex, bool& A
 using TRowClickEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TMouseWheelUpDownEvent =
     std::function<void(TObject* Sender, TShiftState Shift, const TPoint& MousePos, bool& Handled)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;

@@ -9,6 +9,7 @@
 
 #include <QtCore/QEvent>
 #include <QtCore/QPointer>
+#include <QtGui/QKeyEvent>
 #include <QtWidgets/QApplication>
 
 const QString GridCellsClipboardFormat = QStringLiteral("TExStringGrid Cells");
@@ -111,6 +112,7 @@ void TExStringGrid::createOwnedObjects()
     p->navigation = std::make_unique<TNavigation>();
     p->navigation->OnChange = [this](TObject*) { NavigationChanged(); };
     p->columnSize = std::make_unique<TColumnSize>(this);
+    p->columnSize->OnStretchChange = [this](TObject*) { applyAutomaticStretch(); };
     p->cellNode = std::make_unique<TCellNode>();
     p->cellNode->OnChange = [this](TObject*) { Invalidate(); };
     p->bands = std::make_unique<TBands>();
@@ -228,7 +230,10 @@ bool TExStringGrid::eventFilter(QObject* watched, QEvent* e)
 
 void TExStringGrid::HandleFormResize(QWidget* AForm)
 {
-    if (p->destroying || QueryDesignMode() || !p->sizeWithForm)
+    if (p->destroying || QueryDesignMode())
+        return;
+    applyAutomaticStretch();
+    if (!p->sizeWithForm)
         return;
     const int newWidth = AForm->width() + Width() - p->prevSizeX;
     const int newHeight = AForm->height() + Height() - p->prevSizeY;
@@ -244,6 +249,10 @@ void TExStringGrid::HandleFormResize(QWidget* AForm)
 
 bool TExStringGrid::event(QEvent* e)
 {
+    if (e->type() == QEvent::ShortcutOverride && wantsShortcutKey(static_cast<QKeyEvent*>(e))) {
+        e->accept();
+        return true;
+    }
     if (e->type() == QEvent::Show && !p->windowCreated) {
         if (!p->loaded)
             Loaded();
@@ -268,6 +277,8 @@ void TExStringGrid::CreateWnd()
         QObject::connect(p->gridTimer.get(), &QTimer::timeout, this, [this] { GridTimerTick(); });
     }
     p->gridTimer->start();
+    if (p->scrollType == ssMetro)
+        CreateScrollControls();
     // Without active visual styles the grid draws as on a system without them.
     p->isXP = p->isXP && platform::VisualStylesActive();
 }
@@ -437,6 +448,9 @@ void TExStringGrid::Resize()
     scaleColumnsWithGrid();
     TBaseGrid::Resize();
     ApplyScrollBarAlways(false);
+    applyAutomaticStretch();
+    placeScrollControls();
+    updateProportionalBars();
 }
 
 void TExStringGrid::ApplyScrollBarAlways(bool Flag)

@@ -41,7 +41,9 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
     const TGridState state = GridState();
     {
         TScopedFlag releasing(ps.inRelease, true);
+        noteMouseSizingEnded(state);
         TBaseGrid::WMLButtonUp(Shift, X, Y);
+        endMouseSizing();
     }
     if (state == gsColSizing || state == gsRowSizing)
         ps.colSized = true;

@@ -1,7 +1,7 @@
 // Operations the mouse and keyboard handling call that later parts of the grid
-// fill in: the sort runs, column auto-sizing, scrolling a cell into view, the
-// cell content a press or key reaches, the Tab walk, appending and moving
-// rows, the clipboard, the filter switch, footer sums and the search panel.
+// fill in: the sort runs, the cell content a press or key reaches, the Tab
+// walk, appending and moving rows, the clipboard, the filter switch, footer
+// sums and the search panel.
 // Until then they sort, move and filter nothing and find no content.
 
 #include "grid/engine/ExGridPrivate.h"
@@ -13,12 +13,8 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 void TExStringGrid::InitSortXRef() {}
 
-void TExStringGrid::AutoSizeCol(int, int) {}
-
 void TExStringGrid::ShowInplaceEdit() { ShowEditor(); }
 void TExStringGrid::HideInplaceEdit() { HideEditor(); }
-
-void TExStringGrid::ScrollInView(int ACol, int ARow) { ClampInView(ACol, ARow); }
 
 bool TExStringGrid::HasCheckBox(int, int) { return false; }
 bool TExStringGrid::IsInCheckBox(int, int, int, int) { return false; }

@@ -11,6 +11,7 @@
 #include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridPressState.h"
 #include "grid/engine/ExGridRenderState.h"
+#include "grid/engine/ExGridScrollState.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjArrowWindow.h"
 #include "grid/foundation/ExObjFocusWindow.h"
@@ -199,7 +200,7 @@ struct TExStringGrid::Private {
     TScrollBarAlways scrollBarAlways = saNone;
     bool scrollProportional = false;
     bool scrollSynch = false;
-    bool scrollHints = false;
+    TScrollHintType scrollHints = shNone;
 
     int minRowHeight = 0;
     int maxRowHeight = 0;
@@ -300,6 +301,8 @@ struct TExStringGrid::Private {
     std::vector<int> selectedRows;
     TGridRect moveSelection{};
     TGridCoord lastKeyCell{-1, -1};
+    // scrolling and sizing
+    TExGridScrollState scroll;
 };
 
 // A property that only stores its value, and one whose change is seen.

@@ -18,12 +18,9 @@ GRID_REPAINTING_PROPERTY(bool, bool, FixedRowAlways, fixedRowAlways)
 GRID_REPAINTING_PROPERTY(bool, bool, FixedColAlways, fixedColAlways)
 GRID_REPAINTING_PROPERTY(int, int, ZoomFactor, zoomFactor)
 GRID_REPAINTING_PROPERTY(TPoint, const TPoint&, XYOffset, xyOffset)
-GRID_STORED_PROPERTY(TScrollType, TScrollType, ScrollType, scrollType)
 GRID_STORED_PROPERTY(TColor, TColor, ScrollColor, scrollColor)
 GRID_STORED_PROPERTY(int, int, ScrollWidth, scrollWidth)
-GRID_STORED_PROPERTY(bool, bool, ScrollProportional, scrollProportional)
 GRID_STORED_PROPERTY(bool, bool, ScrollSynch, scrollSynch)
-GRID_STORED_PROPERTY(bool, bool, ScrollHints, scrollHints)
 GRID_REPAINTING_PROPERTY(TGridLook, TGridLook, Look, look)
 GRID_REPAINTING_PROPERTY(bool, bool, Flat, flat)
 GRID_REPAINTING_PROPERTY(TColor, TColor, BorderColor, borderColor)
@@ -173,7 +170,7 @@ void TExStringGrid::SetFixedColWidth(int Value)
 
 void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
-    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+    HandleSizeChanged(OldColCount, OldRowCount);
     SetNormalRowCount(RowCount());
     p->maxRowCount = std::max(p->maxRowCount, RowCount());
     p->maxColCount = std::max(p->maxColCount, ColCount());

@@ -68,3 +68,12 @@ enum TSearchAction : int { saFindFirst, saFindPrevious, saFindNext };
 
 // The directions middle-button panning follows.
 enum TIntelliPan : int { ipVertical, ipHorizontal, ipBoth, ipNone };
+
+// Which scroll bars show a hint while their thumb is dragged.
+enum TScrollHintType : int { shNone, shVertical, shHorizontal, shBoth };
+
+// The direction of a slim scroll bar.
+enum TScrollDirection : int { sdVertical, sdHorizontal };
+
+// The keys a control asks of the window's key routing.
+enum : int { DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTCHARS = 0x0080 };
