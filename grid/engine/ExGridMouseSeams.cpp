@@ -18,16 +18,6 @@ void TExStringGrid::HideInplaceEdit() { HideEditor(); }
 
 void TExStringGrid::ScrollInView(int ACol, int ARow) { ClampInView(ACol, ARow); }
 
-bool TExStringGrid::HasCheckBox(int, int) { return false; }
-bool TExStringGrid::IsInCheckBox(int, int, int, int) { return false; }
-
-bool TExStringGrid::GetCheckBoxState(int, int, bool& State)
-{
-    State = false;
-    return false;
-}
-
-void TExStringGrid::ToggleCellCheck(int, int, bool) {}
 bool TExStringGrid::HasRating(int, int) { return false; }
 bool TExStringGrid::IsRadio(int, int) { return false; }
 bool TExStringGrid::GetRadioOptions(int, int, QStringList&, bool&) { return false; }

@@ -28,12 +28,6 @@ bool isSpinEditor(TEditorType editor)
 
 // ---- cell content ------------------------------------------------------------------
 
-TCellType TExStringGrid::GetCellType(int, int) { return ctEmpty; }
-
-TObject* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
-
-bool TExStringGrid::HasClickableGraphic(int, int) { return false; }
-
 void TExStringGrid::QueryFloatFormat(int, int, QString& AFormat) { AFormat = p->floatFormat; }
 
 int TExStringGrid::RowNodeIndent(int) { return 0; }
@@ -300,6 +294,20 @@ void TExStringGrid::QueryFixedCellEditor(int ACol, int ARow, TGridFixedCellEdito
 {
     if (OnFixedEdit)
         OnFixedEdit(this, ACol, ARow, AEditor, Values);
+}
+
+// ---- column sizes -------------------------------------------------------------------------
+
+void TExStringGrid::AdjustColumnSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+void TExStringGrid::AdjustAutoColumnSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
 }
 
 // ---- filter list ------------------------------------------------------------------------
