@@ -523,14 +523,16 @@ void TExColumnGrid::showColumnPopup(TMouseButton Button, int X, int Y)
     const bool left = type == cpFixedCellsLClick || type == cpNormalCellsLClick || type == cpAllCellsLClick;
     if ((Button == mbLeft) != left || (Button != mbLeft && Button != mbRight))
         return;
-    QMenu* menu = item->ColumnPopup();
-    if (OnColumnPopup)
-        OnColumnPopup(this, hit.X, hit.Y, menu);
+    // The event announces a menu that shows, so a click in rows the type
+    // leaves out raises nothing.
     const bool fixedRow = hit.Y < FixedRows();
     const bool allCells = type == cpAllCellsLClick || type == cpAllCellsRClick;
     const bool fixedType = type == cpFixedCellsLClick || type == cpFixedCellsRClick;
-    if (allCells || (fixedRow == fixedType)) {
-        const TRect r = CellRect(hit.X, hit.Y);
-        menu->popup(viewport()->mapToGlobal(QPoint(r.Left, r.Bottom)));
-    }
+    if (!allCells && fixedRow != fixedType)
+        return;
+    QMenu* menu = item->ColumnPopup();
+    if (OnColumnPopup)
+        OnColumnPopup(this, hit.X, hit.Y, menu);
+    const TRect r = CellRect(hit.X, hit.Y);
+    menu->popup(viewport()->mapToGlobal(QPoint(r.Left, r.Bottom)));
 }
