@@ -8,11 +8,13 @@
 #include "grid/engine/ExGridTypes.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExObj.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QString>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -20,6 +22,7 @@ class TBackGround;
 class TBalloonSettings;
 class TBands;
 class TBitmap;
+class TCellGraphic;
 class TCellNode;
 class TColumnSize;
 class TControlList;
@@ -30,6 +33,7 @@ class TExStringGrid;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
+class TGridCombo;
 class TFocusHelper;
 class TGridFocusWindow;
 class TGridItem;
@@ -37,6 +41,7 @@ class TGridProgressAppearance;
 class TGrouping;
 class THTMLPictureCache;
 class THTMLSettings;
+class TImageList;
 class TIntList;
 class TMouseActions;
 class TNavigation;
@@ -631,7 +636,7 @@ public:
     // the row, then the answer, which starts as the grid's own value so that an
     // event only needs to change it.
     virtual TCellType GetCellType(int ACol, int ARow);
-    virtual TObject* GetCellGraphic(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
     // Whether the cell shows rotated text, and its angle in degrees.
     virtual bool IsRotated(int ACol, int ARow, int& aAngle);
     virtual bool HasClickableGraphic(int ACol, int ARow);
@@ -670,6 +675,62 @@ public:
     bool HasCellBorderEvent() override;
     int RowNodeIndent(int ARow) override;
     bool HasNodeRows() override;
+
+    // ---- cell graphics ---------------------------------------------------------
+    // Columns are real indexes, rows display rows. A cell owns its graphic; the
+    // shared check-box graphics that grids lend out are never stored or freed.
+    // Frees the cell's own graphic and attaches a new one of kind ctNone.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    // Detaches and frees the cell's graphic and repaints the cell; false when
+    // it has none.
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+    // Whether the graphic of the cell's merge base cell is one of the kinds.
+    bool HasGraphicOfKind(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+    // The size of a cell's graphic as placed on screen; ReservedHeight is kept
+    // for text by auto-sizing.
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    virtual void MeasureCellGraphic(int ACol, int ARow, int ReservedHeight, TPoint& Size);
+    // The size used by printing, in a box of BoxWidth by BoxHeight at Scale.
+    virtual void MeasureCellGraphicInCell(int ACol, int ARow, int BoxWidth, int BoxHeight, double Scale,
+                                          TPoint& Size);
+    // The image list of image cells.
+    virtual TImageList* GetCellImageList();
+    TImageList* GridImages() const;
+    void SetGridImages(TImageList* Value);
+    // Addresses in cell text shown as links.
+    bool URLShowInText() const;
+    void SetURLShowInText(bool Value);
+    void QueryDisplayText(int ACol, int ARow, QString& Value) override;
+    // The cell holds wide text: it begins with a bar and a backslash.
+    bool IsWideCell(int ACol, int ARow);
+
+    // ---- check boxes in cells ----------------------------------------------------
+    // A data check box is checked exactly when its text equals the cell's
+    // check-true text; setting or toggling writes the check-true or check-false
+    // text. The state operations take the real row, the others display rows.
+    virtual bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool HasDataDrivenGraphic(int ACol, int ARow);
+    virtual bool IsInCheckBox(int ACol, int ARow, int X, int Y);
+    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool IsChecked(int ACol, int ARow);
+    // The one toggle of every check kind; FromUser asks whether the cell may be
+    // edited unless ControlLook.CheckAlwaysActive.
+    virtual bool ToggleCellCheck(int ACol, int ARow, bool FromUser);
+    bool ToggleCheckBox(int ACol, int ARow);
+    // Sets a state and fires OnCheckBoxChange when it changed.
+    bool SetCheckStateNotify(int ACol, int ARow, bool Value);
+    virtual void FireCheckBoxChange(int ACol, int ARow, bool State);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked);
+    // The object slot of a cell by its real row, hidden rows included.
+    TObject* GetRawCellObject(int ACol, int ARow);
+
+    // ---- cell editors ---------------------------------------------------------------
+    // The combo editor, made hidden with the grid on first use.
+    TGridCombo* EditCombo();
 
     // ---- notifications ---------------------------------------------------------
     virtual void FireFilterDone();
@@ -1163,10 +1224,6 @@ protected:
     virtual void HandleColumnMoved(int FromIndex, int ToIndex);
     virtual void HandleRowMoved(int FromIndex, int ToIndex);
     // Cell content the mouse reaches; the cell services answer them.
-    virtual bool HasCheckBox(int ACol, int ARow);
-    virtual bool IsInCheckBox(int ACol, int ARow, int X, int Y);
-    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
-    virtual void ToggleCellCheck(int ACol, int ARow, bool FromEdit);
     virtual bool HasRating(int ACol, int ARow);
     virtual bool IsRadio(int ACol, int ARow);
     virtual bool HasButton(int ACol, int ARow);

@@ -16,16 +16,6 @@ void TExStringGrid::InitSortXRef() {}
 void TExStringGrid::ShowInplaceEdit() { ShowEditor(); }
 void TExStringGrid::HideInplaceEdit() { HideEditor(); }
 
-bool TExStringGrid::HasCheckBox(int, int) { return false; }
-bool TExStringGrid::IsInCheckBox(int, int, int, int) { return false; }
-
-bool TExStringGrid::GetCheckBoxState(int, int, bool& State)
-{
-    State = false;
-    return false;
-}
-
-void TExStringGrid::ToggleCellCheck(int, int, bool) {}
 bool TExStringGrid::HasRating(int, int) { return false; }
 bool TExStringGrid::IsRadio(int, int) { return false; }
 bool TExStringGrid::GetRadioOptions(int, int, QStringList&, bool&) { return false; }

@@ -4,6 +4,7 @@
 
 #include "grid/engine/ExGrid.h"
 #include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/ExGridCellGraphic.h"
 #include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
@@ -39,6 +40,10 @@ inline bool IsFlagSet(const TIntList& flags, int index)
 {
     return index >= 0 && index < flags.Count() && flags.GetInteger(index) != 0;
 }
+
+// A cell text shown through a number format; a text that is no number, or a
+// format that does not fit it, leaves the text as it is.
+QString FormatCellNumber(const QString& text, const QString& format);
 
 // An update batch of the grid that ends also when an exception passes.
 class TUpdateBatch {
@@ -303,6 +308,11 @@ struct TExStringGrid::Private {
     TGridCoord lastKeyCell{-1, -1};
     // scrolling and sizing
     TExGridScrollState scroll;
+    // cell content
+    bool urlShowInText = false;
+    TImageList* gridImages = nullptr;
+    // a child of the grid, freed with it
+    TGridCombo* editCombo = nullptr;
 };
 
 // A property that only stores its value, and one whose change is seen.

@@ -28,13 +28,7 @@ bool isSpinEditor(TEditorType editor)
 
 // ---- cell content ------------------------------------------------------------------
 
-TCellType TExStringGrid::GetCellType(int, int) { return ctEmpty; }
-
-TObject* TExStringGrid::GetCellGraphic(int, int) { return nullptr; }
-
 bool TExStringGrid::IsRotated(int, int, int&) { return false; }
-
-bool TExStringGrid::HasClickableGraphic(int, int) { return false; }
 
 void TExStringGrid::QueryFloatFormat(int, int, QString& AFormat) { AFormat = p->floatFormat; }
 

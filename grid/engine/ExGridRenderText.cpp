@@ -34,8 +34,13 @@ QString TExStringGrid::GetFormattedCell(int ACol, int ARow)
     OnGetFloatFormat(this, ACol, ARow, apply, format);
     if (!apply || format.isEmpty())
         return text;
-    // The format's own directive says whether the value is whole or real, so
-    // that a "d" elsewhere in its text ("%.2f days") changes nothing.
+    return FormatCellNumber(text, format);
+}
+
+// The format's own directive says whether the value is whole or real, so
+// that a "d" elsewhere in its text ("%.2f days") changes nothing.
+QString FormatCellNumber(const QString& text, const QString& format)
+{
     try {
         if (IsIntegerFormat(format)) {
             int value = 0;

@@ -262,6 +262,7 @@ TStringList* TExStringGrid::ColumnHeaders() const { return p->columnHeaders.get(
 void TExStringGrid::SetColumnHeaders(const TStringList& Value)
 {
     p->columnHeaders->Assign(Value);
+    BeforeShowColumnHeaders();
     if (FixedRows() > 0)
         ClearColumnHeaders();
     ShowColumnHeaders();

@@ -51,6 +51,13 @@ enum TCellType : int {
     ctExpand
 };
 
+// Where a cell graphic sits against the cell and its text.
+enum TCellVAlign : int { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
+enum TCellHAlign : int { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
+
+// How a picture is fitted into its cell.
+enum TStretchMode : int { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
+
 // How check boxes, radio buttons and buttons in cells are drawn.
 enum TControlStyle : int { csClassic, csFlat, csWinXP, csBorland, csStudio, csGlyph, csTheme };
 

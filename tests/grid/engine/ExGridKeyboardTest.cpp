@@ -47,9 +47,10 @@ protected:
         State = Cells(ACol, ARow) == QStringLiteral("Y");
         return true;
     }
-    void ToggleCellCheck(int ACol, int ARow, bool) override
+    bool ToggleCellCheck(int ACol, int ARow, bool) override
     {
         SetCells(ACol, ARow, Cells(ACol, ARow) == QStringLiteral("Y") ? QStringLiteral("N") : QStringLiteral("Y"));
+        return true;
     }
 };
 

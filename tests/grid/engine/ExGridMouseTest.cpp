@@ -64,9 +64,10 @@ protected:
         State = Cells(ACol, ARow) == QStringLiteral("Y");
         return true;
     }
-    void ToggleCellCheck(int ACol, int ARow, bool) override
+    bool ToggleCellCheck(int ACol, int ARow, bool) override
     {
         SetCells(ACol, ARow, Cells(ACol, ARow) == QStringLiteral("Y") ? QStringLiteral("N") : QStringLiteral("Y"));
+        return true;
     }
     bool HasRating(int ACol, int) override { return ratingColumn && ACol == 2; }
     // Column 3 holds a button on the right 20 pixels of its cells.

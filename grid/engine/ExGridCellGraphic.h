@@ -1,0 +1,76 @@
+#pragma once
+
+// The one content object a grid cell may hold besides its text: check boxes,
+// radio controls, node glyphs, images, pictures, progress bars, comments,
+// buttons and the other decorations. Its kind says how the other fields are
+// read; drawing, measuring and clicking read them by kind.
+
+#include "grid/engine/ExGridTypes.h"
+#include "platform/core/TObject.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/Geometry.h"
+
+#include <QtCore/QString>
+#include <QtCore/QVariant>
+
+#include <variant>
+
+class TGraphic;
+class TPicture;
+
+// What a graphic refers to beside its own fields: nothing, a list or other
+// object, a picture of one of the picture types, a picture holder, or a colour
+// kept as a number by the progress, shape and rating kinds.
+using TCellRef = std::variant<std::monostate, TObject*, TGraphic*, TPicture*, TColor>;
+
+// Deletes the object a reference points to (a colour or nothing is left) and
+// clears the reference.
+void FreeCellRef(TCellRef& Ref);
+
+class TCellGraphic : public TObject {
+public:
+    TCellGraphic() = default;
+    // Frees what the graphic owns by the rules of its kind: created objects,
+    // the lists the grid always makes, an attached balloon's texts.
+    ~TCellGraphic() override;
+    TCellGraphic(const TCellGraphic&) = delete;
+    TCellGraphic& operator=(const TCellGraphic&) = delete;
+
+    // Copies the plain fields and CellCreated; no object reference, no
+    // CellVar and no CellCheckBoxState.
+    void Assign(const TCellGraphic& Source);
+
+    // The size of the picture of a picture kind fitted into a box of cw by rh
+    // pixels, less the padding; other kinds leave Size as the caller set it.
+    void GetPictureSize(int cw, int rh, bool hastext, TPoint& Size) const;
+    // Width and height of the picture, picture holder or file picture held;
+    // 0 by 0 for anything else.
+    TPoint PictureExtent() const;
+
+    // A check box; Data makes it a data check box, whose state is the cell text.
+    void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
+
+    TCellType CellType = ctNone;
+    TCellRef CellBitmap;
+    TCellRef CellIcon;
+    TCellVAlign CellVAlign = vaTop;
+    TCellHAlign CellHAlign = haLeft;
+    qint32 CellIndex = 0;
+    bool CellTransparent = false;
+    // The graphic owns the object in CellBitmap or CellIcon.
+    bool CellCreated = false;
+    bool CellBoolean = false;
+    qint32 CellAngle = 0;
+    double CellValue = 0;
+    qint32 CellErrFrom = 0;
+    qint32 CellErrLen = 0;
+    QString CellText;
+    QVariant CellVar;
+    TCheckBoxState CellCheckBoxState = cbUnchecked;
+};
+
+// The check-box kinds that show a box of ControlLook.CheckSize.
+bool IsCheckBoxKind(TCellType Kind);
+// Data check boxes: their state is the cell text.
+inline bool IsDataCheckKind(TCellType Kind) { return Kind == ctDataCheckBox || Kind == ctVirtCheckBox; }
