@@ -68,6 +68,13 @@ extern TCursor LinkCursor;
 // Runs the unit's start-up once per process; every grid constructor calls it.
 void GridUnitInitialization();
 
+// Told each new current cell of the grid it is registered with.
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+    virtual void SelectionChanged(int ACol, int ARow) = 0;
+};
+
 class TExStringGrid : public TBaseGrid {
     Q_OBJECT
 
@@ -467,6 +474,7 @@ public:
     TRowChangingEvent OnRowChanging;
     TColChangingEvent OnColChanging;
     TCellChangingEvent OnCellChanging;
+    TRowChangedEvent OnRowChanged;
     TCustomStrToDateEvent OnCustomStrToDate;
     TPrintPageEvent OnPrintPage;
     TPrintGetPageNumEvent OnPrintGetPageNum;
@@ -806,6 +814,74 @@ public:
     bool GetBalloonText(int X, int Y, QString& ATitle, QString& AText, int& AIcon);
     TPoint LastBalloonCell() const;
 
+    // ---- selection ----------------------------------------------------------------
+    // Row and column arguments are display indexes. Writing the selection makes
+    // its bottom-right cell current without asking the cell, and scrolls nothing.
+    void SetSelection(const TGridRect& Value);
+    // The current row moves through the cell selection; OnRowChanged reports
+    // each new row once.
+    void SetRow(int Value);
+    // Makes the cell current with the anchor and shows it.
+    void MoveToCell(int ACol, int ARow);
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    // Ranges passing the last row (column) are cut there.
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    // Disjunct row and column flags; the lists grow on demand and never shrink.
+    void ClearRowSelect();
+    void ClearColSelect();
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol) const;
+    void SetColSelect(int ACol, bool Value);
+    int RowSelectCount();
+    int ColSelectCount() const;
+    // The selected disjunct rows that are not fixed, in the order of selecting.
+    const std::vector<int>& SelectedRows() const;
+    // Copies the rectangle into the row (column) flags: every normal row
+    // (column) with All, else only those inside it.
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    // Tab between the cells of a row, CR LF between rows.
+    QString SelectedText();
+    virtual TGridRect UsedCells();
+    void SwapCells(const TGridCoord& FromCell, const TGridCoord& ToCell);
+    // Runs the cell selection for the current cell again; the answer is not used.
+    void UpdateEditMode();
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    bool ExcelClipboardFormat() const;
+    void SetExcelClipboardFormat(bool Value);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // Rectangles of cells (columns Left..Right, rows Top..Bottom).
+    void RepaintRect(const TGridRect& R);
+    void InvalidateCellRange(const TGridRect& R);
+    // One listener at a time; unregistering drops whichever is registered.
+    void RegisterSelListener(ITExStringGridSelect* Listener);
+    void UnRegisterSelListener(ITExStringGridSelect* Listener);
+    TInplaceEdit* NormalEdit() const;
+    // A Tab stop: with goEditing an editable cell, else a cell that is not
+    // fixed; OnSelectCell has the last word. The scans answer -1 for none.
+    bool IsTabStopCell(int ACol, int ARow);
+    int FirstTabStopColumn(int ARow);
+    int LastTabStopColumn(int ARow);
+    // ACol is the real column: editing is allowed and the cell is a base cell,
+    // not fixed, and the edit queries agree.
+    bool IsEditable(int ACol, int ARow);
+    // The search footer rules that keep the last row clear of the search panel.
+    bool LastRowClearOfSearchFooter();
+    void KeepRowAboveSearchFooter();
+
     // ---- hidden columns and rows ------------------------------------------------
     // A hidden column keeps its cells at its real index and only leaves the
     // shown count; a hidden row leaves the cell store into a record and the rows
@@ -912,6 +988,22 @@ public:
     // the selection; the grid's data services fill them in.
     virtual void CopySelectionToClipboard();
     virtual void PasteSelectionFromClipboard();
+    // Operations the keyboard calls that later parts of the grid fill in: the
+    // Tab walk, appending a row, form controls in cells, the cut to the
+    // clipboard, the filter switch, moving rows, footer sums and the search
+    // panel. Until then they move, filter and show nothing.
+    virtual bool MoveByTab(bool Backward);
+    virtual void AutoAppendRow();
+    virtual bool FocusNextCellControl(int ACol, int ARow, const QString& PreviousControl);
+    virtual void CutSelectionToClipboard();
+    virtual bool FilterActive() const;
+    virtual void SetFilterActive(bool Value);
+    // Moves Count rows from FromIndex to before the row ToIndex.
+    virtual void MoveRows(int FromIndex, int ToIndex, int Count);
+    virtual void CalcFooter(int ACol);
+    // The height of the search panel while it is shown, else 0.
+    virtual int SearchPanelHeight() const;
+    virtual void FocusSearchEdit();
     // The selection before and after a drag of the selection grip.
     using TSelectionResizeEvent =
         std::function<void(TObject* Sender, const TGridRect& OldSelection, const TGridRect& NewSelection)>;
@@ -994,6 +1086,31 @@ protected:
     virtual void PushButton(int ACol, int ARow, bool Pushed);
     // The texts and layout of a radio group cell (real column).
     virtual bool GetRadioOptions(int ACol, int ARow, QStringList& Options, bool& Horizontal);
+    // Radio buttons and node rows the keyboard reaches; the cell services
+    // answer them.
+    virtual bool HasRadioButton(int ACol, int ARow);
+    virtual int GetRadioIdx(int ACol, int ARow);
+    virtual void SelectNextRadioOption(int ACol, int ARow);
+    virtual void SetRadioButtonColumnIndex(int ACol, int ARow);
+    virtual bool IsNode(int ARow);
+    virtual void ExpandNode(int ARow);
+    virtual void ContractNode(int ARow);
+
+    // ---- selection and keyboard ---------------------------------------------------
+    // Asked before every move of the current cell: refuses negative cells, the
+    // node column and disabled rows, then the base grid decides; an accepted
+    // move is reported to the listener, repainted and told to OnRowChanged.
+    bool SelectCell(int ACol, int ARow) override;
+    virtual bool QueryCanSelectCell(int ACol, int ARow);
+    void WMKeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    // The grid's decisions on a pressed key; it runs the framework's key-down
+    // processing at most once and may consume the key before it.
+    virtual void HandleWmKeyDown(Word& Key, TShiftState Shift);
+    // The key-down hook around the cell store's navigation: moving rows,
+    // wrapping, disabled rows and the synchronised grid.
+    virtual void HandleKeyDown(Word& Key, TShiftState Shift);
+    virtual void HandleKeyUp(Word& Key, TShiftState Shift);
 
 private:
     struct Private;
@@ -1076,6 +1193,34 @@ private:
     bool InsideGrid(const TGridCoord& c) const;
     void moveColumnSizes(int FromIndex, int ToIndex);
     void moveInSyncGrid(bool Columns, int FromIndex, int ToIndex);
+    // ---- selection and keyboard
+    void reportRowChanged(int NewRow);
+    void repaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+    int rowFlagIndex(int ARow) const;
+    void setRowFlag(int Index, bool Value);
+    void setColFlag(int Index, bool Value);
+    bool consumeKey(Word& Key, TShiftState Shift);
+    void runFramework(Word& Key, TShiftState Shift);
+    void reportKeySelection();
+    void scrollOnlyByKey(Word Key);
+    bool keyEditGates(Word& Key, TShiftState Shift, int realCol);
+    void keyClicksCell(Word Key, int realCol);
+    void moveToFirstTabStop();
+    bool keyHomeEnd(Word& Key, TShiftState Shift, int startRow, int startLeft);
+    void keyHomeEndRow(bool Home, TShiftState Shift, int startRow);
+    bool keySideways(Word& Key, TShiftState Shift);
+    void keySkipFixedCells(Word& Key, TShiftState Shift);
+    bool keyBeforeFramework(Word& Key, TShiftState Shift, bool keepHorz, int startLeft);
+    bool keyAfterFramework(Word& Key, TShiftState Shift, int realCol);
+    bool keyClipboard(Word Key, TShiftState Shift);
+    bool keyInsertRow();
+    void keySelectAll();
+    void keyDisjunctSelection(Word Key, TShiftState Shift);
+    bool keyDeleteRow();
+    void keyMoveRows(Word Key);
+    void keyWrap(Word Key);
+    void keySkipDisabledRows(Word Key, int startRow);
+    void keyUpDisjunctCells(Word Key, TShiftState Shift, const TGridRect& S);
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

@@ -60,6 +60,7 @@ using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int I
                                               QString& FilterCondition)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
 using TCellChangingEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;

@@ -1,6 +1,8 @@
-// Operations the mouse handling calls that later parts of the grid fill in:
-// the sort runs, column auto-sizing, scrolling a cell into view and the cell
-// content a press reaches. Until then they sort nothing and find no content.
+// Operations the mouse and keyboard handling call that later parts of the grid
+// fill in: the sort runs, column auto-sizing, scrolling a cell into view, the
+// cell content a press or key reaches, the Tab walk, appending and moving
+// rows, the clipboard, the filter switch, footer sums and the search panel.
+// Until then they sort, move and filter nothing and find no content.
 
 #include "grid/engine/ExGridPrivate.h"
 
@@ -39,3 +41,22 @@ bool TExStringGrid::ToggleExpand(int, int) { return false; }
 void TExStringGrid::PushButton(int, int, bool) {}
 void TExStringGrid::CopySelectionToClipboard() {}
 void TExStringGrid::PasteSelectionFromClipboard() {}
+
+bool TExStringGrid::HasRadioButton(int, int) { return false; }
+int TExStringGrid::GetRadioIdx(int, int) { return -1; }
+void TExStringGrid::SelectNextRadioOption(int, int) {}
+void TExStringGrid::SetRadioButtonColumnIndex(int, int) {}
+bool TExStringGrid::IsNode(int) { return false; }
+void TExStringGrid::ExpandNode(int) {}
+void TExStringGrid::ContractNode(int) {}
+
+bool TExStringGrid::MoveByTab(bool) { return true; }
+void TExStringGrid::AutoAppendRow() {}
+bool TExStringGrid::FocusNextCellControl(int, int, const QString&) { return false; }
+void TExStringGrid::CutSelectionToClipboard() {}
+bool TExStringGrid::FilterActive() const { return false; }
+void TExStringGrid::SetFilterActive(bool) {}
+void TExStringGrid::MoveRows(int, int, int) {}
+void TExStringGrid::CalcFooter(int) {}
+int TExStringGrid::SearchPanelHeight() const { return 0; }
+void TExStringGrid::FocusSearchEdit() {}

@@ -291,6 +291,15 @@ struct TExStringGrid::Private {
     TPoint lastBalloonCell{-1, -1};
     int scaleGridWidth = 0;
     int maxEditLength = 0;
+
+    // selection and keyboard
+    int oldRowSel = -1;
+    bool useEnabledRows = false;
+    bool excelClipboardFormat = false;
+    ITExStringGridSelect* selListener = nullptr;
+    std::vector<int> selectedRows;
+    TGridRect moveSelection{};
+    TGridCoord lastKeyCell{-1, -1};
 };
 
 // A property that only stores its value, and one whose change is seen.

@@ -77,7 +77,7 @@ int TExStringGrid::PanCursor() const { return p->render->panCursor; }
 void TExStringGrid::KeyDown(Word& Key, TShiftState Shift)
 {
     endPanning();
-    TBaseGrid::KeyDown(Key, Shift);
+    HandleKeyDown(Key, Shift);
 }
 
 void TExStringGrid::startPanning(int X, int Y)

@@ -3,6 +3,8 @@
 #include "platform/grid/CustomGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"
 #include "platform/ui/Canvas.h"
+#include "platform/core/Exceptions.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Font.h"
 
 #include <QtWidgets/QApplication>
@@ -119,6 +121,20 @@ int MulDivRounded(int a, int b, int c)
     const qint64 n = static_cast<qint64>(a) * b;
     const qint64 r = n >= 0 ? (n + c / 2) / c : (n - c / 2) / c;
     return static_cast<int>(r);
+}
+
+// The grid's own changes for one event (update holds, options changed for a
+// moment) are scoped and undone while the fault passes, so the grid is whole
+// again when the box shows.
+void RunReportingFaults(const std::function<void()>& handling)
+{
+    try {
+        handling();
+    } catch (const Exception& e) {
+        MessageDlg(e.Message(), mtError, mbOK, 0);
+    } catch (const std::exception& e) {
+        MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
+    }
 }
 
 }  // namespace platform::grid

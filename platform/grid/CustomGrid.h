@@ -155,6 +155,10 @@ protected:
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
 
+    // The key-press message. Its base body is the framework's key-down
+    // processing (the KeyDown hook); a descendant decides before it and may
+    // consume the key. The key's characters reach KeyPress afterwards either way.
+    virtual void WMKeyDown(Word& Key, TShiftState Shift);
     // Input hooks; the base versions fire the matching events and navigate.
     virtual void KeyDown(Word& Key, TShiftState Shift);
     virtual void KeyPress(QChar& Key);
@@ -241,6 +245,7 @@ private:
     void showSizingCursor(int X, int Y);
     bool outsideScrollArea(int X, int Y) const;
     void viewportMouseEvent(QMouseEvent* e);
+    void mouseMessage(QMouseEvent* e);
     void pressButton(TMouseButton Button, TShiftState Shift, int X, int Y);
     void paintGridLines(class QPainter& painter, const TRect& cell, bool fixed);
     void paintMouseFeedback(class QPainter& painter);

@@ -38,6 +38,12 @@ bool TCustomGrid::viewportEvent(QEvent* e)
 
 void TCustomGrid::viewportMouseEvent(QMouseEvent* e)
 {
+    e->accept();
+    platform::grid::RunReportingFaults([&] { mouseMessage(e); });
+}
+
+void TCustomGrid::mouseMessage(QMouseEvent* e)
+{
     const QPoint p = e->position().toPoint();
     const TShiftState shift = platform::ShiftStateFromQt(e->modifiers(), e->buttons());
     const bool right = e->button() == Qt::RightButton;
@@ -72,7 +78,6 @@ void TCustomGrid::viewportMouseEvent(QMouseEvent* e)
     default:
         break;
     }
-    e->accept();
 }
 
 void TCustomGrid::pressButton(TMouseButton Button, TShiftState Shift, int X, int Y)

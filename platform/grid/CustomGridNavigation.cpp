@@ -86,26 +86,32 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
 
 void TCustomGrid::keyPressEvent(QKeyEvent* e)
 {
-    Word key = platform::VirtualKeyFromQt(e->key());
-    const TShiftState shift = platform::ShiftStateFromQt(e->modifiers());
-    if (key != 0)
-        KeyDown(key, shift);
-    for (QChar ch : e->text()) {
-        if (ch.unicode() == 0x7F)
-            continue;  // Delete brings no character
-        QChar c = ch;
-        KeyPress(c);
-    }
     e->accept();
+    platform::grid::RunReportingFaults([&] {
+        Word key = platform::VirtualKeyFromQt(e->key());
+        const TShiftState shift = platform::ShiftStateFromQt(e->modifiers());
+        if (key != 0)
+            WMKeyDown(key, shift);
+        for (QChar ch : e->text()) {
+            if (ch.unicode() == 0x7F)
+                continue;  // Delete brings no character
+            QChar c = ch;
+            KeyPress(c);
+        }
+    });
 }
 
 void TCustomGrid::keyReleaseEvent(QKeyEvent* e)
 {
-    Word key = platform::VirtualKeyFromQt(e->key());
-    if (key != 0)
-        KeyUp(key, platform::ShiftStateFromQt(e->modifiers()));
     e->accept();
+    platform::grid::RunReportingFaults([&] {
+        Word key = platform::VirtualKeyFromQt(e->key());
+        if (key != 0)
+            KeyUp(key, platform::ShiftStateFromQt(e->modifiers()));
+    });
 }
+
+void TCustomGrid::WMKeyDown(Word& Key, TShiftState Shift) { KeyDown(Key, Shift); }
 
 bool TCustomGrid::focusNextPrevChild(bool next)
 {
@@ -156,6 +162,8 @@ void TCustomGrid::keyNavigate(Word key, TShiftState shift)
             tabNavigate(shift.testFlag(ssShift));
         return;
     }
+    if (layoutDirection() == Qt::RightToLeft && (key == VK_LEFT || key == VK_RIGHT))
+        key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
     const bool ctrl = shift.testFlag(ssCtrl);
     const bool rowSelect = d->options.testFlag(goRowSelect);
     const int rowPage = std::max(1, VisibleRowCount() - 1);

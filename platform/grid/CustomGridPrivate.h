@@ -9,6 +9,7 @@
 #include <QtWidgets/QScrollBar>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -59,6 +60,10 @@ inline constexpr int SizingMargin = 4;
 inline constexpr int DragScrollInterval = 100;
 
 int MulDivRounded(int a, int b, int c);
+
+// Runs the handling of one input event; a fault of an event handler goes to
+// the user as an error box instead of leaving the toolkit's event loop.
+void RunReportingFaults(const std::function<void()>& handling);
 
 }  // namespace platform::grid
 

@@ -24,6 +24,7 @@ struct TForm::Data {
   TPosition position = poScreenCenter;
   TColor color = clBtnFace;
   std::unique_ptr<TFont> font;
+  bool keyPreview = false;
 };
 
 TForm::TForm(QWidget* parent) : QDialog(parent), d(std::make_unique<Data>()) {
@@ -232,6 +233,9 @@ void TForm::SetColor(TColor color) {
 }
 
 QWidget* TForm::ActiveControl() const { return focusWidget(); }
+
+bool TForm::KeyPreview() const { return d->keyPreview; }
+void TForm::SetKeyPreview(bool value) { d->keyPreview = value; }
 
 void TForm::SetActiveControl(QWidget* control) {
   if (control) control->setFocus(Qt::OtherFocusReason);

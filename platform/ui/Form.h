@@ -86,6 +86,10 @@ class TForm : public QDialog, public TObject {
   void SetColor(TColor color);
   QWidget* ActiveControl() const;
   void SetActiveControl(QWidget* control);
+  // Whether the window sees the keys of its controls first; no window of the
+  // program asks for it.
+  bool KeyPreview() const;
+  void SetKeyPreview(bool value);
 
   // Runs FormCreate once; platform::CreateForm calls it after construction.
   void Created();

@@ -1,5 +1,9 @@
 #include "GridFixture.h"
 
+#include "platform/core/Exceptions.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/ModalSeams.h"
+
 #include <vector>
 
 namespace {
@@ -189,6 +193,45 @@ TEST_F(GridNavigationTest, TheWheelMovesTheCurrentRowByOne)
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(grid->viewport(), &up);
     EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A fault of an application handler during a key or a click ends that event
+// with an error box; the grid keeps working.
+TEST_F(GridNavigationTest, AFaultOfAnInputHandlerShowsAnErrorBoxAndTheGridGoesOn)
+{
+    platform::ModalSeams seams;
+    seams.AnswerMessage(mrOk);
+    seams.AnswerMessage(mrOk);
+    grid->OnKeyDown = [](TObject*, Word& key, TShiftState) {
+        if (key == VK_DOWN)
+            throw Exception(QStringLiteral("key handler broken"));
+    };
+    grid->OnMouseDown = [](TObject*, TMouseButton, TShiftState, int, int) {
+        throw Exception(QStringLiteral("mouse handler broken"));
+    };
+    Key(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 1);
+    Click(*grid, CellCentre(*grid, 2, 2));
+    EXPECT_EQ(seams.Messages(), (QStringList{QStringLiteral("key handler broken"), QStringLiteral("mouse handler broken")}));
+    grid->OnKeyDown = nullptr;
+    const int before = grid->Row();
+    Key(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), before + 1) << "the grid still navigates";
+}
+
+TEST_F(GridNavigationTest, RightToLeftReadingSwapsLeftAndRight)
+{
+    grid->setLayoutDirection(Qt::RightToLeft);
+    grid->SetSelection(TGridRect{3, 2, 3, 2});
+    Key(grid.get(), Qt::Key_Left);
+    EXPECT_EQ(grid->Col(), 4);
+    Key(grid.get(), Qt::Key_Right);
+    Key(grid.get(), Qt::Key_Right);
     EXPECT_EQ(grid->Col(), 2);
 }
 
