@@ -15,9 +15,6 @@ void TExStringGrid::InitSortXRef() {}
 
 void TExStringGrid::AutoSizeCol(int, int) {}
 
-void TExStringGrid::ShowInplaceEdit() { ShowEditor(); }
-void TExStringGrid::HideInplaceEdit() { HideEditor(); }
-
 void TExStringGrid::ScrollInView(int ACol, int ARow) { ClampInView(ACol, ARow); }
 
 bool TExStringGrid::HasCheckBox(int, int) { return false; }
