@@ -103,12 +103,7 @@ QString TExStringGrid::CurrentCell() { return Cells(DisplayToRealCol(Col()), Row
 
 void TExStringGrid::SetCurrentCell(const QString& Value) { SetCells(DisplayToRealCol(Col()), Row(), Value); }
 
-TInplaceEdit* TExStringGrid::CreateEditor()
-{
-    auto* editor = new TExInplaceEdit(this);
-    connect(editor, &TInplaceEdit::textChanged, this, [this](const QString& text) { storeEditorText(text); });
-    return editor;
-}
+TInplaceEdit* TExStringGrid::CreateEditor() { return new TExInplaceEdit(this); }
 
 // ---- may a cell be edited --------------------------------------------------------------
 

@@ -37,6 +37,7 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* AGrid) : TInplaceEdit(AGrid), grid
     lengthLimit_ = grid_->QueryEditLimit();
     wordWrap_ = grid_->WordWrap();
     connect(this, &TInplaceEdit::textChanged, this, [this](const QString& text) {
+        grid_->storeEditorText(text);
         if (!grid_->p->noEditChange && grid_->OnEditChange)
             grid_->OnEditChange(grid_, grid_->Col(), grid_->Row(), text);
     });
@@ -45,7 +46,6 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* AGrid) : TInplaceEdit(AGrid), grid
 void TExInplaceEdit::SetMaxLength(int value) { lengthLimit_ = std::max(0, value); }
 
 bool TExInplaceEdit::WordWrap() const { return wordWrap_; }
-void TExInplaceEdit::SetWordWrap(bool Value) { wordWrap_ = Value; }
 
 // ---- loading and placing ------------------------------------------------------------------
 
@@ -55,6 +55,7 @@ void TExInplaceEdit::UpdateContents()
     const int col = grid_->Col();
     const int row = grid_->Row();
     const TEditorType kind = g.editControl;
+    wordWrap_ = grid_->WordWrap();
     const QString mask = grid_->QueryEditMask(col, row);
     SetMultiLine((wordWrap_ || grid_->Multilinecells()) && kind != edPassword && mask.isEmpty());
     SetWrapping(wordWrap_);
@@ -104,7 +105,11 @@ bool TExInplaceEdit::validateText(const QString& Text) { return grid_->ValidateC
 // A refused value stays in the edit for correction.
 void TExInplaceEdit::refuse(const QString& OldCellText, bool Repaint)
 {
-    setText(grid_->p->newCellText);
+    {
+        // The refused text is shown, never stored: the cell keeps its value.
+        FlagFor quiet(grid_->p->noEditChange, true);
+        setText(grid_->p->newCellText);
+    }
     if (grid_->Navigation()->EditSelectAll())
         selectAll();
     else
@@ -351,6 +356,10 @@ bool TExInplaceEdit::filterCharacter(QChar& Key)
         return false;
     };
     const bool control = c == 8 || c == 9 || c == 13 || c == 27;
+    // Editing keys typed with Ctrl (copy, paste, cut, undo) are no characters
+    // of the text: the kinds' rules apply to what they bring.
+    if (c < 0x20 && KeyModifiers().testFlag(Qt::ControlModifier))
+        return true;
     switch (kind) {
     case edNumeric:
         if (control || Key.isDigit())

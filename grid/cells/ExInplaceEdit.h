@@ -17,8 +17,8 @@ public:
     // The length the filters let the text grow to; 0 for none. The toolkit's
     // own limit stays off, so a longer stored text opens whole.
     void SetMaxLength(int value) override;
+    // Whether the text wraps: the grid's WordWrap, read at each showing.
     bool WordWrap() const;
-    void SetWordWrap(bool Value);
     // The cell being edited (display column).
     int EditCol() const { return colE_; }
     int EditRow() const { return rowE_; }
