@@ -959,6 +959,62 @@ public:
     bool GetBalloonText(int X, int Y, QString& ATitle, QString& AText, int& AIcon);
     TPoint LastBalloonCell() const;
 
+    // ---- in-cell editing ----------------------------------------------------------
+    // The current cell's edit: the kind from DefaultEditor, the column and
+    // OnGetEditorType; the grid's inplace edit (NormalEdit) for the plain text
+    // kinds, an editor control for the others; the value written back,
+    // validated and the end reported (OnEditingDone, then OnEditCellDone).
+    // Opens the current cell's editor as F2 does.
+    void ShowCellEdit();
+    // Closes an open editor control and writes its value back.
+    void HideCellEdit();
+    // A left click at 2 pixels inside the cell's top-left corner, without the
+    // grid's OnMouseDown and OnMouseUp.
+    void SimulateCellClick(int ACol, int ARow);
+    // Validates the edited value of the cell the edit began on; a refusal puts
+    // the old text (or the handler's replacement) back and reopens the editor.
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual bool ValidateCellWide(const QString& NewValue);
+    // The item the next combo edit opens with instead of the cell's text.
+    void SetComboSelection(int ItemIndex);
+    // An editor is done because of a key: it closes and the key moves on.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    bool EditMode() const;
+    TEditorType EditControl() const;
+    // The control of the open special editor; none for the inplace kinds.
+    QWidget* EditCtrl() const;
+    // Set once a validated edit changed a cell; a refused one restores it.
+    bool Modified() const;
+    void SetModified(bool Value);
+    // The current cell's text (display column).
+    QString CurrentCell();
+    void SetCurrentCell(const QString& Value);
+    // Validation runs also for an unchanged value.
+    bool AlwaysValidate() const;
+    void SetAlwaysValidate(bool Value);
+    // The editor gets the cell text with its markup tags.
+    bool EditWithTags() const;
+    void SetEditWithTags(bool Value);
+    QString EditMask() const;
+    void SetEditMask(const QString& Value);
+    int MaxComboLength() const;
+    void SetMaxComboLength(int Value);
+    // The characters edValidChars takes; when empty, those of ValidCharSet.
+    QString ValidChars() const;
+    void SetValidChars(const QString& Value);
+    QString ValidCharSet() const;
+    void SetValidCharSet(const QString& Value);
+    // Completion of typed text from LookupItems; with LookupHistory every
+    // edited text joins them.
+    bool Lookup() const;
+    void SetLookup(bool Value);
+    bool LookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool LookupHistory() const;
+    void SetLookupHistory(bool Value);
+    using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TObject* AEditLink)>;
+    TGetEditorPropEvent OnGetEditorProp;
+
     // ---- selection ----------------------------------------------------------------
     // Row and column arguments are display indexes. Writing the selection makes
     // its bottom-right cell current without asking the cell, and scrolls nothing.
@@ -1262,6 +1318,32 @@ protected:
     virtual void HandleKeyDown(Word& Key, TShiftState Shift);
     virtual void HandleKeyUp(Word& Key, TShiftState Shift);
 
+    // ---- in-cell editing ----------------------------------------------------------
+    // The platform grid's editor question, answered by QueryCanShowEditor:
+    // special kinds open their control here and answer no.
+    bool CanEditShow() override;
+    virtual bool QueryCanShowEditor();
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    QString GetEditMask(int ACol, int ARow) override;
+    // The edit text: the merge base cell's stored text, without markup tags
+    // unless EditWithTags.
+    virtual QString QueryEditText(int ACol, int ARow);
+    virtual void StoreEditText(int ACol, int ARow, const QString& Value);
+    virtual QString QueryEditMask(int ACol, int ARow);
+    virtual int QueryEditLimit();
+    virtual void ShowEditorControl(int ACol, int ARow);
+    virtual void HideEditorControl(int ACol, int ARow);
+    // ACol is the real column.
+    virtual void FinishCellEdit(int ACol, int ARow);
+    void StoreEditorValue(int ACol, int ARow, const QString& Value);
+    void RestoreCellFromCache();
+    bool CellAcceptsEdit(int ACol, int ARow);
+    virtual void QueryEditorProperties(int ACol, int ARow, TObject* EditLink);
+    // Told each key-down the inplace edit sees before it handles the key.
+    virtual void InplaceEditKeyMessage(Word& Key, TShiftState Shift);
+    friend class TExInplaceEdit;
+
 private:
     struct Private;
     std::unique_ptr<Private> p;
@@ -1384,6 +1466,10 @@ private:
     bool wantsShortcutKey(const QKeyEvent* e);
     void scaleAfterMouseSizing(bool Columns, int Sized, int Start);
     TSize sizingGraphicSize(int ACol, int ARow);
+    // ---- in-cell editing
+    bool validateEdit(const QString& NewValue, bool Wide);
+    void refuseValidation(int ACol, int ARow, const QString& Value, bool Replaced, bool Wide);
+    void showEditBalloon();
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

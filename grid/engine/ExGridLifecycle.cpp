@@ -3,6 +3,7 @@
 // destruction; and the unit's start-up with the focus-glow watch.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "platform/grid/InplaceEdit.h"
 #include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/VisualStyles.h"
@@ -186,6 +187,8 @@ void TExStringGrid::measurePlatform()
 TExStringGrid::~TExStringGrid()
 {
     p->destroying = true;
+    if (InplaceEditor())
+        InplaceEditor()->GridClosing();
     if (FocusGlowGrid() == this)
         SetFocusGlowGrid(nullptr);
     detachHostForm();

@@ -13,9 +13,6 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 void TExStringGrid::InitSortXRef() {}
 
-void TExStringGrid::ShowInplaceEdit() { ShowEditor(); }
-void TExStringGrid::HideInplaceEdit() { HideEditor(); }
-
 bool TExStringGrid::HasRating(int, int) { return false; }
 bool TExStringGrid::IsRadio(int, int) { return false; }
 bool TExStringGrid::GetRadioOptions(int, int, QStringList&, bool&) { return false; }

@@ -313,6 +313,40 @@ struct TExStringGrid::Private {
     TImageList* gridImages = nullptr;
     // a child of the grid, freed with it
     TGridCombo* editCombo = nullptr;
+
+    // in-cell editing (the cell before the edit is the editing memory above)
+    bool forceSel = false;
+    QString newCellText;
+    bool blockFocus = false;
+    bool blockKill = false;
+    bool entered = false;
+    bool editing = false;
+    bool specialEditor = false;
+    bool editActive = false;
+    bool validating = false;
+    bool lastValidation = false;
+    QPointer<QWidget> editCtrl;
+    TEditorType editControl = edNormal;
+    bool disableChange = false;
+    bool showEditProcess = false;
+    bool editStart = false;
+    int aeCol = 0;
+    int aeRow = 0;
+    QString editTextStart;
+    bool noEditChange = false;
+    bool gridModified = false;
+    QString cellCache;
+    bool lButFlg = false;
+    bool editMode = false;
+    bool alwaysValidate = false;
+    bool editWithTags = false;
+    QString editMask;
+    int maxComboLength = 0;
+    QString validChars;
+    QString validCharSet;
+    bool lookup = false;
+    bool lookupCaseSensitive = false;
+    bool lookupHistory = false;
 };
 
 // A property that only stores its value, and one whose change is seen.

@@ -426,7 +426,8 @@ void TExStringGrid::RememberCellBeforeEdit(int ACol, int ARow)
 {
     p->editCol = ACol;
     p->editRow = ARow;
-    p->editText = GridCells(ACol, ARow);
+    p->editText = GridCells(DisplayToRealCol(ACol), ARow);
+    p->editModified = p->gridModified;
     p->editWideText =
         ClassifyCellText(p->editText, false) == ctWideEncoded ? DecodeWideCellText(p->editText) : p->editText;
 }

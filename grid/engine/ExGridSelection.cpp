@@ -484,18 +484,6 @@ void TExStringGrid::InvalidateCellRange(const TGridRect& R) { InvalidateRect(R);
 
 // ---- Tab stops and editable cells --------------------------------------------------------------
 
-bool TExStringGrid::IsEditable(int ACol, int ARow)
-{
-    if (!Options().testFlag(goEditing) && !p->mouseActions->RangeSelectAndEdit())
-        return false;
-    const int displayCol = RealToDisplayCol(ACol);
-    if (!IsBaseCell(displayCol, ARow) || IsFixed(displayCol, ARow))
-        return false;
-    bool canEdit = true;
-    QueryCellEditable(ACol, ARow, canEdit);
-    return canEdit;
-}
-
 bool TExStringGrid::IsTabStopCell(int ACol, int ARow)
 {
     bool stop = Options().testFlag(goEditing) ? IsEditable(DisplayToRealCol(ACol), ARow) : !IsFixed(ACol, ARow);

@@ -161,7 +161,7 @@ void TExStringGrid::FitRowHeight(int ARow, bool GrowOnly, int Padding)
     if (watchEditor && VisibleRowCount() != RowCount()) {
         ShowInplaceEdit();
         if (TInplaceEdit* editor = InplaceEditor())
-            editor->end(false);
+            editor->setCursorPosition(int(editor->text().size()));
     }
 }
 

@@ -49,22 +49,23 @@ void TExStringGrid::CancelMode()
     TBaseGrid::CancelMode();
 }
 
-TInplaceEdit* TExStringGrid::CreateEditor()
-{
-    TInplaceEdit* editor = TBaseGrid::CreateEditor();
-    connect(editor, &QLineEdit::textEdited, this, [this](const QString& text) { storeEditorText(text); });
-    return editor;
-}
-
 // Typed text is in the cell at once, so that everything reading the cell while
-// the editor is open sees it.
+// the editor is open sees it: the text of the plain text kinds (not the
+// valid-character kind) once an inplace edit has been opened, unless the
+// editor is loading or starting.
 void TExStringGrid::storeEditorText(const QString& Text)
 {
+    static const TEditorType liveKinds[] = {edNormal,  edNumeric,   edPositiveNumeric, edFloat,
+                                            edCapital, edMixedCase, edPassword,        edLowerCase,
+                                            edUpperCase, edPositiveFloat};
     TInplaceEdit* editor = InplaceEditor();
-    if (!EditorMode() || !editor || !editor->isVisible())
+    if (!p->showEditProcess || !editor || !editor->isVisible())
+        return;
+    if (p->editStart || !p->editMode || p->noEditChange ||
+        std::find(std::begin(liveKinds), std::end(liveKinds), p->editControl) == std::end(liveKinds))
         return;
     editor->setUpdatesEnabled(false);
-    SetEditText(Col(), Row(), Text);
+    StoreEditText(Col(), Row(), Text);
     editor->setUpdatesEnabled(true);
 }
 

@@ -350,10 +350,8 @@ void TCustomGrid::ShowEditor()
         commitAndHideEditor();
     }
     d->editCell = d->current;
-    d->editOriginal = GetEditText(d->editCell.X, d->editCell.Y);
-    d->editor->SetEditMask(GetEditMask(d->editCell.X, d->editCell.Y));
-    d->editor->SetMaxLength(GetEditLimit());
-    d->editor->setText(d->editOriginal);
+    d->editor->UpdateContents();
+    d->editOriginal = d->editor->text();
     d->editor->selectAll();
     placeEditor();
     if (!d->editor->isVisible()) {
@@ -377,9 +375,11 @@ void TCustomGrid::commitAndHideEditor()
     const TGridCoord cell = d->editCell;
     const bool hadFocus = d->editor->hasFocus();
     d->editCell = {-1, -1};
-    d->editor->hide();
+    // The grid takes the focus before the editor hides, so the editor sees
+    // the focus go to its grid.
     if (hadFocus)
         setFocus(Qt::OtherFocusReason);
+    d->editor->hide();
     SetEditText(cell.X, cell.Y, d->editor->text());
 }
 
@@ -387,8 +387,8 @@ void TCustomGrid::UpdateEditor()
 {
     if (!d->editor || !d->editor->isVisible())
         return;
-    d->editOriginal = GetEditText(d->editCell.X, d->editCell.Y);
-    d->editor->setText(d->editOriginal);
+    d->editor->UpdateContents();
+    d->editOriginal = d->editor->text();
     d->editor->selectAll();
     placeEditor();
 }
@@ -406,8 +406,7 @@ void TCustomGrid::placeEditor()
         commitAndHideEditor();
         return;
     }
-    d->editor->setGeometry(ToQRect(r));
-    d->editor->show();
+    d->editor->BoundsChanged(r);
 }
 
 // ---- focus --------------------------------------------------------------------------
