@@ -139,26 +139,37 @@ TEST(DataCheckBoxes, PreciseHitsTakeOnlyTheDrawnBox)
     EXPECT_FALSE(grid->IsInCheckBox(1, 1, cell.Left + 2, cell.Top + 2)) << "no check box there";
 }
 
-TEST(DataCheckBoxes, AClickTogglesThroughTheGridsMousePath)
+// A click on the box and Space on its cell reach the box through the grid's
+// own mouse and key paths, as a person toggles it.
+TEST(DataCheckBoxes, AClickAndSpaceToggleThroughTheGridsInputPaths)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* grid = new CountingColumnGrid(&window);
-    grid->setGeometry(0, 0, 400, 300);
-    grid->SetColCount(4);
-    grid->SetRowCount(5);
-    grid->SetOptions(grid->Options() | goEditing);
-    grid->Loaded();
-    grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
-    QStringList events;
-    grid->OnCheckBoxChange = [&](TObject*, int c, int r, bool s) { events << QStringLiteral("change %1,%2,%3").arg(c).arg(r).arg(s); };
-    grid->OnCheckBoxClick = [&](TObject*, int c, int r, bool s) { events << QStringLiteral("click %1,%2,%3").arg(c).arg(r).arg(s); };
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const TRect R = grid->CellRect(2, 2);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
-    EXPECT_EQ(events, (QStringList{"change 2,2,1", "click 2,2,1"}));
-    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("Y"));
+    for (const bool bySpace : {false, true}) {
+        SCOPED_TRACE(bySpace ? "Space" : "click");
+        QWidget window;
+        window.resize(400, 300);
+        auto* grid = new CountingColumnGrid(&window);
+        grid->setGeometry(0, 0, 400, 300);
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        grid->SetOptions(grid->Options() | goEditing);
+        grid->Loaded();
+        grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
+        QStringList events;
+        grid->OnCheckBoxChange = [&](TObject*, int c, int r, bool s) { events << QStringLiteral("change %1,%2,%3").arg(c).arg(r).arg(s); };
+        grid->OnCheckBoxClick = [&](TObject*, int c, int r, bool s) { events << QStringLiteral("click %1,%2,%3").arg(c).arg(r).arg(s); };
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        if (bySpace) {
+            grid->MoveToCell(2, 2);
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Space);
+        } else {
+            const TRect R = grid->CellRect(2, 2);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2));
+        }
+        EXPECT_EQ(events, (QStringList{"change 2,2,1", "click 2,2,1"}));
+        EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("Y"));
+    }
 }
 
 }  // namespace
