@@ -258,6 +258,6 @@ bool TExStringGrid::GetBalloonText(int X, int Y, QString& ATitle, QString& AText
     // the tooltip buffer holds 2048 characters, also of a text the event set
     AText = cutTo(AText, 2048);
     ATitle = cutTo(ATitle, 100);
-    p->lastBalloonCell = TPoint(base.X, base.Y);
+    p->lastBalloonCell = TPoint{base.X, base.Y};
     return true;
 }

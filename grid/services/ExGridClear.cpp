@@ -40,7 +40,7 @@ void TExStringGrid::clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool 
     if (!p->destroying && !p->blockCellChange) {
         const int left = MapColumns ? DisplayToRealCol(ACol1) : ACol1;
         const int right = MapColumns ? DisplayToRealCol(ACol2) : ACol2;
-        FireCellsChanged(TRect(left, ARow1, right, ARow2));
+        FireCellsChanged(TRect{left, ARow1, right, ARow2});
     }
 }
 

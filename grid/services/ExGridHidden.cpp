@@ -327,7 +327,7 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
         SetTopRow(FixedRows());
     }
     batch.reset();
-    FireCellsChanged(TRect(0, display, ColCount() - 1, display + k));
+    FireCellsChanged(TRect{0, display, ColCount() - 1, display + k});
 }
 
 void TExStringGrid::HideRowList(const TIntList& RowList)

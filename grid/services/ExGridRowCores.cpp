@@ -98,7 +98,7 @@ void TExStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCont
         }
     batch.reset();
     if (!p->destroying)
-        FireCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+        FireCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
 void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls)
@@ -160,7 +160,7 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls
     SetColWidths(lastCol < ColCount() ? lastCol : ColCount() - 1, lastColWidth);
     batch.reset();
 
-    FireCellsChanged(TRect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+    FireCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
     if (rowSelect && FixedRows() < RowCount())
         SetOptions(Options() | goRowSelect);
     if (footerShown)
