@@ -8,6 +8,7 @@
 #include "app/shell/UMarquellFirmWare.h"
 #include "app/shell/UMarquellFirmWareStart.h"
 #include "app/shell/WindowRegistry.h"
+#include "app/tables/network/UNetworkTablesStart.h"
 
 #include <QApplication>
 
@@ -16,10 +17,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Create_Shell_Windows();
     Create_Communication_Windows();
+    Create_Network_Table_Windows();
     Close_When_Shown_If_Asked(FMarquellFirmWare);
     FMarquellFirmWare->Show();
     const int exitCode = app.exec();
     Clear_Window_Registry();
+    Destroy_Network_Table_Windows();
     Destroy_Communication_Windows();
     Destroy_Shell_Windows();
     return exitCode;

@@ -1,0 +1,367 @@
+#include "app/tables/network/TableEditorFrame.h"
+
+#include "app/shell/LbButton.h"
+#include "app/shell/UComon.h"
+#include "app/shell/ULanguage.h"
+#include "app/tables/network/GridRowOperations.h"
+#include "grid/cells/ExColumnGrid.h"
+#include "grid/foundation/ExPageControl.h"
+#include "platform/core/Files.h"
+#include "platform/core/SysUtils.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
+#include "platform/xml/XmlDocument.h"
+
+namespace {
+
+constexpr int Text_Rows_Below_Not_Saved = 1107;
+constexpr int Text_File_Unreadable = 1108;
+constexpr int Text_Replace_Unreadable = 1109;
+constexpr int Text_Rows_Beyond_Table = 1256;
+
+constexpr TColor Window_Colour = 0xEDF7F8;
+constexpr int Button_Width = 110;
+constexpr int Button_Step = 118;
+
+TPanel* MakePanel(QWidget* parent, int height, TAlign align)
+{
+    auto* panel = new TPanel(parent);
+    panel->SetBevelOuter(bvNone);
+    panel->SetHeight(height);
+    panel->SetAlign(align);
+    return panel;
+}
+
+TLabel* MakeLabel(QWidget* parent, int left, int top)
+{
+    auto* label = new TLabel(parent);
+    label->SetBounds(left, top, 0, 0);
+    label->SetAutoSize(true);
+    return label;
+}
+
+} // namespace
+
+struct TableEditorFrame::Private {
+    TableFile file;
+    TableTexts texts;
+    QList<TExColumnGrid*> grids;
+    QList<QStringList> hints;
+    QList<bool> copied;
+    bool fileUnreadable = false;
+};
+
+TableEditorFrame::TableEditorFrame(QWidget* parent, const TableFile& file, const TableTexts& texts,
+                                   int clientWidth)
+    : TForm(parent), d(std::make_unique<Private>())
+{
+    d->file = file;
+    d->texts = texts;
+    buildWindow(clientWidth);
+    for (int i = 0; i < file.sections.size(); ++i)
+        buildGrid(i);
+}
+
+TableEditorFrame::~TableEditorFrame() = default;
+
+void TableEditorFrame::buildWindow(int clientWidth)
+{
+    SetPosition(poScreenCenter);
+    SetColor(Window_Colour);
+    Font().SetName(QStringLiteral("Verdana"));
+    SetClientWidth(clientWidth);
+    SetClientHeight(337);
+
+    P_Title = MakePanel(this, 69, alTop);
+    L_SW_Code = MakeLabel(P_Title, 16, 8);
+    L_SW_Code->Font().SetHeight(32);
+    L_SW_Code->Font().SetColor(clGray);
+    L_SW_Desc = MakeLabel(P_Title, 16, 42);
+    L_SW_Desc->Font().SetColor(clGray);
+    L_SW_Desc->Font().SetStyle(fsBold);
+
+    P_Button = MakePanel(this, 40, alBottom);
+    TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
+    for (int i = 0; i < 6; ++i) {
+        *buttons[i] = new TLbButton(P_Button);
+        (*buttons[i])->SetBounds(16 + Button_Step * i, 6, Button_Width, 28);
+        (*buttons[i])->SetShowHint(true);
+    }
+    Btn_Cancel->SetModalResult(mrCancel);
+    Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+    Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
+    Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
+    Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
+    Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
+
+    PageControl = new TExPageControl(this);
+    PageControl->SetAlign(alClient);
+}
+
+void TableEditorFrame::buildGrid(int index)
+{
+    const TableSection& section = d->file.sections[index];
+    auto* sheet = new TExTabSheet(PageControl);
+    sheet->SetExPageControl(PageControl);
+    sheet->SetTabVisible(true);
+    Sheets << sheet;
+
+    auto* grid = new TExColumnGrid(sheet);
+    grid->SetName(section.gridName);
+    grid->SetAlign(alClient);
+    grid->SetColCount(int(section.columns.size()) + 1);
+    grid->SetRowCount(257);
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    grid->SetDefaultRowHeight(22);
+    grid->Loaded();
+    TGridColumnItem* number = grid->Columns()->Items(0);
+    number->SetWidth(40);
+    number->SetHeaderAlignment(taLeftJustify);
+    for (int c = 1; c < grid->Columns()->Count(); ++c) {
+        const TableColumn& column = section.columns[c - 1];
+        TGridColumnItem* item = grid->Columns()->Items(c);
+        item->SetWidth(column.width);
+        item->SetEditor(column.editor);
+        item->SetColor(column.color);
+        item->SetCheckTrue(QStringLiteral("Y"));
+        item->SetCheckFalse(QStringLiteral("N"));
+        item->SetHeaderAlignment(taLeftJustify);
+        item->HeaderFont()->SetStyle(fsBold);
+        item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
+    }
+    grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
+    grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
+    grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    grid->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
+    d->grids << grid;
+    d->hints << QStringList();
+    d->copied << false;
+}
+
+void TableEditorFrame::FormCreate(TObject* Sender)
+{
+    TForm::FormCreate(Sender);
+    L_SW_Code->SetCaption(SW_Code);
+    Set_Lang();
+}
+
+const TableFile& TableEditorFrame::Description() const
+{
+    return d->file;
+}
+
+TExColumnGrid* TableEditorFrame::Grid(int index) const
+{
+    return d->grids.value(index);
+}
+
+TExColumnGrid* TableEditorFrame::ActiveGrid() const
+{
+    return Grid(qMax(0, PageControl->ActivePageIndex()));
+}
+
+void TableEditorFrame::Set_Lang()
+{
+    const TableTexts& t = d->texts;
+    SetCaption(Lang_Texts[t.caption]);
+    L_SW_Desc->SetCaption(Lang_Texts[t.description]);
+    TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    for (int i = 0; i < 6; ++i) {
+        buttons[i]->SetCaption(Lang_Texts[t.firstButton + i]);
+        buttons[i]->SetHint(Lang_Texts[t.firstButtonHint + i]);
+    }
+    for (int g = 0; g < d->grids.size(); ++g) {
+        const TableSection& section = d->file.sections[g];
+        Sheets[g]->SetCaption(Lang_Texts[section.tab]);
+        TGridColumnCollection* columns = d->grids[g]->Columns();
+        columns->Items(0)->SetHeader(Lang_Texts[section.numberHeader]);
+        d->hints[g].clear();
+        for (int c = 0; c < section.columns.size(); ++c) {
+            columns->Items(c + 1)->SetHeader(Lang_Texts[section.columns[c].header]);
+            d->hints[g] << Lang_Texts[section.columns[c].hint];
+        }
+    }
+}
+
+void TableEditorFrame::ClickCell(TObject*, int ARow, int ACol)
+{
+    if (ACol == 0 && ARow > 0)
+        ActiveGrid()->SelectRows(ARow, 1);
+}
+
+void TableEditorFrame::DblClickCell(TObject* Sender, int ARow, int ACol)
+{
+    Grid_DblClick_AutoSize(static_cast<TExStringGrid*>(static_cast<TExColumnGrid*>(Sender)), ARow, ACol);
+}
+
+void TableEditorFrame::KeyPress(TObject* Sender, QChar& Key)
+{
+    Grid_Enter_Next_Cell(static_cast<TExColumnGrid*>(Sender), Key);
+}
+
+void TableEditorFrame::GridHint(TObject*, int ARow, int ACol, QString& hint)
+{
+    const int g = qMax(0, PageControl->ActivePageIndex());
+    const int real = ActiveGrid()->DisplayToRealCol(ACol);
+    if (ARow == 0 && ACol > 0)
+        hint = d->hints[g].value(real - 1);
+    else
+        hint.clear();
+}
+
+void TableEditorFrame::Btn_DelRowClick(TObject*)
+{
+    TExColumnGrid* grid = ActiveGrid();
+    const int row = grid->Row();
+    if (MessageDlg(Lang_Texts[d->texts.deleteQuestion] + QString::number(row), mtConfirmation, mbYesNo, 0) == mrYes)
+        Grid_Delete_Row(row, grid);
+}
+
+void TableEditorFrame::Btn_InsRowClick(TObject*)
+{
+    Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), true);
+}
+
+void TableEditorFrame::Btn_CopyRowClick(TObject*)
+{
+    const int g = qMax(0, PageControl->ActivePageIndex());
+    Grid_Copy_Row(Grid(g), Grid(g)->Row());
+    for (int i = 0; i < d->copied.size(); ++i)
+        d->copied[i] = i == g;
+}
+
+void TableEditorFrame::Btn_PasteRowClick(TObject*)
+{
+    const int g = qMax(0, PageControl->ActivePageIndex());
+    Grid_Paste_Row(Grid(g), Grid(g)->Row(), d->copied[g]);
+}
+
+void TableEditorFrame::RowFault(int row, const QString& fault) const
+{
+    MessageDlg(Lang_Texts[d->texts.rowError] + QString::number(row) + fault, mtError, mbOK, 0);
+}
+
+int TableEditorFrame::UsedRows(int grid) const
+{
+    TExColumnGrid* g = Grid(grid);
+    const int key = d->file.sections[grid].keyColumn;
+    int r = 1;
+    while (r < g->RowCount() && !Trim(g->AllCells(key, r)).isEmpty())
+        ++r;
+    return r - 1;
+}
+
+void TableEditorFrame::FormShow(TObject* Sender)
+{
+    TForm::FormShow(Sender);
+    PrepareTables();
+    resetRows();
+    PageControl->SetActivePageIndex(0);
+    loadFile();
+    for (bool& copied : d->copied)
+        copied = false;
+}
+
+void TableEditorFrame::resetRows()
+{
+    for (TExColumnGrid* grid : d->grids) {
+        const int columns = Grid_All_Columns(grid);
+        for (int r = 1; r < grid->RowCount(); ++r) {
+            grid->SetAllCells(0, r, RowNumberText(r));
+            grid->SetAllCells(1, r, QStringLiteral("Y"));
+            for (int c = 2; c < columns; ++c)
+                grid->SetAllCells(c, r, QString());
+        }
+    }
+}
+
+void TableEditorFrame::loadFile()
+{
+    d->fileUnreadable = false;
+    if (!FileExists(FilePath()))
+        return;
+    platform::XmlDocument doc;
+    QString error;
+    if (!doc.LoadFile(FilePath(), &error) || doc.DocumentElement().IsNull()) {
+        d->fileUnreadable = true;
+        MessageDlg(Lang_Texts[Text_File_Unreadable] + FilePath() + QStringLiteral(": ") + error, mtError, mbOK, 0);
+        return;
+    }
+    const platform::XmlElement root = doc.DocumentElement();
+    bool beyond = false;
+    for (int g = 0; g < d->grids.size(); ++g) {
+        const platform::XmlElement section = root.Child(d->file.sections[g].name);
+        loadSection(g, section);
+        beyond = beyond || (!section.IsNull() && section.Children().size() > Grid(g)->RowCount() - 1);
+    }
+    if (beyond)
+        MessageDlg(Lang_Texts[Text_Rows_Beyond_Table], mtWarning, mbOK, 0);
+}
+
+void TableEditorFrame::loadSection(int index, const platform::XmlElement& section)
+{
+    if (section.IsNull())
+        return;
+    const TableSection& description = d->file.sections[index];
+    TExColumnGrid* grid = Grid(index);
+    const QList<platform::XmlElement> rows = section.Children();
+    for (int i = 0; i < rows.size() && i + 1 < grid->RowCount(); ++i) {
+        for (int c = 0; c < description.columns.size(); ++c) {
+            const TableColumn& column = description.columns[c];
+            grid->SetAllCells(c + 1, i + 1, rows[i].Attribute(column.attribute, column.missing));
+        }
+    }
+}
+
+bool TableEditorFrame::rowsBelowInUse() const
+{
+    for (int g = 0; g < d->grids.size(); ++g) {
+        for (int r = UsedRows(g) + 2; r < Grid(g)->RowCount(); ++r) {
+            if (Grid_Row_In_Use(Grid(g), r))
+                return true;
+        }
+    }
+    return false;
+}
+
+// OK never drops rows or an unreadable file without the user's word.
+bool TableEditorFrame::confirmSave()
+{
+    if (rowsBelowInUse() && MessageDlg(Lang_Texts[Text_Rows_Below_Not_Saved], mtConfirmation, mbYesNo, 0) != mrYes)
+        return false;
+    return !d->fileUnreadable
+        || MessageDlg(Lang_Texts[Text_Replace_Unreadable], mtConfirmation, mbYesNo, 0) == mrYes;
+}
+
+bool TableEditorFrame::writeFile(QString& error) const
+{
+    platform::XmlDocument doc;
+    platform::XmlElement root = doc.CreateRoot(d->file.root);
+    doc.AppendComment(QStringLiteral("SW_VERSION = ") + d->file.version);
+    for (int g = 0; g < d->grids.size(); ++g) {
+        const TableSection& description = d->file.sections[g];
+        platform::XmlElement section = root.AppendChild(description.name);
+        const int used = UsedRows(g);
+        for (int r = 1; r <= used; ++r) {
+            platform::XmlElement row = section.AppendChild(QStringLiteral("row"));
+            for (int c = 0; c < description.columns.size(); ++c)
+                row.SetAttribute(description.columns[c].attribute, Grid(g)->AllCells(c + 1, r));
+        }
+    }
+    return doc.SaveFile(FilePath(), &error);
+}
+
+void TableEditorFrame::Btn_OKClick(TObject*)
+{
+    if (!Controllo_dati() || !confirmSave())
+        return;
+    QString error;
+    if (!writeFile(error)) {
+        MessageDlg(error, mtError, mbOK, 0);
+        return;
+    }
+    d->fileUnreadable = false;
+    SetModalResult(mrOk);
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+// The window every table editor stands in: title, the six buttons, one or two
+// column grids on a page control, and the file the editor loads on show and
+// rewrites on OK.
+
+#include "platform/ui/Colors.h"
+#include "platform/ui/Form.h"
+#include "grid/foundation/ExObj.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TExColumnGrid;
+class TExPageControl;
+class TExTabSheet;
+class TLabel;
+class TLbButton;
+class TPanel;
+namespace platform {
+class XmlElement;
+}
+
+// One data column: how it looks and which attribute of a "row" holds it.
+struct TableColumn {
+    QString attribute;
+    int header = 0; // text index
+    int hint = 0;   // text index
+    int width = 0;
+    TEditorType editor = edNormal;
+    TColor color = clWhite;
+    QString missing; // loaded when the attribute is missing
+};
+
+// One grid and its section of the file.
+struct TableSection {
+    QString name;
+    QString gridName;
+    int tab = 0;          // text index of the tab caption
+    int numberHeader = 0; // text index of column 0's header
+    int keyColumn = 2;
+    QList<TableColumn> columns; // data columns from column 1
+};
+
+// What an editor's file holds, in one place: loading and saving both read it.
+struct TableFile {
+    QString root;
+    QString version;
+    QList<TableSection> sections;
+};
+
+// Text indexes of the window's own texts, in the order of their block.
+struct TableTexts {
+    int caption = 0;
+    int description = 0;
+    int firstButton = 0;     // OK, Cancel, Delete, Insert, Copy, Paste
+    int firstButtonHint = 0; // their hints in the same order
+    int deleteQuestion = 0;
+    int rowError = 0;
+};
+
+class TableEditorFrame : public TForm {
+public:
+    TableEditorFrame(QWidget* parent, const TableFile& file, const TableTexts& texts, int clientWidth);
+    ~TableEditorFrame() override;
+
+    void Set_Lang();
+    void ClickCell(TObject* Sender, int ARow, int ACol);
+    void DblClickCell(TObject* Sender, int ARow, int ACol);
+    void KeyPress(TObject* Sender, QChar& Key);
+    void GridHint(TObject* Sender, int ARow, int ACol, QString& hint);
+    void Btn_DelRowClick(TObject* Sender);
+    void Btn_InsRowClick(TObject* Sender);
+    void Btn_CopyRowClick(TObject* Sender);
+    void Btn_PasteRowClick(TObject* Sender);
+    void Btn_OKClick(TObject* Sender);
+    virtual bool Controllo_dati() = 0;
+
+    TExColumnGrid* Grid(int index) const;
+    TExColumnGrid* ActiveGrid() const;
+    // The rows of a grid that the file holds: 1 up to the first empty key.
+    int UsedRows(int grid) const;
+
+    TPanel* P_Title;
+    TLabel* L_SW_Code;
+    TLabel* L_SW_Desc;
+    TPanel* P_Button;
+    TLbButton* Btn_OK;
+    TLbButton* Btn_Cancel;
+    TLbButton* Btn_DelRow;
+    TLbButton* Btn_InsRow;
+    TLbButton* Btn_CopyRow;
+    TLbButton* Btn_PasteRow;
+    TExPageControl* PageControl;
+    QList<TExTabSheet*> Sheets;
+
+protected:
+    void FormCreate(TObject* Sender) override;
+    void FormShow(TObject* Sender) override;
+    // Reads what the tables need before the rows are reset.
+    virtual void PrepareTables() {}
+    virtual QString RowNumberText(int row) const { return QString::number(row); }
+    // The full path of the table file.
+    virtual QString FilePath() const = 0;
+    // Shows a check fault: row-error text, grid row, the fault's own text.
+    void RowFault(int row, const QString& fault) const;
+    const TableFile& Description() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+
+    void buildWindow(int clientWidth);
+    void buildGrid(int index);
+    void resetRows();
+    void loadFile();
+    void loadSection(int index, const platform::XmlElement& section);
+    bool rowsBelowInUse() const;
+    bool confirmSave();
+    bool writeFile(QString& error) const;
+};
