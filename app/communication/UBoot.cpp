@@ -4,6 +4,8 @@
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
 #include "app/shell/UMarquellFirmWare.h"
+#include "grid/cells/ExColumnGrid.h"
+#include "grid/cells/ExGridColumns.h"
 #include "platform/core/Clock.h"
 #include "platform/net/Ping.h"
 #include "platform/ui/CheckBox.h"
@@ -17,8 +19,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QHeaderView>
-#include <QTableWidget>
 
 #include <array>
 #include <future>
@@ -143,12 +143,15 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
     P_Eth_Search = MakePanel(this, 184, alNone);
     L_List_Device = MakeLabel(P_Eth_Search, 16, 4);
     Btn_Search = MakeButton(P_Eth_Search, 329, 0, 104, 25);
-    ACG_List_Devices = new QTableWidget(0, 2, P_Eth_Search);
-    ACG_List_Devices->setGeometry(16, 28, 417, 124);
-    ACG_List_Devices->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ACG_List_Devices->verticalHeader()->hide();
-    ACG_List_Devices->setColumnWidth(0, 180);
-    ACG_List_Devices->setColumnWidth(1, 180);
+    ACG_List_Devices = new TExColumnGrid(P_Eth_Search);
+    ACG_List_Devices->SetBounds(16, 28, 417, 124);
+    ACG_List_Devices->SetColCount(2);
+    ACG_List_Devices->SetRowCount(2);
+    ACG_List_Devices->SetFixedCols(0);
+    ACG_List_Devices->SetFixedRows(1);
+    ACG_List_Devices->Loaded();
+    for (int c = 0; c < 2; ++c)
+        ACG_List_Devices->Columns()->Items(c)->SetWidth(180);
     CB_Find_All_Telvor = new TCheckBox(P_Eth_Search);
     CB_Find_All_Telvor->SetBounds(16, 158, 300, 17);
     CB_Find_All_Telvor->SetChecked(true);
@@ -180,8 +183,9 @@ void TFBoot::Set_Lang()
     L_List_Device->SetCaption(Text(1009));
     Btn_Search->SetCaption(Text(1010));
     Btn_Search->SetHint(Text(1029));
-    ACG_List_Devices->setHorizontalHeaderLabels({Text(1011), Text(1012)});
-    ACG_List_Devices->setToolTip(Text(1030));
+    ACG_List_Devices->Columns()->Items(0)->SetHeader(Text(1011));
+    ACG_List_Devices->Columns()->Items(1)->SetHeader(Text(1012));
+    ACG_List_Devices->SetHint(Text(1030));
     CB_Find_All_Telvor->SetCaption(Text(1013));
     CB_Find_All_Telvor->SetHint(Text(1031));
     L_Update_Option->SetCaption(Text(1014));

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-class QTableWidget;
 class TCheckBox;
+class TExColumnGrid;
 class TComboBox;
 class TEdit;
 class TLabel;
@@ -53,7 +53,7 @@ public:
     TPanel* P_Eth_Search;
     TLabel* L_List_Device;
     TLbButton* Btn_Search;
-    QTableWidget* ACG_List_Devices;
+    TExColumnGrid* ACG_List_Devices;
     TCheckBox* CB_Find_All_Telvor;
     TPanel* P_Options;
     TLabel* L_Update_Option;

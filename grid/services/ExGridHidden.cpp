@@ -48,9 +48,24 @@ int TExStringGrid::NumHiddenColumns() const { return p->hiddenCols.Count(); }
 
 int TExStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }
 
-int TExStringGrid::AllColWidths(int ACol) const { return p->hiddenCols.Width(ACol); }
+// A hidden column keeps its saved width; a shown one is its display column.
+int TExStringGrid::AllColWidths(int ACol) const
+{
+    if (IsHiddenColumn(ACol))
+        return p->hiddenCols.Width(ACol);
+    const int shown = RealToDisplayCol(ACol);
+    return shown >= 0 && shown < ColCount() ? ColWidths(shown) : p->hiddenCols.Width(ACol);
+}
 
-void TExStringGrid::SetAllColWidths(int ACol, int Value) { p->hiddenCols.SetWidth(ACol, Value); }
+void TExStringGrid::SetAllColWidths(int ACol, int Value)
+{
+    p->hiddenCols.SetWidth(ACol, Value);
+    if (IsHiddenColumn(ACol))
+        return;
+    const int shown = RealToDisplayCol(ACol);
+    if (shown >= 0 && shown < ColCount())
+        SetColWidths(shown, Value);
+}
 
 std::vector<int> TExStringGrid::hiddenRowIndexes() const
 {

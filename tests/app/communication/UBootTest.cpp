@@ -1,4 +1,5 @@
 #include "app/communication/UBoot.h"
+#include "grid/cells/ExColumnGrid.h"
 
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
@@ -273,3 +274,19 @@ TEST_F(UpdateForm, FailedUpdatesShowTheirTextAndWriteNothing)
 }
 
 } // namespace
+
+TEST_F(UpdateForm, DeviceListIsAColumnGridLabelledFromTheTexts)
+{
+    Lang_Texts.SetStrings(1011, "Device address");
+    Lang_Texts.SetStrings(1012, "Device name");
+    Lang_Texts.SetStrings(1030, "Found devices");
+    form->Set_Lang();
+    TExColumnGrid* grid = form->ACG_List_Devices;
+    EXPECT_EQ(grid->ColCount(), 2);
+    EXPECT_EQ(grid->FixedCols(), 0);
+    for (int c = 0; c < 2; ++c)
+        EXPECT_EQ(grid->ColWidths(c), 180);
+    EXPECT_EQ(grid->Cells(0, 0), "Device address");
+    EXPECT_EQ(grid->Cells(1, 0), "Device name");
+    EXPECT_EQ(grid->Hint(), "Found devices");
+}
