@@ -4,6 +4,7 @@
 #include "grid/cells/GridEditors.h"
 #include "grid/engine/ExGrid.h"
 #include "grid/engine/ExGridControlLook.h"
+#include "grid/foundation/ExObjNavigation.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
@@ -183,6 +184,41 @@ TEST_F(GridComboEditing, TheWheelWithoutItemsReportsNoItem)
     QApplication::sendEvent(Combo(), &wheel);
     EXPECT_EQ(events, QStringList{"combo 1,1 -1 "});
     EXPECT_EQ(objects, QStringList{"-1 '' none"});
+}
+
+}  // namespace
+
+namespace {
+
+// Down on the last data row with AppendOnArrowDown: the grid asks before it
+// appends, the new row starts empty and is reported as the new last data row.
+TEST_F(GridComboEditing, DownOnTheLastRowAppendsAnEmptyRowWhenAllowed)
+{
+    grid->Navigation()->SetAppendOnArrowDown(true);
+    QStringList added;
+    grid->OnAutoAddRow = [&](TObject*, int r) { added << QString::number(r); };
+    const struct {
+        bool canAdd;
+        int rows;
+        QStringList reported;
+    } cases[] = {{false, 5, {}}, {true, 6, {"5"}}};
+    for (const auto& c : cases) {
+        grid->OnCanAddRow = [&](TObject*, bool& can) { can = c.canAdd; };
+        grid->SetRowCount(5);
+        grid->SetCells(1, 5, "stale");  // a text beyond the rows must not come back
+        grid->SetRowCount(5);
+        grid->SetCol(1);
+        grid->SetRow(4);
+        grid->setFocus();
+        added.clear();
+        QTest::keyClick(grid, Qt::Key_Down);
+        EXPECT_EQ(grid->RowCount(), c.rows) << c.canAdd;
+        EXPECT_EQ(added, c.reported) << c.canAdd;
+        if (c.canAdd) {
+            EXPECT_EQ(grid->Cells(1, 5), "");
+            EXPECT_EQ(grid->Row(), 5);
+        }
+    }
 }
 
 }  // namespace
