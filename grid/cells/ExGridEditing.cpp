@@ -3,6 +3,7 @@
 // validation of an edited value, and the report of the end of an edit.
 
 #include "grid/cells/ExInplaceEdit.h"
+#include "grid/cells/GridEditors.h"
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExUtilText.h"
@@ -30,12 +31,11 @@ bool isInplaceKind(TEditorType Kind)
     }
 }
 
+bool isComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
+
 // The special kinds whose editor control exists in this grid. Every other
 // special kind is edited as plain text until its control is added.
-bool hasEditorControl(TEditorType)
-{
-    return false;
-}
+bool hasEditorControl(TEditorType Kind) { return isComboKind(Kind); }
 
 // The kind the grid opens for a configured kind.
 TEditorType openedKind(TEditorType Kind)
@@ -227,14 +227,73 @@ void TExStringGrid::QueryEditorProperties(int ACol, int ARow, TObject* EditLink)
 void TExStringGrid::InplaceEditKeyMessage(Word&, TShiftState) {}
 
 // The special kinds open their control over the cell without its grid line.
-void TExStringGrid::ShowEditorControl(int, int)
+void TExStringGrid::ShowEditorControl(int ACol, int ARow)
 {
     p->editing = true;
     p->specialEditor = true;
     p->editActive = true;
     p->editCtrl = nullptr;
     p->lastValidation = p->editControl != edCustom;
+    if (isComboKind(p->editControl))
+        showCombo(ACol, ARow);
     p->startEditChar = QChar();
+}
+
+// Opens the combo over the cell. A list combo shows the item equal to the
+// cell's text; without one the pre-selection hint's item, else the item equal
+// to the edit text, else the first item, which is reported as the user's pick.
+void TExStringGrid::showCombo(int ACol, int ARow)
+{
+    const int realCol = DisplayToRealCol(ACol);
+    const TRect r = CellRect(ACol, ARow);
+    const int width = r.Right - r.Left - 1;
+    const int height = r.Bottom - r.Top - 1;
+    const bool listOnly = p->editControl == edComboList;
+    TGridCombo* combo = EditCombo();
+    p->editMode = true;
+    combo->SetDropDownCount(p->controlLook->DropDownCount());
+    QueryEditorProperties(realCol, ARow, nullptr);
+    combo->SetStyle(listOnly ? csDropDownList : csDropDown);
+    combo->setEnabled(true);
+    combo->setGeometry(r.Left, r.Top, width, height);
+    combo->SetBoxHeight(height);
+    const QString editText = QueryEditText(ACol, ARow);
+    bool reportFirst = false;
+    if (listOnly) {
+        combo->SetItemIndex(combo->Items().IndexOf(Cells(realCol, ARow)));
+        if (combo->ItemIndex() < 0 && p->comboIndex == -1) {
+            const int byEditText = combo->Items().IndexOf(editText);
+            reportFirst = byEditText < 0 && combo->Items().Count() > 0;
+            combo->SetItemIndex(byEditText >= 0 ? byEditText : 0);
+        }
+    } else {
+        combo->SetText(editText);
+        const int limit = GetEditLimit();
+        combo->SetTypedLimit(limit > 0 ? limit : p->maxComboLength);
+    }
+    if (p->comboIndex != -1 && combo->ItemIndex() < 0)
+        combo->SetItemIndex(p->comboIndex);
+    combo->show();
+    combo->setFocus(Qt::OtherFocusReason);
+    if (reportFirst) {
+        if (OnComboChange)
+            OnComboChange(this, realCol, ARow, 0, combo->Items().Strings(0));
+        if (OnComboObjectChange)
+            OnComboObjectChange(this, realCol, ARow, 0, combo->Items().Strings(0),
+                                qvariant_cast<TObject*>(combo->itemData(0)));
+    }
+    p->editCtrl = combo;
+}
+
+void TExStringGrid::hideCombo(int ACol, int ARow)
+{
+    if (!p->editMode)
+        return;
+    p->editMode = false;
+    TGridCombo* combo = EditCombo();
+    StoreEditorValue(DisplayToRealCol(ACol), ARow, combo->Text());
+    combo->setEnabled(false);
+    combo->hide();
 }
 
 // ---- closing ------------------------------------------------------------------------------
@@ -258,6 +317,8 @@ void TExStringGrid::HideEditorControl(int ACol, int ARow)
     p->specialEditor = false;
     p->blockKill = true;
     p->startEditChar = QChar();
+    if (isComboKind(p->editControl))
+        hideCombo(ACol, ARow);
     if (p->editControl != edNormal && p->editActive)
         FinishCellEdit(DisplayToRealCol(ACol), ARow);
     p->blockKill = false;
@@ -390,7 +451,9 @@ void TExStringGrid::refuseValidation(int ACol, int ARow, const QString& Value, b
         SetSelection(TGridRect{p->editCol, p->editRow, p->editCol, p->editRow});
     p->validating = false;
     p->editing = true;
-    ShowInplaceEdit();
+    // An open editor control stays open on the cell; only the inplace edit is shown again.
+    if (!p->specialEditor)
+        ShowInplaceEdit();
     if (!Replaced && Col() != p->editCol)
         InvalidateEditor();
     p->gridModified = p->editModified;

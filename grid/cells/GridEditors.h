@@ -4,20 +4,51 @@
 // made once, hidden between edits and reused.
 
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/InputTypes.h"
 
 #include <QtCore/QObject>
 
 class TExStringGrid;
 
 // The combo editor of edComboList and edComboEdit cells: the column's items
-// and drop-down count are given to it when a cell's editor is prepared.
+// and drop-down count are given to it when a cell's editor is prepared. It
+// keeps the keys that work inside it and hands Enter, Esc, Tab and the keys
+// that leave the cell back to its grid.
 class TGridCombo : public TComboBox {
 public:
     explicit TGridCombo(TExStringGrid* AGrid);
     TExStringGrid* Grid() const { return grid_; }
 
+    // The height of one list item and the height the editor takes with its
+    // list dropped: item height × (DropDownCount + 1) + the edit box height.
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int Value);
+    int DropHeight() const { return dropHeight_; }
+    void SetBoxHeight(int BoxHeight);
+    // The most characters typing or pasting may give; 0 means no limit. A
+    // longer text the editor holds when the limit is set stays whole.
+    void SetTypedLimit(int Limit);
+
+    TNotifyEvent OnReturnKey;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
 private:
+    bool listOnly() const { return Style() == csDropDownList; }
+    bool capturesTab() const;
+    bool commitWithValidation();
+    void handleGridKey(Word Key, TShiftState Shift);
+    void finish(Word Key, TShiftState Shift);
+    void reportItemChange();
+
     TExStringGrid* grid_;
+    int itemHeight_ = 16;
+    int dropHeight_ = 0;
+    bool inKey_ = false;
 };
 
 // An external editor a column may name instead of the grid's own.

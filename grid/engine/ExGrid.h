@@ -1343,6 +1343,7 @@ protected:
     // Told each key-down the inplace edit sees before it handles the key.
     virtual void InplaceEditKeyMessage(Word& Key, TShiftState Shift);
     friend class TExInplaceEdit;
+    friend class TGridCombo;
 
 private:
     struct Private;
@@ -1468,6 +1469,8 @@ private:
     TSize sizingGraphicSize(int ACol, int ARow);
     // ---- in-cell editing
     bool validateEdit(const QString& NewValue, bool Wide);
+    void showCombo(int ACol, int ARow);
+    void hideCombo(int ACol, int ARow);
     void refuseValidation(int ACol, int ARow, const QString& Value, bool Replaced, bool Wide);
     void showEditBalloon();
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,

@@ -1,6 +1,6 @@
 // Operations the mouse and keyboard handling call that later parts of the grid
 // fill in: the sort runs, the cell content a press or key reaches, the Tab
-// walk, appending and moving rows, the clipboard, the filter switch, footer
+// walk, moving rows, the clipboard, the filter switch, footer
 // sums and the search panel.
 // Until then they sort, move and filter nothing and find no content.
 
@@ -34,7 +34,6 @@ void TExStringGrid::ExpandNode(int) {}
 void TExStringGrid::ContractNode(int) {}
 
 bool TExStringGrid::MoveByTab(bool) { return true; }
-void TExStringGrid::AutoAppendRow() {}
 bool TExStringGrid::FocusNextCellControl(int, int, const QString&) { return false; }
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }

@@ -317,6 +317,7 @@ struct TExStringGrid::Private {
     // in-cell editing (the cell before the edit is the editing memory above)
     bool forceSel = false;
     QString newCellText;
+    bool noAutoAdvance = false;  // a refused commit in an editor stops the advance
     bool blockFocus = false;
     bool blockKill = false;
     bool entered = false;
