@@ -3,7 +3,7 @@
 // file and the table file; the window shows them as at every showing and then
 // checks every row as OK does.
 
-#include "fuzz/FuzzSupport.h"
+#include "fuzz/FuzzProject.h"
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
@@ -22,14 +22,7 @@ public:
 LoRaAccessReader& Form()
 {
     static LoRaAccessReader* form = [] {
-        // Warning and fault boxes are answered at once: they are sound results here.
-        platform::SetModalFailureHook([](const QString&) {});
-        Load_Default_Texts();
-        SW_Code = QStringLiteral("SVX91");
-        Path_Project = fuzz::ScratchFolder() + QStringLiteral("/PROJECTS/Plant");
-        QDir().mkpath(Path_Project + QStringLiteral("/bin"));
-        File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
-        File_LoRaWAN_SetAccess = Path_Project + QStringLiteral("/LoRaWAN_SetAccess.xml");
+        fuzz::OpenScratchProject();
         return platform::CreateForm<LoRaAccessReader>();
     }();
     return *form;

@@ -1,7 +1,7 @@
 // The Set Communication window's reader of "ParGen.xml": the file is loaded
 // into the window as at every showing, then every entry is checked as OK does.
 
-#include "fuzz/FuzzSupport.h"
+#include "fuzz/FuzzProject.h"
 
 #include "app/communication/UParGen.h"
 #include "app/shell/UComon.h"
@@ -22,13 +22,7 @@ public:
 ParGenReader& Form()
 {
     static ParGenReader* form = [] {
-        // Boxes the checks show are answered at once: a fault box is a sound result here.
-        platform::SetModalFailureHook([](const QString&) {});
-        Load_Default_Texts();
-        SW_Code = QStringLiteral("SVX91");
-        Path_Project = fuzz::ScratchFolder() + QStringLiteral("/PROJECTS/Plant");
-        QDir().mkpath(Path_Project + QStringLiteral("/bin"));
-        File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
+        fuzz::OpenScratchProject();
         return platform::CreateForm<ParGenReader>();
     }();
     return *form;

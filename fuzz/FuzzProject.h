@@ -1,0 +1,28 @@
+// The open configuration the readers of project files work in: a project
+// folder in the scratch folder with the file paths set, the built-in texts
+// loaded, and boxes answered at once (a warning or fault box is a sound
+// result for a fuzz input).
+#pragma once
+
+#include "fuzz/FuzzSupport.h"
+
+#include "app/shell/UComon.h"
+#include "app/shell/ULanguage.h"
+#include "platform/ui/ModalSeams.h"
+
+#include <QDir>
+
+namespace fuzz {
+
+inline void OpenScratchProject()
+{
+    platform::SetModalFailureHook([](const QString&) {});
+    Load_Default_Texts();
+    SW_Code = QStringLiteral("SVX91");
+    Path_Project = ScratchFolder() + QStringLiteral("/PROJECTS/Plant");
+    QDir().mkpath(Path_Project + QStringLiteral("/bin"));
+    File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
+    File_LoRaWAN_SetAccess = Path_Project + QStringLiteral("/LoRaWAN_SetAccess.xml");
+}
+
+}  // namespace fuzz
