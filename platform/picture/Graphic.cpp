@@ -86,11 +86,13 @@ QImage readImage(const QByteArray& data, const char* format) {
   buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, format);
-  // A few header bytes can declare a picture of hundreds of megabytes; the
-  // program's pictures (glyphs, flags, cell pictures) stay far below this.
-  reader.setAllocationLimit(kPictureAllocationLimitMB);
   reader.setDecideFormatFromContent(false);
   reader.setAutoTransform(false);
+  return readLimited(reader);
+}
+
+QImage readLimited(QImageReader& reader) {
+  reader.setAllocationLimit(kPictureAllocationLimitMB);
   // Not every reader declares its size before decoding, so the decoded
   // picture is measured too.
   if (tooLargeToKeep(reader.size())) {

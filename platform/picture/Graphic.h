@@ -65,6 +65,8 @@ class TGraphic {
   bool transparent_ = false;
 };
 
+class QImageReader;
+
 namespace platform {
 // Draws image scaled into r with nearest-pixel sampling; alpha blends.
 void drawImage(TCanvas& canvas, const TRect& r, const QImage& image);
@@ -76,4 +78,7 @@ inline constexpr int kPictureAllocationLimitMB = 16;
 // Reads a picture of the given format ("bmp", "png", ...) with the toolkit; a null
 // image when the data is not such a picture or would decode too large.
 QImage readImage(const QByteArray& data, const char* format);
+// Reads the reader's next picture; a null image when it would decode too large
+// (a few header bytes can declare hundreds of megabytes).
+QImage readLimited(QImageReader& reader);
 }  // namespace platform

@@ -22,7 +22,7 @@ QImage TIcon::decode(const QByteArray& data) const {
     if (i > 0 && !reader.jumpToImage(i)) {
       break;
     }
-    const QImage image = reader.read();
+    const QImage image = platform::readLimited(reader);
     if (image.isNull()) {
       continue;
     }

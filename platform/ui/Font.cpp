@@ -4,6 +4,7 @@
 #include <QtGui/QFontMetrics>
 
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
@@ -64,12 +65,18 @@ void TFont::SetName(const QString& name) {
   changed();
 }
 
+namespace {
+// Sizes and heights have opposite signs; the most negative value read from a
+// file has no positive counterpart and stays the largest one instead.
+int negated(int value) { return value == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -value; }
+}  // namespace
+
 int TFont::Size() const {
-  return -platform::MulDiv(d->height, 72, platform::ScreenPixelsPerInch);
+  return negated(platform::MulDiv(d->height, 72, platform::ScreenPixelsPerInch));
 }
 
 void TFont::SetSize(int points) {
-  SetHeight(-platform::MulDiv(points, platform::ScreenPixelsPerInch, 72));
+  SetHeight(negated(platform::MulDiv(points, platform::ScreenPixelsPerInch, 72)));
 }
 
 int TFont::Height() const { return d->height; }
