@@ -1392,6 +1392,7 @@ private:
     void restoreRowFromItem(TGridItem& Item, int ARow);
     std::vector<int> hiddenRowIndexes() const;
     int recordIndexOf(int RowIndex) const;
+    TStringList* hiddenRowSlots(int record, int ACol);
     void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
     void paintBorderFrame();

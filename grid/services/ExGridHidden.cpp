@@ -129,6 +129,18 @@ QString TExStringGrid::AllCells(int ACol, int ARow)
     return ACol >= 0 && ACol < items->Count() ? items->Strings(ACol) : QString();
 }
 
+// The cells of a hidden row's record, grown to hold column ACol; none for a
+// negative column.
+TStringList* TExStringGrid::hiddenRowSlots(int record, int ACol)
+{
+    if (ACol < 0)
+        return nullptr;
+    TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    while (items->Count() <= ACol)
+        items->Add(QString());
+    return items;
+}
+
 void TExStringGrid::SetAllCells(int ACol, int ARow, const QString& Value)
 {
     const int record = recordIndexOf(ARow);
@@ -136,12 +148,8 @@ void TExStringGrid::SetAllCells(int ACol, int ARow, const QString& Value)
         SetCells(ACol, RealToDisplayRow(ARow), Value);
         return;
     }
-    TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
-    if (ACol < 0)
-        return;
-    while (items->Count() <= ACol)
-        items->Add(QString());
-    items->SetStrings(ACol, Value);
+    if (TStringList* items = hiddenRowSlots(record, ACol))
+        items->SetStrings(ACol, Value);
 }
 
 QString TExStringGrid::AllGridCells(int ACol, int ARow)
@@ -179,11 +187,9 @@ void TExStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
         SetObjects(ACol, RealToDisplayRow(ARow), Value);
         return;
     }
-    TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
-    if (ACol < 0)
+    TStringList* items = hiddenRowSlots(record, ACol);
+    if (!items)
         return;
-    while (items->Count() <= ACol)
-        items->Add(QString());
     auto* props = dynamic_cast<TCellProperties*>(items->Objects(ACol));
     if (!props) {
         props = new TCellProperties(this, ACol, ARow);
