@@ -26,14 +26,20 @@ constexpr int Octet_Width = 55;
 constexpr int Octet_Lefts[4] = {191, 252, 313, 374};
 constexpr int Dot_Lefts[3] = {247, 308, 369};
 
+// The font every control of the form shows its text in.
+void SetControlFont(TFont& font)
+{
+    font.SetName(QStringLiteral("Verdana"));
+    font.SetHeight(-11);
+    font.SetColor(clBlack);
+}
+
 // The font is made apart and given in one piece, so the control takes it once.
 void UseControlFont(platform::TControl& control)
 {
     TFont font;
     font.Assign(control.Font());
-    font.SetName(QStringLiteral("Verdana"));
-    font.SetHeight(-11);
-    font.SetColor(clBlack);
+    SetControlFont(font);
     control.Font().Assign(font);
 }
 
@@ -118,6 +124,11 @@ TCategoryPanel* MakePanel(TCategoryPanelGroup* group, const QString& name, int h
     panel->SetName(name);
     panel->SetColor(Form_Color);
     panel->SetHeight(height);
+    // The surface carries the controls' font, so the thousand-odd controls
+    // put on the panels find it there and need not be given it one by one.
+    TFont font;
+    SetControlFont(font);
+    platform::ApplyTextFont(*panel->Surface(), font.ToQFont(), font.Color());
     return panel;
 }
 

@@ -126,6 +126,30 @@ void setPaletteColor(QWidget& widget, std::initializer_list<QPalette::ColorRole>
   widget.setPalette(palette);
 }
 
+bool showsTextFont(const QWidget& widget, const QFont& font, TColor textColor) {
+  if (!(widget.font() == font)) return false;
+  const QColor color = ToQColor(textColor);
+  const QPalette& palette = widget.palette();
+  return palette.color(QPalette::WindowText) == color && palette.color(QPalette::Text) == color &&
+         palette.color(QPalette::ButtonText) == color;
+}
+
+// A control placed on a parent comes last in its tab order: its key is one
+// more than any key given on that parent so far. The parent remembers the next
+// key, so a form's thousand controls do not each scan their earlier siblings.
+constexpr char Next_Tab_Key[] = "_next_tab_key";
+
+void raiseNextTabKey(QWidget* parent, int next) {
+  if (parent && parent->property(Next_Tab_Key).toInt() < next) parent->setProperty(Next_Tab_Key, next);
+}
+
+int takeTabKey(QWidget* parent) {
+  if (!parent) return 0;
+  const int key = parent->property(Next_Tab_Key).toInt();
+  parent->setProperty(Next_Tab_Key, key + 1);
+  return key;
+}
+
 }  // namespace
 
 struct TControl::Data {
@@ -157,9 +181,7 @@ std::vector<TControl*> siblingControls(QWidget* parent, const QWidget* except) {
 }  // namespace
 
 TControl::TControl(QWidget& widget, TColor defaultColor) : d(std::make_unique<Data>(widget, defaultColor)) {
-  int last = -1;
-  for (TControl* sibling : siblingControls(widget.parentWidget(), &widget)) last = std::max(last, sibling->d->tabKey);
-  d->tabKey = last + 1;
+  d->tabKey = takeTabKey(widget.parentWidget());
   if (widget.parentWidget()) widget.setVisible(true);
 }
 
@@ -230,6 +252,7 @@ void TControl::SetTabOrder(int order) {
   std::stable_sort(list.begin(), list.end(), [](TControl* a, TControl* b) { return a->d->tabKey < b->d->tabKey; });
   order = std::clamp(order, 0, int(list.size()));
   list.insert(list.begin() + order, this);
+  raiseNextTabKey(Parent(), int(list.size()));
   for (size_t i = 0; i < list.size(); ++i) {
     list[i]->d->tabKey = int(i);
     if (i > 0) QWidget::setTabOrder(&list[i - 1]->d->widget, &list[i]->d->widget);
@@ -265,9 +288,17 @@ TFont& TControl::Font() {
   return *d->font;
 }
 
+// A control whose container already shows the same font and text colour keeps
+// inheriting them: setting them again would only make Qt resolve the font and
+// lay the control out once more.
 void TControl::ApplyFont(const QFont& font, TColor textColor) {
-  d->widget.setFont(font);
-  setPaletteColor(d->widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, ToQColor(textColor));
+  if (!d->widget.testAttribute(Qt::WA_SetFont) && showsTextFont(d->widget, font, textColor)) return;
+  ApplyTextFont(d->widget, font, textColor);
+}
+
+void ApplyTextFont(QWidget& widget, const QFont& font, TColor textColor) {
+  widget.setFont(font);
+  setPaletteColor(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, ToQColor(textColor));
 }
 
 TColor TControl::Color() const { return d->color; }
@@ -334,9 +365,7 @@ void TControl::SetParent(QWidget* parent) {
   QWidget* old = Parent();
   d->widget.setParent(parent);
   d->widget.setVisible(d->visible && parent);
-  int last = -1;
-  for (TControl* sibling : siblingControls(parent, &d->widget)) last = std::max(last, sibling->d->tabKey);
-  d->tabKey = last + 1;
+  d->tabKey = takeTabKey(parent);
   if (d->align != alNone) {
     RealignControls(old);
     SetAlign(d->align);

@@ -145,6 +145,10 @@ void RealignControls(QWidget* parent);
 // pictures here and show as the arrow.
 Qt::CursorShape CursorShape(TCursor cursor);
 
+// Gives a widget a font and a text colour the way a control's Font does; a
+// container given them hands both down to the controls it holds.
+void ApplyTextFont(QWidget& widget, const QFont& font, TColor textColor);
+
 // The control behind a widget, or nullptr when the widget is not one of ours.
 TControl* AsControl(QObject* object);
 

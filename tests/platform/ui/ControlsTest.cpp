@@ -94,6 +94,16 @@ TEST(Control, TabOrderRenumbersSiblingsAndOrdersTheFocusChain) {
   b.SetTabStop(false);
   EXPECT_FALSE(b.TabStop());
   EXPECT_EQ(b.focusPolicy(), Qt::ClickFocus);
+  {
+    TEdit d(&parent);  // made after a renumbering: last
+    EXPECT_EQ(d.TabOrder(), 3);
+    b.SetTabOrder(0);
+    EXPECT_EQ(d.TabOrder(), 3);
+  }
+  TEdit e(&parent);  // made after a sibling went: still last, the others keep theirs
+  EXPECT_EQ(e.TabOrder(), 3);
+  EXPECT_EQ(b.TabOrder(), 0);
+  EXPECT_EQ(c.TabOrder(), 2);
 }
 
 TEST(Control, FontChangesApplyToTheWidget) {
@@ -108,6 +118,28 @@ TEST(Control, FontChangesApplyToTheWidget) {
   EXPECT_EQ(label.font().pixelSize(), 32);
   EXPECT_GT(label.Height(), before);  // AutoSize follows the font
   EXPECT_EQ(label.palette().color(QPalette::WindowText), ToQColor(clGray));
+}
+
+TEST(Control, AFontItsContainerShowsIsInheritedAndStillReads) {
+  QWidget surface;
+  TFont font;
+  font.SetName("Verdana");
+  font.SetHeight(-11);
+  font.SetColor(clBlack);
+  platform::ApplyTextFont(surface, font.ToQFont(), font.Color());
+  TEdit edit(&surface);
+  edit.Font().Assign(font);
+  EXPECT_FALSE(edit.testAttribute(Qt::WA_SetFont));  // left to inherit
+  EXPECT_EQ(edit.Font().Name(), "Verdana");
+  EXPECT_EQ(edit.font(), font.ToQFont());
+  EXPECT_EQ(edit.palette().color(QPalette::Text), ToQColor(clBlack));
+  edit.Font().SetStyle(fsBold);  // a font of its own is applied
+  EXPECT_TRUE(edit.testAttribute(Qt::WA_SetFont));
+  EXPECT_TRUE(edit.font().bold());
+  TEdit red(&surface);
+  red.Font().Assign(font);
+  red.Font().SetColor(clRed);  // so is a colour of its own
+  EXPECT_EQ(red.palette().color(QPalette::Text), ToQColor(clRed));
 }
 
 // The windows rely on these: code setting a combo box's ItemIndex is silent;
