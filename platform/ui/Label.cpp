@@ -1,6 +1,10 @@
 #include "platform/ui/Label.h"
 
+#include <QtCore/QHash>
 #include <QtGui/QMouseEvent>
+
+#include <algorithm>
+#include <vector>
 
 struct TLabel::Data {
   QString caption;
@@ -86,7 +90,36 @@ void TLabel::fitText() {
   if (wordWrap())
     resize(width(), heightForWidth(width()));
   else
-    resize(sizeHint());
+    resize(unwrappedSize());
+}
+
+// A form's labels repeat their texts (the dots between address octets, the
+// same captions on many panels), and measuring a text means shaping it: a size
+// measured once for a text in a font serves every plain label showing it.
+// Margins, indents and frames change the size, so labels with any of them are
+// measured each time.
+QSize TLabel::unwrappedSize() const {
+  struct Measured {
+    QFont font;
+    QHash<QString, QSize> sizes;
+  };
+  static std::vector<Measured> measured;
+  if (margin() != 0 || indent() != -1 || frameWidth() != 0 || !contentsMargins().isNull() ||
+      textFormat() != Qt::PlainText)
+    return sizeHint();
+  const QFont shown = font();
+  auto inFont = std::find_if(measured.begin(), measured.end(), [&](const Measured& m) { return m.font == shown; });
+  if (inFont == measured.end()) {
+    if (measured.size() >= 16) measured.clear();
+    measured.push_back({shown, {}});
+    inFont = measured.end() - 1;
+  }
+  const auto found = inFont->sizes.constFind(text());
+  if (found != inFont->sizes.cend()) return *found;
+  if (inFont->sizes.size() >= 4096) inFont->sizes.clear();  // a label counting up, say
+  const QSize size = sizeHint();
+  inFont->sizes.insert(text(), size);
+  return size;
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -35,6 +35,7 @@ class TLabel : public QLabel, public platform::TControl, public TObject {
 
  private:
   void fitText();
+  QSize unwrappedSize() const;
   struct Data;
   std::unique_ptr<Data> d;
 };

@@ -120,6 +120,21 @@ TEST(Control, FontChangesApplyToTheWidget) {
   EXPECT_EQ(label.palette().color(QPalette::WindowText), ToQColor(clGray));
 }
 
+TEST(Label, AutoSizeFitsEachLabelsOwnTextFontAndFrame) {
+  QWidget parent;
+  TLabel plain(&parent), framed(&parent), bold(&parent);
+  framed.setMargin(6);
+  bold.Font().SetStyle(fsBold);
+  for (TLabel* label : {&plain, &framed, &bold}) label->SetCaption("Subnet Mask");
+  EXPECT_EQ(plain.Widget().size(), plain.sizeHint());
+  framed.SetCaption("Subnet Mask ");  // measured anew once the frame differs
+  framed.SetCaption("Subnet Mask");
+  EXPECT_EQ(framed.Widget().size(), framed.sizeHint());
+  EXPECT_EQ(framed.Height(), plain.Height() + 12);
+  EXPECT_EQ(bold.Widget().size(), bold.sizeHint());
+  EXPECT_GT(bold.Width(), plain.Width());
+}
+
 TEST(Control, AFontItsContainerShowsIsInheritedAndStillReads) {
   QWidget surface;
   TFont font;
