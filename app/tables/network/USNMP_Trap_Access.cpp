@@ -72,17 +72,8 @@ TableFile MakeFile()
     return {QStringLiteral("SNMP_Trap"), QStringLiteral("1.000"), {read, write}};
 }
 
-TableTexts Texts()
-{
-    TableTexts t;
-    t.caption = 6200;
-    t.description = 6201;
-    t.firstButton = 6202;
-    t.firstButtonHint = 6210;
-    t.deleteQuestion = 6275;
-    t.rowError = 6260;
-    return t;
-}
+// Caption, title, buttons, button hints, delete question, row error.
+constexpr TableTexts Texts{6200, 6201, 6202, 6210, 6275, 6260};
 
 bool Enabled(TExColumnGrid* grid, int row)
 {
@@ -126,7 +117,7 @@ const TableFile& SNMP_Trap_File()
 }
 
 TFSNMP_Trap_Access::TFSNMP_Trap_Access(QWidget* parent)
-    : TableEditorFrame(parent, SNMP_Trap_File(), Texts(), 1256)
+    : TableEditorFrame(parent, SNMP_Trap_File(), Texts, 1256)
 {
     setObjectName(QStringLiteral("FSNMP_Trap_Access"));
     Sheets[0]->SetName(QStringLiteral("TS_SNMP_Read"));
