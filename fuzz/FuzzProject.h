@@ -23,6 +23,7 @@ inline void OpenScratchProject()
     QDir().mkpath(Path_Project + QStringLiteral("/bin"));
     File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
     File_LoRaWAN_SetAccess = Path_Project + QStringLiteral("/LoRaWAN_SetAccess.xml");
+    File_SNMP_Trap = Path_Project + QStringLiteral("/SNMP_Trap.xml");
 }
 
 }  // namespace fuzz

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpugixml-dev libjpeg62-turbo-dev libgtest-dev
   xvfb xauth fonts-dejavu-core
+  smitools
 )
 
 missing=()

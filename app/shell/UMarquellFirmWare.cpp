@@ -23,6 +23,11 @@ const QString Program_Version = QStringLiteral("1.000");
 const QString Maker_Product_Page = QStringLiteral("https://www.example.com/product?frompg=SVX91");
 const QString Maker_Download_Page = QStringLiteral("https://www.example.com/download?nomesw=SVX91");
 const QString Maker_Web_Caption = QStringLiteral("www.example.com");
+const QString Maker_Street = QStringLiteral("1 Example Street");
+const QString Maker_Town = QStringLiteral("00000 Example Town");
+const QString Maker_Country = QStringLiteral("Example Country");
+const QString Maker_Mail_Domain = QStringLiteral("example.com");
+const int Maker_Enterprise_Number = 32473;
 
 namespace {
 

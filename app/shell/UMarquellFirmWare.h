@@ -113,6 +113,14 @@ extern const QString Program_Version;
 extern const QString Maker_Product_Page;  // with the product code for "frompg"
 extern const QString Maker_Download_Page;
 extern const QString Maker_Web_Caption;
+// The maker as the SNMP MIB names it: postal address, mail domain and the
+// private enterprise number of its root node (placeholders, the last one the
+// number kept for documentation).
+extern const QString Maker_Street;
+extern const QString Maker_Town;
+extern const QString Maker_Country;
+extern const QString Maker_Mail_Domain;
+extern const int Maker_Enterprise_Number;
 
 // The longest wait for the update program, in milliseconds (150 s); tests
 // shorten it.

@@ -130,6 +130,9 @@ void TableEditorFrame::buildGrid(int index)
         item->SetHeaderAlignment(taLeftJustify);
         item->HeaderFont()->SetStyle(fsBold);
         item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
+        item->SetEditLength(column.editLength);
+        for (const QString& text : column.items)
+            item->ComboItems()->Add(text);
     }
     grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
     grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
@@ -215,13 +218,16 @@ void TableEditorFrame::Btn_DelRowClick(TObject*)
 {
     TExColumnGrid* grid = ActiveGrid();
     const int row = grid->Row();
-    if (MessageDlg(Lang_Texts[d->texts.deleteQuestion] + QString::number(row), mtConfirmation, mbYesNo, 0) == mrYes)
+    if (MessageDlg(Lang_Texts[d->texts.deleteQuestion] + QString::number(row), mtConfirmation, mbYesNo, 0) == mrYes) {
         Grid_Delete_Row(row, grid);
+        RowsChanged(qMax(0, PageControl->ActivePageIndex()));
+    }
 }
 
 void TableEditorFrame::Btn_InsRowClick(TObject*)
 {
-    Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), true);
+    if (Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), true))
+        RowsChanged(qMax(0, PageControl->ActivePageIndex()));
 }
 
 void TableEditorFrame::Btn_CopyRowClick(TObject*)
@@ -236,6 +242,7 @@ void TableEditorFrame::Btn_PasteRowClick(TObject*)
 {
     const int g = qMax(0, PageControl->ActivePageIndex());
     Grid_Paste_Row(Grid(g), Grid(g)->Row(), d->copied[g]);
+    RowsChanged(g);
 }
 
 void TableEditorFrame::RowFault(int row, const QString& fault) const
@@ -258,8 +265,10 @@ void TableEditorFrame::FormShow(TObject* Sender)
     TForm::FormShow(Sender);
     PrepareTables();
     resetRows();
-    PageControl->SetActivePageIndex(0);
+    if (FirstPageOnShow)
+        PageControl->SetActivePageIndex(0);
     loadFile();
+    TablesLoaded();
     for (bool& copied : d->copied)
         copied = false;
 }

@@ -33,6 +33,8 @@ struct TableColumn {
     TEditorType editor = edNormal;
     TColor color = clWhite;
     QString missing; // loaded when the attribute is missing
+    QStringList items{}; // combo items fixed at design time
+    int editLength = 0; // longest text typed in the cell; 0: no limit
 };
 
 // One grid and its section of the file.
@@ -103,11 +105,17 @@ protected:
     // Reads what the tables need before the rows are reset.
     virtual void PrepareTables() {}
     virtual QString RowNumberText(int row) const { return QString::number(row); }
+    // Runs after the file is loaded at each showing.
+    virtual void TablesLoaded() {}
+    // Runs after a row button moved or replaced rows of the grid.
+    virtual void RowsChanged(int grid) { (void)grid; }
     // The full path of the table file.
     virtual QString FilePath() const = 0;
     // Shows a check fault: row-error text, grid row, the fault's own text.
     void RowFault(int row, const QString& fault) const;
     const TableFile& Description() const;
+    // False: the page last used stays active from one showing to the next.
+    bool FirstPageOnShow = true;
 
 private:
     struct Private;

@@ -2,16 +2,24 @@
 
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/ULoRa_Set_Access.h"
+#include "app/tables/network/USNMP_MIB.h"
+#include "app/tables/network/USNMP_Trap_Access.h"
 
 void Create_Network_Table_Windows()
 {
     FLoRa_Set_Access = platform::CreateForm<TFLoRa_Set_Access>();
     Register_Window(QStringLiteral("FLoRa_Set_Access"),
                     {FLoRa_Set_Access, [] { FLoRa_Set_Access->Set_Lang(); }, {}, {}, {}});
+    FSNMP_Trap_Access = platform::CreateForm<TFSNMP_Trap_Access>();
+    Register_Window(QStringLiteral("FSNMP_Trap_Access"),
+                    {FSNMP_Trap_Access, [] { FSNMP_Trap_Access->Set_Lang(); }, {}, {}, {}});
+    Register_Command(QStringLiteral("Export_SNMP_MIB"), Export_SNMP_MIB);
 }
 
 void Destroy_Network_Table_Windows()
 {
     delete FLoRa_Set_Access;
     FLoRa_Set_Access = nullptr;
+    delete FSNMP_Trap_Access;
+    FSNMP_Trap_Access = nullptr;
 }
