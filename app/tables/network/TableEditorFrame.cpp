@@ -53,19 +53,19 @@ struct TableEditorFrame::Private {
 };
 
 TableEditorFrame::TableEditorFrame(QWidget* parent, const TableFile& file, const TableTexts& texts,
-                                   int clientWidth)
+                                   int clientWidth, const TableFrameOptions& options)
     : TForm(parent), d(std::make_unique<Private>())
 {
     d->file = file;
     d->texts = texts;
-    buildWindow(clientWidth);
+    buildWindow(clientWidth, options);
     for (int i = 0; i < file.sections.size(); ++i)
-        buildGrid(i);
+        buildGrid(i, options);
 }
 
 TableEditorFrame::~TableEditorFrame() = default;
 
-void TableEditorFrame::buildWindow(int clientWidth)
+void TableEditorFrame::buildWindow(int clientWidth, const TableFrameOptions& options)
 {
     SetPosition(poScreenCenter);
     SetColor(Window_Colour);
@@ -83,7 +83,7 @@ void TableEditorFrame::buildWindow(int clientWidth)
 
     P_Button = MakePanel(this, 40, alBottom);
     TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < (options.rowClipboard ? 6 : 4); ++i) {
         *buttons[i] = new TLbButton(P_Button);
         (*buttons[i])->SetBounds(16 + Button_Step * i, 6, Button_Width, 28);
         (*buttons[i])->SetShowHint(true);
@@ -92,14 +92,16 @@ void TableEditorFrame::buildWindow(int clientWidth)
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
     Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
     Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
-    Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
-    Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
+    if (options.rowClipboard) {
+        Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
+        Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
+    }
 
     PageControl = new TExPageControl(this);
     PageControl->SetAlign(alClient);
 }
 
-void TableEditorFrame::buildGrid(int index)
+void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
 {
     const TableSection& section = d->file.sections[index];
     auto* sheet = new TExTabSheet(PageControl);
@@ -111,13 +113,13 @@ void TableEditorFrame::buildGrid(int index)
     grid->SetName(section.gridName);
     grid->SetAlign(alClient);
     grid->SetColCount(int(section.columns.size()) + 1);
-    grid->SetRowCount(257);
+    grid->SetRowCount(options.rowCount);
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetDefaultRowHeight(22);
     grid->Loaded();
     TGridColumnItem* number = grid->Columns()->Items(0);
-    number->SetWidth(40);
+    number->SetWidth(options.numberWidth);
     number->SetHeaderAlignment(taLeftJustify);
     for (int c = 1; c < grid->Columns()->Count(); ++c) {
         const TableColumn& column = section.columns[c - 1];
@@ -134,9 +136,11 @@ void TableEditorFrame::buildGrid(int index)
         for (const QString& text : column.items)
             item->ComboItems()->Add(text);
     }
-    grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
-    grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
-    grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    if (options.cellHandlers) {
+        grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
+        grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
+        grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+    }
     grid->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
     d->grids << grid;
     d->hints << QStringList();
@@ -171,9 +175,9 @@ void TableEditorFrame::Set_Lang()
     SetCaption(Lang_Texts[t.caption]);
     L_SW_Desc->SetCaption(Lang_Texts[t.description]);
     TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6 && buttons[i]; ++i) {
         buttons[i]->SetCaption(Lang_Texts[t.firstButton + i]);
-        buttons[i]->SetHint(Lang_Texts[t.firstButtonHint + i]);
+        buttons[i]->SetHint(t.firstButtonHint ? Lang_Texts[t.firstButtonHint + i] : QString());
     }
     for (int g = 0; g < d->grids.size(); ++g) {
         const TableSection& section = d->file.sections[g];
@@ -183,7 +187,7 @@ void TableEditorFrame::Set_Lang()
         d->hints[g].clear();
         for (int c = 0; c < section.columns.size(); ++c) {
             columns->Items(c + 1)->SetHeader(Lang_Texts[section.columns[c].header]);
-            d->hints[g] << Lang_Texts[section.columns[c].hint];
+            d->hints[g] << (section.columns[c].hint ? Lang_Texts[section.columns[c].hint] : QString());
         }
     }
 }
@@ -250,10 +254,15 @@ void TableEditorFrame::RowFault(int row, const QString& fault) const
     MessageDlg(Lang_Texts[d->texts.rowError] + QString::number(row) + fault, mtError, mbOK, 0);
 }
 
+int TableEditorFrame::KeyColumn(int grid) const
+{
+    return d->file.sections[grid].keyColumn;
+}
+
 int TableEditorFrame::UsedRows(int grid) const
 {
     TExColumnGrid* g = Grid(grid);
-    const int key = d->file.sections[grid].keyColumn;
+    const int key = KeyColumn(grid);
     int r = 1;
     while (r < g->RowCount() && !Trim(g->AllCells(key, r)).isEmpty())
         ++r;
@@ -319,7 +328,8 @@ void TableEditorFrame::loadSection(int index, const platform::XmlElement& sectio
     for (int i = 0; i < rows.size() && i + 1 < grid->RowCount(); ++i) {
         for (int c = 0; c < description.columns.size(); ++c) {
             const TableColumn& column = description.columns[c];
-            grid->SetAllCells(c + 1, i + 1, rows[i].Attribute(column.attribute, column.missing));
+            if (!column.attribute.isEmpty())
+                grid->SetAllCells(c + 1, i + 1, rows[i].Attribute(column.attribute, column.missing));
         }
     }
 }
@@ -355,8 +365,10 @@ bool TableEditorFrame::writeFile(QString& error) const
         const int used = UsedRows(g);
         for (int r = 1; r <= used; ++r) {
             platform::XmlElement row = section.AppendChild(QStringLiteral("row"));
-            for (int c = 0; c < description.columns.size(); ++c)
-                row.SetAttribute(description.columns[c].attribute, Grid(g)->AllCells(c + 1, r));
+            for (int c = 0; c < description.columns.size(); ++c) {
+                if (!description.columns[c].attribute.isEmpty())
+                    row.SetAttribute(description.columns[c].attribute, Grid(g)->AllCells(c + 1, r));
+            }
         }
     }
     return doc.SaveFile(FilePath(), &error);

@@ -26,9 +26,9 @@ class XmlElement;
 
 // One data column: how it looks and which attribute of a "row" holds it.
 struct TableColumn {
-    QString attribute;
+    QString attribute; // empty: a column the file does not hold
     int header = 0; // text index
-    int hint = 0;   // text index
+    int hint = 0;   // text index; 0: no hint
     int width = 0;
     TEditorType editor = edNormal;
     TColor color = clWhite;
@@ -59,14 +59,23 @@ struct TableTexts {
     int caption = 0;
     int description = 0;
     int firstButton = 0;     // OK, Cancel, Delete, Insert, Copy, Paste
-    int firstButtonHint = 0; // their hints in the same order
+    int firstButtonHint = 0; // their hints in the same order; 0: no hints
     int deleteQuestion = 0;
     int rowError = 0;
 };
 
+// What an editor leaves out of the frame or sizes otherwise.
+struct TableFrameOptions {
+    bool rowClipboard = true; // the Copy Row and Paste Row buttons
+    bool cellHandlers = true; // row selection by click, Enter to the next cell, header double click
+    int rowCount = 257;       // header row included
+    int numberWidth = 40;     // column 0
+};
+
 class TableEditorFrame : public TForm {
 public:
-    TableEditorFrame(QWidget* parent, const TableFile& file, const TableTexts& texts, int clientWidth);
+    TableEditorFrame(QWidget* parent, const TableFile& file, const TableTexts& texts, int clientWidth,
+                     const TableFrameOptions& options = {});
     ~TableEditorFrame() override;
 
     void Set_Lang();
@@ -94,8 +103,8 @@ public:
     TLbButton* Btn_Cancel;
     TLbButton* Btn_DelRow;
     TLbButton* Btn_InsRow;
-    TLbButton* Btn_CopyRow;
-    TLbButton* Btn_PasteRow;
+    TLbButton* Btn_CopyRow = nullptr; // none without the row clipboard
+    TLbButton* Btn_PasteRow = nullptr;
     TExPageControl* PageControl;
     QList<TExTabSheet*> Sheets;
 
@@ -109,6 +118,8 @@ protected:
     virtual void TablesLoaded() {}
     // Runs after a row button moved or replaced rows of the grid.
     virtual void RowsChanged(int grid) { (void)grid; }
+    // The column whose empty cell ends a grid's rows; the section's by default.
+    virtual int KeyColumn(int grid) const;
     // The full path of the table file.
     virtual QString FilePath() const = 0;
     // Shows a check fault: row-error text, grid row, the fault's own text.
@@ -121,8 +132,8 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
 
-    void buildWindow(int clientWidth);
-    void buildGrid(int index);
+    void buildWindow(int clientWidth, const TableFrameOptions& options);
+    void buildGrid(int index, const TableFrameOptions& options);
     void resetRows();
     void loadFile();
     void loadSection(int index, const platform::XmlElement& section);

@@ -1,6 +1,8 @@
 #include "app/tables/network/UNetworkTablesStart.h"
 
 #include "app/shell/WindowRegistry.h"
+#include "app/tables/network/UBACnetAccess.h"
+#include "app/tables/network/UImportEDEFile.h"
 #include "app/tables/network/ULoRa_Set_Access.h"
 #include "app/tables/network/USNMP_MIB.h"
 #include "app/tables/network/USNMP_Trap_Access.h"
@@ -14,10 +16,19 @@ void Create_Network_Table_Windows()
     Register_Window(QStringLiteral("FSNMP_Trap_Access"),
                     {FSNMP_Trap_Access, [] { FSNMP_Trap_Access->Set_Lang(); }, {}, {}, {}});
     Register_Command(QStringLiteral("Export_SNMP_MIB"), Export_SNMP_MIB);
+    FBACnetAccess = platform::CreateForm<TFBACnetAccess>();
+    Register_Window(QStringLiteral("FBACnetAccess"), {FBACnetAccess, [] { FBACnetAccess->Set_Lang(); }, {}, {}, {}});
+    FImportEDEFile = platform::CreateForm<TFImportEDEFile>();
+    Register_Window(QStringLiteral("FImportEDEFile"),
+                    {FImportEDEFile, [] { FImportEDEFile->Set_Lang(); }, {}, {}, {}});
 }
 
 void Destroy_Network_Table_Windows()
 {
+    delete FImportEDEFile;
+    FImportEDEFile = nullptr;
+    delete FBACnetAccess;
+    FBACnetAccess = nullptr;
     delete FLoRa_Set_Access;
     FLoRa_Set_Access = nullptr;
     delete FSNMP_Trap_Access;
