@@ -99,7 +99,13 @@ TEditorType TExStringGrid::EditControl() const { return p->editControl; }
 QWidget* TExStringGrid::EditCtrl() const { return p->editCtrl.data(); }
 void TExStringGrid::SetComboSelection(int ItemIndex) { p->comboIndex = ItemIndex; }
 
-QString TExStringGrid::CurrentCell() { return Cells(DisplayToRealCol(Col()), Row()); }
+// The stored text of the current cell, without display hooks; inside a merged
+// range its base cell.
+QString TExStringGrid::CurrentCell()
+{
+    const TPoint base = BaseCell(DisplayToRealCol(Col()), Row());
+    return GridCells(base.X, base.Y);
+}
 
 void TExStringGrid::SetCurrentCell(const QString& Value) { SetCells(DisplayToRealCol(Col()), Row(), Value); }
 

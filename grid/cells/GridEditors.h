@@ -14,6 +14,17 @@ class TExStringGrid;
 // and drop-down count are given to it when a cell's editor is prepared. It
 // keeps the keys that work inside it and hands Enter, Esc, Tab and the keys
 // that leave the cell back to its grid.
+// The button colours of an in-place editor under a tone set: normal, hot and
+// pressed, the button border, and the flat frame in the grid's colour.
+struct TEditButtonTones {
+    TColor Color = clNone;
+    TColor ColorHot = clNone;
+    TColor ColorDown = clNone;
+    TColor BorderColor = clNone;
+    bool Flat = false;
+    TColor FlatLineColor = clNone;
+};
+
 class TGridCombo : public TComboBox {
 public:
     explicit TGridCombo(TExStringGrid* AGrid);
@@ -28,6 +39,9 @@ public:
     // The most characters typing or pasting may give; 0 means no limit. A
     // longer text the editor holds when the limit is set stays whole.
     void SetTypedLimit(int Limit);
+
+    const TEditButtonTones& ButtonTones() const { return buttonTones_; }
+    void SetButtonTones(const TEditButtonTones& Value);
 
     TNotifyEvent OnReturnKey;
 
@@ -49,6 +63,7 @@ private:
     int itemHeight_ = 16;
     int dropHeight_ = 0;
     bool inKey_ = false;
+    TEditButtonTones buttonTones_;
 };
 
 // An external editor a column may name instead of the grid's own.

@@ -8,6 +8,7 @@
 #include "grid/engine/ExGridTypes.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExObj.h"
+#include "grid/foundation/ExStyleIF.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Geometry.h"
 
@@ -34,6 +35,7 @@ class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridCombo;
+class QTextEdit;
 class TFocusHelper;
 class TGridFocusWindow;
 class TGridItem;
@@ -87,7 +89,7 @@ public:
     virtual void SelectionChanged(int ACol, int ARow) = 0;
 };
 
-class TExStringGrid : public TBaseGrid {
+class TExStringGrid : public TBaseGrid, public IExStyle, public IExTones {
     Q_OBJECT
 
 public:
@@ -392,6 +394,24 @@ public:
     void SetExGradientDownMirrorTo(TColor Value);
     TColor ExGradientDownBorder() const;
     void SetExGradientDownBorder(TColor Value);
+
+    // Named colour styles, the component style of the shared style interface,
+    // tone sets, desktop colour schemes and the office theme.
+    virtual void SetStyle(TExGridStyle Value);
+    void SetComponentStyle(TExStyle Value) override;
+    TExStyle ComponentStyle() const;
+    void SetEditorComponentStyle(TExStyle Value);
+    void SetColorTones(const TColorTones& Value) override;
+    const TColorTones& ColorTones() const;
+    void SetTheme(TXPColorScheme Value);
+    void FollowOfficeTheme();
+    // The drop-down editors the grid created; they receive its component style
+    // and tone set. Either interface may be absent.
+    void AddDropDownEditor(IExStyle* AStyle, IExTones* ATones);
+    void RemoveDropDownEditor(IExStyle* AStyle, IExTones* ATones);
+    // The saved name and the display name of a look; glCustom leaves AText as it is.
+    static void LookToText(TGridLook ALook, QString& AText);
+    static void LookDisplayName(TGridLook ALook, QString& AText);
 
     // ---- cell content settings -----------------------------------------------
     TEditorType DefaultEditor() const;
@@ -986,7 +1006,8 @@ public:
     // Set once a validated edit changed a cell; a refused one restores it.
     bool Modified() const;
     void SetModified(bool Value);
-    // The current cell's text (display column).
+    // The current cell's stored text (of its merge base cell), without the
+    // display hooks; GetCurrentCellText gives it with them.
     QString CurrentCell();
     void SetCurrentCell(const QString& Value);
     // Validation runs also for an unchanged value.
@@ -1137,6 +1158,66 @@ public:
     void SetAllGridCells(int ACol, int ARow, const QString& Value);
     TObject* AllObjects(int ACol, int ARow);
     void SetAllObjects(int ACol, int ARow, TObject* Value);
+    QString AllWideCells(int ACol, int ARow);
+    void SetAllWideCells(int ACol, int ARow, const QString& Value);
+    int AllColCount() const;
+    int AllRowCount() const;
+    // Cells of a column at its place in the column order.
+    QString OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const QString& Value);
+    // Cells of the row a row was before sorting, through the sort
+    // cross-reference (empty: every row is itself).
+    QString GetUnSortedCell(int ACol, int ARow);
+    void SetUnSortedCell(int ACol, int ARow, const QString& Value);
+    QString UnSortedCells(int ACol, int ARow) { return GetUnSortedCell(ACol, ARow); }
+    void SetUnSortedCells(int ACol, int ARow, const QString& Value) { SetUnSortedCell(ACol, ARow, Value); }
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    TIntList* SortXRef() const;
+
+    // ---- per-cell appearance ------------------------------------------------------
+    // By real column and display row. Readers answer the defaults for a cell
+    // without properties and create none, except WordWraps; writers create the
+    // properties and repaint the cell unless an update batch is open.
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    QString FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const QString& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    QWidget* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, QWidget* Value);
+    void SetCellFont(int ACol, int ARow, const TFont* AFont);
+    // The colours of every cell of a row, hidden columns included; clNone
+    // takes per-cell settings away (see the writers).
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+    int LinesInCell(int ACol, int ARow);
+    QString StrippedCells(int ACol, int ARow) { return GetStrippedCell(ACol, ARow); }
+    // Rich text between a cell and a rich editor.
+    void CellToRich(int ACol, int ARow, QTextEdit* ARichEdit);
+    QString RichToString(QTextEdit* ARichEdit);
+    void RichToCell(int ACol, int ARow, QTextEdit* ARichEdit);
+    QString GetCurrentCellText();
+    void SetCurrentCellEditText(const QString& Value);
+    // Asks whether the current cell may be selected; the answer is not used.
+    void Select();
+    void CellContentChanged(int ACol, int ARow) override;
 
     // ---- row structure and clearing ----------------------------------------------
     virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
@@ -1200,6 +1281,10 @@ public:
     // Moves Count rows from FromIndex to before the row ToIndex.
     virtual void MoveRows(int FromIndex, int ToIndex, int Count);
     virtual void CalcFooter(int ACol);
+    // The place of a column in the column order, -1 when it has none.
+    virtual int ColumnPosition(int ACol);
+    // The scroll bar of a cell whose range follows its text, nullptr when none.
+    virtual QScrollBar* CellScrollBarWithAutoRange(int ACol, int ARow);
     // The height of the search panel while it is shown, else 0.
     virtual int SearchPanelHeight() const;
     virtual void FocusSearchEdit();
@@ -1393,6 +1478,7 @@ private:
     std::vector<int> hiddenRowIndexes() const;
     int recordIndexOf(int RowIndex) const;
     TStringList* hiddenRowSlots(int record, int ACol);
+    QString hiddenRowText(int record, int ACol) const;
     void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
     void paintBorderFrame();
@@ -1474,6 +1560,22 @@ private:
     void hideCombo(int ACol, int ARow);
     void refuseValidation(int ACol, int ARow, const QString& Value, bool Replaced, bool Wide);
     void showEditBalloon();
+    // ---- looks
+    void applyLookStyle(TExGridStyle AStyle, TGridSelectionStyle ASelectionStyle);
+    void applyLookDefaults(TGridLook Value);
+    void resetStyleColors();
+    void applyStyleRow(TExGridStyle AStyle);
+    void applyStyleExtras(TExGridStyle AStyle);
+    // The button colours of a tone set for the grid's in-place editors.
+    void applyEditorTones(const TColorTones& Tones);
+    bool handleOfficeThemeEvent(QEvent* e);
+    void unregisterThemeWindow();
+    // ---- per-cell appearance
+    void repaintRealCell(int ACol, int ARow);
+    template <typename Write>
+    void writeCellProperty(int ACol, int ARow, Write write);
+    template <typename Write>
+    void forRowCells(int ARow, Write write);
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

@@ -192,6 +192,7 @@ TExStringGrid::~TExStringGrid()
     if (FocusGlowGrid() == this)
         SetFocusGlowGrid(nullptr);
     detachHostForm();
+    unregisterThemeWindow();
     p->saveHiddenCells = false;
 }
 
@@ -252,6 +253,8 @@ void TExStringGrid::HandleFormResize(QWidget* AForm)
 
 bool TExStringGrid::event(QEvent* e)
 {
+    if (handleOfficeThemeEvent(e))
+        return true;
     if (e->type() == QEvent::ShortcutOverride && wantsShortcutKey(static_cast<QKeyEvent*>(e))) {
         e->accept();
         return true;
@@ -303,6 +306,8 @@ void TExStringGrid::Loaded()
     if (!QueryDesignMode() && !platform::VisualStylesActive() && p->controlLook->ControlStyle() == csTheme)
         p->controlLook->SetControlStyle(csClassic);
     p->searchFooter->SetAutoThemeAdapt(p->autoThemeAdapt);
+    if (p->autoThemeAdapt)
+        FollowOfficeTheme();
     ApplyScrollBarAlways(false);
     p->originalColWidths->Clear();
     for (int c = 0; c < ColCount(); ++c)

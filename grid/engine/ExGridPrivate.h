@@ -57,6 +57,17 @@ private:
     TExStringGrid& grid_;
 };
 
+// The tone set of a new grid: no background brush or border, every other
+// colour 0.
+inline TColorTones InitialColorTones()
+{
+    const TColorTone zero{0, 0, 0};
+    TColorTones tones{zero, zero, zero, zero, zero};
+    tones.Background.BrushColor = clNone;
+    tones.Background.BorderColor = clNone;
+    return tones;
+}
+
 struct TExStringGrid::Private {
     // lifecycle
     bool loading = true;
@@ -348,6 +359,15 @@ struct TExStringGrid::Private {
     bool lookup = false;
     bool lookupCaseSensitive = false;
     bool lookupHistory = false;
+    // looks: the recorded component style, the tone set, the office theme
+    // seen last and the drop-down editors that follow the grid's style
+    TExStyle componentStyle = tsWindowsXP;
+    TColorTones tones = InitialColorTones();
+    TOfficeTheme lastOfficeTheme = otUnknown;
+    bool themeWindowRegistered = false;
+    std::vector<std::pair<IExStyle*, IExTones*>> dropDownEditors;
+    // where each row was before sorting; empty: every row is itself
+    TIntList sortXRef{-1, -1};
 };
 
 // A property that only stores its value, and one whose change is seen.

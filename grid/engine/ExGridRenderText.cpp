@@ -371,7 +371,7 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
 
 // Rich text goes through a hidden text editor made on first use; its document
 // is drawn inset by the horizontal text offset.
-void TExStringGrid::DrawRichTextCell(int, int, const TRect& ARect, TCanvas* Canvas)
+void TExStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas)
 {
     if (QueryDesignMode())
         return;
@@ -379,6 +379,7 @@ void TExStringGrid::DrawRichTextCell(int, int, const TRect& ARect, TCanvas* Canv
         p->render->richEditor = new QTextEdit(this);
         p->render->richEditor->hide();
     }
+    CellToRich(ACol, ARow, p->render->richEditor);
     QTextDocument* document = p->render->richEditor->document();
     QPainter* painter = Canvas->painter();
     if (!painter)

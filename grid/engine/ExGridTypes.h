@@ -8,6 +8,29 @@
 // How fixed cells are shaded and edged.
 enum TGridLook : int { glStandard, glSoft, glClassic, glStudio, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 
+// The named colour styles of the grid, in the order of TExStyle.
+enum TExGridStyle : int {
+    gsOffice2003Blue,
+    gsOffice2003Silver,
+    gsOffice2003Olive,
+    gsOffice2003Classic,
+    gsOffice2007Luna,
+    gsOffice2007Obsidian,
+    gsWindowsXP,
+    gsWhidbey,
+    gsCustom,
+    gsOffice2007Silver,
+    gsWindowsVista,
+    gsWindows7,
+    gsTerminal,
+    gsOffice2010Blue,
+    gsOffice2010Silver,
+    gsOffice2010Black
+};
+
+// The desktop colour schemes a grid can take its fixed colours from.
+enum TXPColorScheme : int { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+
 // The kind of scroll bars the grid shows.
 enum TScrollType : int { ssNormal, ssFlat, ssEncarta, ssMetro };
 

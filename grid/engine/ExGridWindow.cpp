@@ -151,14 +151,6 @@ void TExStringGrid::PanTick()
 
 // ---- the wheel ------------------------------------------------------------------------------
 
-void TExStringGrid::Zoom(int Step)
-{
-    const int zoom = p->zoomFactor + Step;
-    if (zoom < -10 || zoom > 10)
-        return;
-    SetZoomFactor(zoom);
-}
-
 // The rows one wheel notch moves: the system's wheel lines, or a page when the
 // system asks for pages.
 static int wheelStep(const TCustomGrid& grid)

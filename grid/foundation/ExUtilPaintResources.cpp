@@ -82,6 +82,25 @@ const Rows kFilter = {"................", "................", "..kkkkkkkkkkkk.."
                       "......kwwk......", "......kwwk......", "......kwwk......", "......kwwk......",
                       "......kwwkk.....", "......kkkk......", "................", "................"};
 
+// The flat check boxes and radio buttons of tone sets: gray frames, a dark tick
+// or dot when on.
+const Rows kMetroCheckOff = {"................", "................", "..gggggggggggg..", "..gwwwwwwwwwwg..",
+                             "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..",
+                             "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..",
+                             "..gwwwwwwwwwwg..", "..gggggggggggg..", "................", "................"};
+const Rows kMetroCheckOn = {"................", "................", "..gggggggggggg..", "..gwwwwwwwwwwg..",
+                            "..gwwwwwwwwkwg..", "..gwwwwwwwkkwg..", "..gwwwwwwkkwwg..", "..gwkwwwkkwwwg..",
+                            "..gwkkwkkwwwwg..", "..gwwkkkwwwwwg..", "..gwwwkwwwwwwg..", "..gwwwwwwwwwwg..",
+                            "..gwwwwwwwwwwg..", "..gggggggggggg..", "................", "................"};
+const Rows kMetroRadioOff = {"................", "................", "......gggg......", "....ggwwwwgg....",
+                             "...gwwwwwwwwg...", "...gwwwwwwwwg...", "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..",
+                             "..gwwwwwwwwwwg..", "..gwwwwwwwwwwg..", "...gwwwwwwwwg...", "...gwwwwwwwwg...",
+                             "....ggwwwwgg....", "......gggg......", "................", "................"};
+const Rows kMetroRadioOn = {"................", "................", "......gggg......", "....ggwwwwgg....",
+                            "...gwwwwwwwwg...", "...gwwwkkwwwg...", "..gwwwkkkkwwwg..", "..gwwkkkkkkwwg..",
+                            "..gwwkkkkkkwwg..", "..gwwwkkkkwwwg..", "...gwwwkkwwwg...", "...gwwwwwwwwg...",
+                            "....ggwwwwgg....", "......gggg......", "................", "................"};
+
 // Loose and fixed pin, then both greyed, side by side.
 QImage pinStrip() {
   const QImage parts[] = {fromRows(kPinLoose), fromRows(kPinFixed), fromRows(kPinLoose, 'k', 'g'),
@@ -95,7 +114,8 @@ QImage pinStrip() {
 
 }  // namespace
 
-QImage BitmapResourcePixels(const QString& name) {
+QImage BitmapResourcePixels(const QString& resourceName) {
+  const QString name = resourceName.toUpper();
   if (name == u"ESGLEAFCLOSE") return fromRows(kLeafClosed);
   if (name == u"ESGLEAFOPEN") return fromRows(kLeafOpen);
   if (name == u"XPNODEC") return fromRows(kXPNodeClosed);
@@ -109,5 +129,9 @@ QImage BitmapResourcePixels(const QString& name) {
   if (name == u"CBX_BMP_DOWN") return fromRows(kDown);
   if (name == u"CBX_BMP_PINS") return pinStrip();
   if (name == u"ESGFILT") return fromRows(kFilter);
+  if (name == u"METROCHECKON") return fromRows(kMetroCheckOn);
+  if (name == u"METROCHECKOFF") return fromRows(kMetroCheckOff);
+  if (name == u"METRORADIOON") return fromRows(kMetroRadioOn);
+  if (name == u"METRORADIOOFF") return fromRows(kMetroRadioOff);
   return QImage();
 }

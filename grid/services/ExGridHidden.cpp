@@ -120,13 +120,24 @@ bool TExStringGrid::IsIgnoredColumn(int ACol) const { return p->ignoreColumns->H
 
 // ---- cells of hidden rows ---------------------------------------------------------------
 
+// The text a hidden row's record keeps for a column; empty for a column the
+// record does not reach (added after the row was hidden) or a negative one.
+QString TExStringGrid::hiddenRowText(int record, int ACol) const
+{
+    const TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
+    return ACol >= 0 && ACol < items->Count() ? items->Strings(ACol) : QString();
+}
+
 QString TExStringGrid::AllCells(int ACol, int ARow)
 {
+    if (ACol < 0 || ARow < 0)
+        return QString();
     const int record = recordIndexOf(ARow);
     if (record < 0)
         return Cells(ACol, RealToDisplayRow(ARow));
-    const TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
-    return ACol >= 0 && ACol < items->Count() ? items->Strings(ACol) : QString();
+    QString text = hiddenRowText(record, ACol);
+    QueryDisplayText(ACol, ARow, text);
+    return text;
 }
 
 // The cells of a hidden row's record, grown to hold column ACol; none for a
@@ -154,10 +165,12 @@ void TExStringGrid::SetAllCells(int ACol, int ARow, const QString& Value)
 
 QString TExStringGrid::AllGridCells(int ACol, int ARow)
 {
+    if (ACol < 0 || ARow < 0)
+        return QString();
     const int record = recordIndexOf(ARow);
     if (record < 0)
         return GridCells(ACol, RealToDisplayRow(ARow));
-    return AllCells(ACol, ARow);
+    return hiddenRowText(record, ACol);
 }
 
 void TExStringGrid::SetAllGridCells(int ACol, int ARow, const QString& Value)
@@ -170,14 +183,17 @@ void TExStringGrid::SetAllGridCells(int ACol, int ARow, const QString& Value)
 
 TObject* TExStringGrid::AllObjects(int ACol, int ARow)
 {
+    if (ACol < 0 || ARow < 0)
+        return nullptr;
     const int record = recordIndexOf(ARow);
     if (record < 0)
         return Objects(ACol, RealToDisplayRow(ARow));
     const TStringList* items = p->gridItems[static_cast<size_t>(record)]->Items();
     if (ACol < 0 || ACol >= items->Count())
         return nullptr;
-    const auto* props = dynamic_cast<const TCellProperties*>(items->Objects(ACol));
-    return props ? props->CellObject() : nullptr;
+    TObject* kept = items->Objects(ACol);
+    const auto* props = dynamic_cast<const TCellProperties*>(kept);
+    return props ? props->CellObject() : kept;
 }
 
 void TExStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)

@@ -19,7 +19,8 @@ TEST(BitmapResources, EveryNamedPictureHasItsSizeAndAKeyCorner) {
   } cases[] = {{"ESGLEAFCLOSE", 9, 9},  {"ESGLEAFOPEN", 9, 9},   {"XPNODEC", 9, 9},      {"XPNODEO", 9, 9},
                {"CBX_BMP_EDIT", 13, 11}, {"CBX_BMP_NEW", 13, 11}, {"CBX_BMP_NEW_D", 13, 11},
                {"CBX_BMP_DEL", 13, 11},  {"CBX_BMP_DEL_D", 13, 11}, {"CBX_BMP_UP", 13, 11},
-               {"CBX_BMP_DOWN", 13, 11}, {"CBX_BMP_PINS", 52, 11}};
+               {"CBX_BMP_DOWN", 13, 11}, {"CBX_BMP_PINS", 52, 11}, {"METROCHECKON", 16, 16},
+               {"METROCHECKOFF", 16, 16}, {"METRORADIOON", 16, 16}, {"METRORADIOOFF", 16, 16}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const QImage image = LoadBitmapResource(QString::fromLatin1(c.name));
@@ -34,6 +35,12 @@ TEST(BitmapResources, EveryNamedPictureHasItsSizeAndAKeyCorner) {
   // Open and closed tree buttons differ by the plus's upright stroke.
   EXPECT_NE(LoadBitmapResource(QStringLiteral("ESGLEAFCLOSE")), LoadBitmapResource(QStringLiteral("ESGLEAFOPEN")));
   EXPECT_NE(LoadBitmapResource(QStringLiteral("CBX_BMP_UP")), LoadBitmapResource(QStringLiteral("CBX_BMP_DOWN")));
+}
+
+TEST(BitmapResources, NamesMatchWithoutRegardToCase) {
+  EXPECT_EQ(LoadBitmapResource(QStringLiteral("metrocheckon")), LoadBitmapResource(QStringLiteral("METROCHECKON")));
+  EXPECT_EQ(LoadBitmapResource(QStringLiteral("EsgFilt")), LoadBitmapResource(QStringLiteral("ESGFILT")));
+  EXPECT_NE(LoadBitmapResource(QStringLiteral("metroradioon")), LoadBitmapResource(QStringLiteral("metroradiooff")));
 }
 
 TEST(BitmapResources, UnknownNameIsAResourceError) {
