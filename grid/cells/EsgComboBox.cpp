@@ -106,6 +106,7 @@ struct TEsgCustomCombo::Data {
     bool disabledBorder = true;
     int dropWidth = 0;
     bool autoComplete = true;
+    QCompleter* completer = nullptr;  // a child of the combo, made once
     QString labelCaption;
     TLabelPosition labelPosition = lpLeftTop;
     int labelMargin = 4;
@@ -250,10 +251,12 @@ void TEsgCustomCombo::applyAutoComplete()
         setCompleter(nullptr);
         return;
     }
-    auto* completer = new QCompleter(model(), this);
-    completer->setCompletionMode(QCompleter::InlineCompletion);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    setCompleter(completer);
+    if (!d->completer) {
+        d->completer = new QCompleter(model(), this);
+        d->completer->setCompletionMode(QCompleter::InlineCompletion);
+        d->completer->setCaseSensitivity(Qt::CaseInsensitive);
+    }
+    setCompleter(d->completer);
 }
 
 // ---- label --------------------------------------------------------------------------------
@@ -273,29 +276,20 @@ void TEsgCustomCombo::SetLabelCaption(const QString& Value)
     layoutLabel();
 }
 
-TLabelPosition TEsgCustomCombo::LabelPosition() const { return d->labelPosition; }
+// Each label setting lays the label out again.
+#define ESG_LABEL_PROPERTY(Type, Name, field)                                                                  \
+    Type TEsgCustomCombo::Name() const { return d->field; }                                                  \
+    void TEsgCustomCombo::Set##Name(Type Value)                                                               \
+    {                                                                                                         \
+        d->field = Value;                                                                                     \
+        layoutLabel();                                                                                        \
+    }
 
-void TEsgCustomCombo::SetLabelPosition(TLabelPosition Value)
-{
-    d->labelPosition = Value;
-    layoutLabel();
-}
+ESG_LABEL_PROPERTY(TLabelPosition, LabelPosition, labelPosition)
+ESG_LABEL_PROPERTY(int, LabelMargin, labelMargin)
+ESG_LABEL_PROPERTY(bool, LabelTransparent, labelTransparent)
 
-int TEsgCustomCombo::LabelMargin() const { return d->labelMargin; }
-
-void TEsgCustomCombo::SetLabelMargin(int Value)
-{
-    d->labelMargin = Value;
-    layoutLabel();
-}
-
-bool TEsgCustomCombo::LabelTransparent() const { return d->labelTransparent; }
-
-void TEsgCustomCombo::SetLabelTransparent(bool Value)
-{
-    d->labelTransparent = Value;
-    layoutLabel();
-}
+#undef ESG_LABEL_PROPERTY
 
 bool TEsgCustomCombo::LabelAlwaysEnabled() const { return d->labelAlwaysEnabled; }
 
