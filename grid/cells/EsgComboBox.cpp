@@ -187,13 +187,15 @@ void TEsgCustomCombo::SetFlat(bool Value)
     update();
 }
 
-#define ESG_COMBO_PROPERTY(Type, Name, field)                                                                  \
+// A stored setting and what a change of it redoes.
+#define ESG_COMBO_SETTING(Type, Name, field, redo)                                                             \
     Type TEsgCustomCombo::Name() const { return d->field; }                                                  \
     void TEsgCustomCombo::Set##Name(Type Value)                                                               \
     {                                                                                                         \
         d->field = Value;                                                                                     \
-        update();                                                                                             \
+        redo();                                                                                               \
     }
+#define ESG_COMBO_PROPERTY(Type, Name, field) ESG_COMBO_SETTING(Type, Name, field, update)
 
 ESG_COMBO_PROPERTY(bool, Etched, etched)
 ESG_COMBO_PROPERTY(TColor, FlatLineColor, flatLineColor)
@@ -277,19 +279,11 @@ void TEsgCustomCombo::SetLabelCaption(const QString& Value)
 }
 
 // Each label setting lays the label out again.
-#define ESG_LABEL_PROPERTY(Type, Name, field)                                                                  \
-    Type TEsgCustomCombo::Name() const { return d->field; }                                                  \
-    void TEsgCustomCombo::Set##Name(Type Value)                                                               \
-    {                                                                                                         \
-        d->field = Value;                                                                                     \
-        layoutLabel();                                                                                        \
-    }
+ESG_COMBO_SETTING(TLabelPosition, LabelPosition, labelPosition, layoutLabel)
+ESG_COMBO_SETTING(int, LabelMargin, labelMargin, layoutLabel)
+ESG_COMBO_SETTING(bool, LabelTransparent, labelTransparent, layoutLabel)
 
-ESG_LABEL_PROPERTY(TLabelPosition, LabelPosition, labelPosition)
-ESG_LABEL_PROPERTY(int, LabelMargin, labelMargin)
-ESG_LABEL_PROPERTY(bool, LabelTransparent, labelTransparent)
-
-#undef ESG_LABEL_PROPERTY
+#undef ESG_COMBO_SETTING
 
 bool TEsgCustomCombo::LabelAlwaysEnabled() const { return d->labelAlwaysEnabled; }
 
