@@ -97,7 +97,6 @@ GRID_STORED_PROPERTY(bool, bool, Modified, gridModified)
 bool TExStringGrid::EditMode() const { return p->editMode; }
 TEditorType TExStringGrid::EditControl() const { return p->editControl; }
 QWidget* TExStringGrid::EditCtrl() const { return p->editCtrl.data(); }
-void TExStringGrid::SetComboSelection(int ItemIndex) { p->comboIndex = ItemIndex; }
 
 // The stored text of the current cell, without display hooks; inside a merged
 // range its base cell.
@@ -279,6 +278,8 @@ void TExStringGrid::showCombo(int ACol, int ARow)
     }
     if (p->comboIndex != -1 && combo->ItemIndex() < 0)
         combo->SetItemIndex(p->comboIndex);
+    if (p->navigation->AutoComboDropSize())
+        combo->SizeDropDownWidth();
     combo->show();
     combo->setFocus(Qt::OtherFocusReason);
     if (reportFirst) {

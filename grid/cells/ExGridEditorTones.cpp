@@ -3,22 +3,16 @@
 #include "grid/cells/GridEditors.h"
 #include "grid/engine/ExGridPrivate.h"
 
-#include <QtGui/QPalette>
-
+// The combo paints its own button in these colours once one is set.
 void TGridCombo::SetButtonTones(const TEditButtonTones& Value)
 {
     buttonTones_ = Value;
-    QPalette colors = palette();
-    if (Value.Color != clNone)
-        colors.setColor(QPalette::Button, ToQColor(Value.Color));
-    if (Value.ColorDown != clNone)
-        colors.setColor(QPalette::Highlight, ToQColor(Value.ColorDown));
-    if (Value.ColorHot != clNone)
-        colors.setColor(QPalette::Midlight, ToQColor(Value.ColorHot));
-    if (Value.BorderColor != clNone)
-        colors.setColor(QPalette::Dark, ToQColor(Value.BorderColor));
-    setPalette(colors);
-    setFrame(!Value.Flat);
+    SetButtonColor(Value.Color);
+    SetButtonColorHot(Value.ColorHot);
+    SetButtonColorDown(Value.ColorDown);
+    SetButtonBorderColor(Value.BorderColor);
+    SetFlatLineColor(Value.FlatLineColor);
+    SetFlat(Value.Flat);
 }
 
 void TExStringGrid::applyEditorTones(const TColorTones& Tones)

@@ -3,7 +3,8 @@
 // The grid's in-cell editor controls. Each is owned and parented by its grid,
 // made once, hidden between edits and reused.
 
-#include "platform/ui/ComboBox.h"
+#include "grid/cells/EsgComboBox.h"
+#include "grid/cells/GridEditorProtocol.h"
 #include "platform/ui/InputTypes.h"
 
 #include <QtCore/QObject>
@@ -25,7 +26,7 @@ struct TEditButtonTones {
     TColor FlatLineColor = clNone;
 };
 
-class TGridCombo : public TComboBox {
+class TGridCombo : public TEsgComboBox {
 public:
     explicit TGridCombo(TExStringGrid* AGrid);
     TExStringGrid* Grid() const { return grid_; }
@@ -39,6 +40,11 @@ public:
     // The most characters typing or pasting may give; 0 means no limit. A
     // longer text the editor holds when the limit is set stays whole.
     void SetTypedLimit(int Limit);
+    // Widens the dropped list to its longest item, measured in the grid's font.
+    void SizeDropDownWidth();
+    // Completes the text before the caret from the items, else from the
+    // grid's LookupItems, while the grid's Lookup is on.
+    void DoChange();
 
     const TEditButtonTones& ButtonTones() const { return buttonTones_; }
     void SetButtonTones(const TEditButtonTones& Value);
@@ -46,24 +52,35 @@ public:
     TNotifyEvent OnReturnKey;
 
 protected:
+    void DroppedDown() override;
+    void ClosedUp() override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void StyleChanged() override;
 
 private:
     bool listOnly() const { return Style() == csDropDownList; }
-    bool capturesTab() const;
+    bool isGridKey(Word Key, TShiftState Shift) const;
     bool commitWithValidation();
     void handleGridKey(Word Key, TShiftState Shift);
-    void finish(Word Key, TShiftState Shift);
-    void reportItemChange();
+    void leaveByArrow(Word Key, TShiftState Shift);
+    void reportItemChange(const QString& Text);
+    void reportSelectedItem();
+    void typedEdit();
+    void closedUp(bool DirectClose);
 
     TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
     int itemHeight_ = 16;
     int dropHeight_ = 0;
     bool inKey_ = false;
     TEditButtonTones buttonTones_;
+    bool workMode_ = true;
+    bool reportedSinceDrop_ = false;
 };
 
 // An external editor a column may name instead of the grid's own.

@@ -995,8 +995,24 @@ public:
     // the old text (or the handler's replacement) back and reopens the editor.
     virtual bool ValidateCell(const QString& NewValue);
     virtual bool ValidateCellWide(const QString& NewValue);
-    // The item the next combo edit opens with instead of the cell's text.
+    // The list of the combo editor, filled before it opens (item comparisons
+    // ignore letter case). The selection hint is the item the next combo edit
+    // opens with instead of the cell's text; it stays until set again.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    // The object stays the caller's.
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    bool RemoveComboString(const QString& S);
+    int GetComboCount();
     void SetComboSelection(int ItemIndex);
+    // False, and the hint kept, when no item equals S.
+    bool SetComboSelectionString(const QString& S);
+    // The cell's item after the editor properties were asked for (ACol real);
+    // -1 when its text is not listed.
+    int GetComboIndex(int ACol, int ARow);
+    // Writes the item at Index into the cell; an index outside the list throws.
+    void SetComboIndex(int ACol, int ARow, int Index);
+    bool CellIsPassword(int ACol, int ARow);
     // An editor is done because of a key: it closes and the key moves on.
     void DoneInplaceEdit(Word Key, TShiftState Shift);
     bool EditMode() const;
@@ -1429,6 +1445,7 @@ protected:
     virtual void InplaceEditKeyMessage(Word& Key, TShiftState Shift);
     friend class TExInplaceEdit;
     friend class TGridCombo;
+    friend class TGridEditorProtocol;
 
 private:
     struct Private;

@@ -73,7 +73,10 @@ TComboBoxStyle TComboBox::Style() const { return d->style; }
 void TComboBox::SetStyle(TComboBoxStyle style) {
   d->style = style;
   const bool editable = style == csDropDown || style == csSimple;
-  if (editable == isEditable()) return;
+  if (editable == isEditable()) {
+    StyleChanged();
+    return;
+  }
   const QSignalBlocker blocker(this);
   const int selected = currentIndex();
   setEditable(editable);
@@ -84,6 +87,7 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
       if (OnChange) OnChange(this);
     });
   }
+  StyleChanged();
 }
 
 platform::ItemStrings& TComboBox::Items() { return d->items; }

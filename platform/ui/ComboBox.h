@@ -37,6 +37,8 @@ class TComboBox : public QComboBox, public platform::TControl, public TObject {
   TNotifyEvent OnExit;
 
  protected:
+  // Called after SetStyle, once the box has or has dropped its text editor.
+  virtual void StyleChanged() {}
   void ApplyColor(TColor color) override;
   void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

@@ -276,6 +276,8 @@ TEST(ExGridLooks, ToneSetMakesAFlatGridWithGlyphControlsThatAStyleKeeps)
     EXPECT_EQ(combo.ColorDown, tones.Selected.BrushColor);
     EXPECT_EQ(combo.BorderColor, tones.Background.BorderColor);
     EXPECT_TRUE(combo.Flat);
+    EXPECT_EQ(grid.EditCombo()->ButtonColorHot(), tones.Hover.BrushColor);  // the combo paints them
+    EXPECT_TRUE(grid.EditCombo()->Flat());
 
     grid.SetStyle(gsWhidbey);
     EXPECT_EQ(grid.ScrollType(), ssMetro);
