@@ -210,7 +210,8 @@ QString TExStringGrid::QueryEditMask(int ACol, int ARow)
     return mask;
 }
 
-int TExStringGrid::QueryEditLimit() { return p->maxEditLength; }
+// The column grid answers with the column's EditLength.
+int TExStringGrid::QueryEditLimit() { return GetEditLimit(); }
 
 void TExStringGrid::QueryEditorProperties(int ACol, int ARow, TObject* EditLink)
 {
