@@ -47,9 +47,7 @@ bool TExStringGrid::QueryCanSelectCell(int ACol, int ARow)
         }
         return true;
     }
-    if (!keepFooterClear(ACol, ARow))
-        return false;
-    if (ACol < 0 || ARow < 0)
+    if (ACol < 0 || ARow < 0 || !keepFooterClear(ACol, ARow))
         return false;
     p->editTextStart = Cells(DisplayToRealCol(ACol), ARow);
     if (!Options().testFlag(goRangeSelect) && IsMergedNonBaseCell(ACol, ARow)) {
