@@ -9,9 +9,7 @@
 #include "grid/foundation/ExUtilText.h"
 #include "platform/ui/BalloonTip.h"
 
-namespace {
-
-bool isInplaceKind(TEditorType Kind)
+bool IsInplaceEditorKind(TEditorType Kind)
 {
     switch (Kind) {
     case edNormal:
@@ -31,6 +29,8 @@ bool isInplaceKind(TEditorType Kind)
     }
 }
 
+namespace {
+
 bool isComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
 
 // The special kinds whose editor control exists in this grid. Every other
@@ -40,7 +40,7 @@ bool hasEditorControl(TEditorType Kind) { return isComboKind(Kind); }
 // The kind the grid opens for a configured kind.
 TEditorType openedKind(TEditorType Kind)
 {
-    if (Kind == edNone || Kind == edDataCheckBox || isInplaceKind(Kind) || hasEditorControl(Kind))
+    if (Kind == edNone || Kind == edDataCheckBox || IsInplaceEditorKind(Kind) || hasEditorControl(Kind))
         return Kind;
     return edNormal;
 }
@@ -71,12 +71,6 @@ public:
 private:
     Handler& handler_;
     Handler saved_;
-};
-
-struct FlagOn {
-    bool& flag;
-    explicit FlagOn(bool& f) : flag(f) { flag = true; }
-    ~FlagOn() { flag = false; }
 };
 
 }  // namespace
@@ -180,7 +174,7 @@ bool TExStringGrid::QueryCanShowEditor()
         if (p->editControl == edNone || p->editControl == edDataCheckBox)
             return false;
         p->editMode = true;
-        if (isInplaceKind(p->editControl)) {
+        if (IsInplaceEditorKind(p->editControl)) {
             p->showEditProcess = true;
         } else {
             ShowEditorControl(base.X, base.Y);
@@ -221,7 +215,8 @@ QString TExStringGrid::QueryEditMask(int ACol, int ARow)
     return mask;
 }
 
-int TExStringGrid::QueryEditLimit() { return p->maxEditLength; }
+// The column grid answers with the column's EditLength.
+int TExStringGrid::QueryEditLimit() { return GetEditLimit(); }
 
 void TExStringGrid::QueryEditorProperties(int ACol, int ARow, TObject* EditLink)
 {
@@ -348,28 +343,9 @@ void TExStringGrid::StoreEditorValue(int ACol, int ARow, const QString& Value)
 
 void TExStringGrid::RestoreCellFromCache() { SetCurrentCell(p->cellCache); }
 
-void TExStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
-{
-    p->blockFocus = true;
-    p->editing = false;
-    HideInplaceEdit();
-    const bool lastDataRow = Row() == RowCount() - p->fixedFooters - 1;
-    if (p->navigation->AppendOnArrowDown() && Key == VK_DOWN && lastDataRow)
-        AutoAppendRow();
-    if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) {
-        Word key = Key;
-        KeyDown(key, Shift);
-    }
-    const bool alwaysEdit = p->navigation->AlwaysEdit();
-    p->navigation->SetAlwaysEdit(false);
-    setFocus(Qt::OtherFocusReason);
-    p->navigation->SetAlwaysEdit(alwaysEdit);
-    p->blockFocus = false;
-}
-
 void TExStringGrid::SimulateCellClick(int ACol, int ARow)
 {
-    FlagOn forced(p->forceSel);
+    TScopedFlag forced(p->forceSel, true);
     HandlerAway down(OnMouseDown);
     HandlerAway up(OnMouseUp);
     const TRect r = CellRect(ACol, ARow);

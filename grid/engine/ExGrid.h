@@ -674,6 +674,9 @@ public:
     virtual bool QueryNoEditor(int ACol, int ARow);
     virtual void QueryFixedCell(int ACol, int ARow, bool& AIsFixed);
     virtual void QueryCellEditable(int ACol, int ARow, bool& CanEdit);
+    // OnRowChanging, OnColChanging and OnCellChanging for a move of the
+    // current cell to (ACol, ARow), each only for what changes.
+    virtual void QueryCellChange(int ACol, int ARow, bool& Allow);
     virtual void QueryCanEditCell(int ARow, int ACol, bool& CanEdit);
     virtual void QueryPasswordCell(int ACol, int ARow, bool& IsPassword);
     virtual void QueryWordWrap(int ACol, int ARow, bool& AWordWrap);
@@ -1013,8 +1016,17 @@ public:
     // Writes the item at Index into the cell; an index outside the list throws.
     void SetComboIndex(int ACol, int ARow, int Index);
     bool CellIsPassword(int ACol, int ARow);
-    // An editor is done because of a key: it closes and the key moves on.
+    // An editor is done because of a key: it closes and the key moves on;
+    // Enter advances as Navigation says.
     void DoneInplaceEdit(Word Key, TShiftState Shift);
+    // Moves the current cell from (ACol, ARow) to the next cell in the advance
+    // direction (the previous one when not Forward); acts only with
+    // Navigation.AdvanceOnEnter or Force. Read-only cells are passed over
+    // with AdvanceSkipReadOnlyCells, for one round of the grid at most.
+    void AdvanceAfterEdit(int ACol, int ARow, bool ShowEditor, bool Recursive, bool Forward, bool AutoEdit,
+                          bool Force);
+    // The current row is the last row above the footers.
+    bool IsLastDataRow();
     bool EditMode() const;
     TEditorType EditControl() const;
     // The control of the open special editor; none for the inplace kinds.
@@ -1284,12 +1296,16 @@ public:
     // the selection; the grid's data services fill them in.
     virtual void CopySelectionToClipboard();
     virtual void PasteSelectionFromClipboard();
-    // Operations the keyboard calls that later parts of the grid fill in: the
-    // Tab walk, appending a row, form controls in cells, the cut to the
-    // clipboard, the filter switch, moving rows, footer sums and the search
-    // panel. Until then they move, filter and show nothing.
+    // One Tab (Shift+Tab when Backward) step to the next Tab stop, wrapping
+    // to the next (previous) row; false when the Tab went on to the next
+    // control of the window (Navigation.TabToNextAtEnd).
     virtual bool MoveByTab(bool Backward);
+    // Appends an empty row at the end unless OnCanAddRow refuses.
     virtual void AutoAppendRow();
+    // Operations the keyboard calls that later parts of the grid fill in: form
+    // controls in cells, the cut to the clipboard, the filter switch, moving
+    // rows, footer sums and the search panel. Until then they move, filter
+    // and show nothing.
     virtual bool FocusNextCellControl(int ACol, int ARow, const QString& PreviousControl);
     virtual void CutSelectionToClipboard();
     virtual bool FilterActive() const;
@@ -1325,6 +1341,9 @@ protected:
     // Typed characters: form controls in a cell take them, clipboard shortcuts
     // are left to the key handling, and a printable character opens the editor.
     void KeyPress(QChar& Key) override;
+    // The grid's own characters: Escape puts the cached text back, Enter
+    // advances after an edit; the rest goes to the base grid.
+    virtual void HandleKeyPress(QChar& Key);
     // Runs once the grid is shown with a parent for the first time.
     virtual void CreateWnd();
     // The host form was resized.
@@ -1405,8 +1424,11 @@ protected:
 
     // ---- selection and keyboard ---------------------------------------------------
     // Asked before every move of the current cell: refuses negative cells, the
-    // node column and disabled rows, then the base grid decides; an accepted
-    // move is reported to the listener, repainted and told to OnRowChanged.
+    // node column and disabled rows, takes a merged cell's base instead, lets
+    // editing follow the target's editability, validates an open special
+    // editor and asks the changing events, then the base grid decides; an
+    // accepted move is reported to the listener, repainted and told to
+    // OnRowChanged.
     bool SelectCell(int ACol, int ARow) override;
     virtual bool QueryCanSelectCell(int ACol, int ARow);
     void WMKeyDown(Word& Key, TShiftState Shift) override;
@@ -1593,6 +1615,29 @@ private:
     void writeCellProperty(int ACol, int ARow, Write write);
     template <typename Write>
     void forRowCells(int ARow, Write write);
+    // ---- editing navigation
+    bool inplaceEditHasFocus() const;
+    bool keepFooterClear(int ACol, int ARow);
+    void followEditability(int ACol, int ARow);
+    bool decideCellChange(int ACol, int ARow, bool EditRunning, bool InplaceFocused);
+    void cellSelected(int OldCol, int OldRow, const TGridRect& OldSelection, int ACol, int ARow);
+    bool cellEditable(int ACol, int ARow);
+    bool anyEditableColumn(int ARow);
+    void appendClearedRow();
+    int advanceLastCol();
+    bool nextAdvanceCell(int& ACol, int& ARow, bool Forward);
+    bool advanceForwardLeftRight(int& ACol, int& ARow);
+    void advanceForwardTopBottom(int& ACol, int& ARow);
+    void advanceBackward(int& ACol, int& ARow);
+    void moveAdvanced(int ACol, int ARow);
+    void showAfterAdvance(int ACol, int ARow, bool AutoEdit);
+    bool tabStep(bool Backward);
+    void tabBackwardLeftRight();
+    bool tabForwardLeftRight();
+    bool tabForwardLastColumn();
+    bool tabEndRule();
+    void selectSingleCell(int ACol, int ARow);
+    void appendRowForTab();
         void applySelectionLook(int ACol, int ARow, int ASelectRow, bool Print, bool Select, bool FixedLook,
                             TGridDrawState& AState, TCellLook& Look);
 };

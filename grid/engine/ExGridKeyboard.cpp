@@ -123,9 +123,7 @@ void TExStringGrid::HandleWmKeyDown(Word& Key, TShiftState Shift)
     }
     if (p->navigation->SkipFixedCells())
         keySkipFixedCells(Key, Shift);
-    const bool lastNormalRow = Row() == RowCount() - p->fixedFooters - 1 ||
-                               (p->floatingFooter->Visible() && Row() == RowCount() - 2);
-    if (down && p->navigation->AppendOnArrowDown() && lastNormalRow)
+    if (down && p->navigation->AppendOnArrowDown() && IsLastDataRow())
         AutoAppendRow();
     if (SelectionRectangle() && Selection() != p->moveSelection) {
         InvalidateRect(Selection());

@@ -359,7 +359,7 @@ bool TExStringGrid::pressCellButton(int ACol, int ARow, int X, int Y)
         return false;
     HideInplaceEdit();
     if (!IsFixed(ACol, ARow) && ACol >= FixedCols() && ARow >= FixedRows()) {
-        TScopedFlag force(p->press.forceSel, true);
+        TScopedFlag force(p->forceSel, true);
         MoveColRow(ACol, ARow, true, true);
     }
     const TRect br = button ? GetCellButtonRect(ACol, ARow) : GetExpandButtonRect(ACol, ARow);

@@ -286,9 +286,8 @@ void TExStringGrid::WMLButtonDblClk(TShiftState Shift, int X, int Y) { HandleWmL
 
 void TExStringGrid::HandleWmLButtonDblClk(TShiftState Shift, int X, int Y)
 {
-    TExGridPressState& ps = p->press;
     TGridCoord hit = MouseCoord(X, Y);
-    TScopedFlag forceSel(ps.forceSel, p->mouseActions->RangeSelectAndEdit() && hit.X >= 0 && hit.Y >= 0 &&
+    TScopedFlag forceSel(p->forceSel, p->mouseActions->RangeSelectAndEdit() && hit.X >= 0 && hit.Y >= 0 &&
                                           !HasClickableGraphic(hit.X, hit.Y));
     if (hit.X < 0) {
         if (FixedRowAlways()) {

@@ -1,7 +1,6 @@
 // Operations the mouse and keyboard handling call that later parts of the grid
-// fill in: the sort runs, the cell content a press or key reaches, the Tab
-// walk, moving rows, the clipboard, the filter switch, footer
-// sums and the search panel.
+// fill in: the sort runs, the cell content a press or key reaches, moving
+// rows, the clipboard, the filter switch, footer sums and the search panel.
 // Until then they sort, move and filter nothing and find no content.
 
 #include "grid/engine/ExGridPrivate.h"
@@ -33,7 +32,6 @@ bool TExStringGrid::IsNode(int) { return false; }
 void TExStringGrid::ExpandNode(int) {}
 void TExStringGrid::ContractNode(int) {}
 
-bool TExStringGrid::MoveByTab(bool) { return true; }
 bool TExStringGrid::FocusNextCellControl(int, int, const QString&) { return false; }
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }

