@@ -4,7 +4,6 @@
 
 TSplitter::TSplitter(QWidget* parent) : QWidget(parent), platform::TControl(*this, clBtnFace) {
   resize(3, 100);
-  SetAlign(alLeft);
 }
 
 TSplitter::~TSplitter() = default;

@@ -7,6 +7,8 @@
 // A bar between aligned controls: dragging it resizes the control aligned on
 // the same side just before it (left of a left-aligned bar, above a
 // top-aligned one), never below MinSize pixels, and re-arranges the parent.
+// Give it its place (SetBounds) before its alignment, as with any aligned
+// control: the alignment orders aligned controls by their position.
 class TSplitter : public QWidget, public platform::TControl, public TObject {
  public:
   explicit TSplitter(QWidget* parent = nullptr);

@@ -26,7 +26,6 @@ namespace {
 constexpr int Text_Caption = 4900;
 constexpr int Text_First_Button = 4902;
 constexpr int Text_First_Button_Hint = 4910;
-constexpr int Text_First_Da_Header = 4918;
 
 const QStringList& Bits()
 {
@@ -153,6 +152,7 @@ void TFIEC_61850_Access::buildDevicePanel()
     PDevIEC->SetWidth(330);
     PDevIEC->SetAlign(alLeft);
     auto* split = new TSplitter(this);
+    split->SetBounds(PDevIEC->Width(), 0, 3, 100);
     split->SetAlign(alLeft);
 
     PDevIECList = Make_Table_Panel(PDevIEC, 160, alTop);
@@ -192,6 +192,7 @@ void TFIEC_61850_Access::buildTables()
     ACG_DataSet = MakeGrid(TS_DataSet, QStringLiteral("ACG_DataSet"), DataSetColumns(), alTop);
     ACG_DataSet->SetHeight(170);
     auto* split = new TSplitter(TS_DataSet);
+    split->SetBounds(0, ACG_DataSet->Height(), 100, 3);
     split->SetAlign(alTop);
     ACG_DS_Vars = MakeGrid(TS_DataSet, QStringLiteral("ACG_DS_Vars"), DsVarColumns(), alClient);
 
@@ -231,7 +232,6 @@ void TFIEC_61850_Access::Set_Lang()
         ACG_DA->Columns()->Items(c)->SetHeader(Lang_Texts[Da_Header_Texts[c]]);
         Hint << Lang_Texts[Da_Hint_Texts[c]];
     }
-    (void)Text_First_Da_Header;
 }
 
 void TFIEC_61850_Access::ClickCell(TObject* Sender, int ARow, int ACol)

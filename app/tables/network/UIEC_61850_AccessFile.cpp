@@ -18,6 +18,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 using namespace iec;
 using platform::XmlElement;
 

@@ -6,7 +6,7 @@
 
 // Messages this program adds in free entries of its windows' text blocks;
 // every other entry outside the built-in English table is a filler.
-constexpr int Added_Texts[] = {1038, 1039, 1040, 1041, 1106, 1107, 1108, 1109, 1256};
+constexpr int Added_Texts[] = {1038, 1039, 1040, 1041, 1106, 1107, 1108, 1109, 1256, 4968, 4969, 4970};
 
 TEST(DefaultTexts, HoldsEveryIndexWithFillersAndOneEmptyText)
 {
