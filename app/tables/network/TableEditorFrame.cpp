@@ -24,15 +24,6 @@ constexpr TColor Window_Colour = 0xEDF7F8;
 constexpr int Button_Width = 110;
 constexpr int Button_Step = 118;
 
-TPanel* MakePanel(QWidget* parent, int height, TAlign align)
-{
-    auto* panel = new TPanel(parent);
-    panel->SetBevelOuter(bvNone);
-    panel->SetHeight(height);
-    panel->SetAlign(align);
-    return panel;
-}
-
 TLabel* MakeLabel(QWidget* parent, int left, int top)
 {
     auto* label = new TLabel(parent);
@@ -42,6 +33,50 @@ TLabel* MakeLabel(QWidget* parent, int left, int top)
 }
 
 } // namespace
+
+TPanel* Make_Table_Panel(QWidget* parent, int height, TAlign align)
+{
+    auto* panel = new TPanel(parent);
+    panel->SetBevelOuter(bvNone);
+    panel->SetHeight(height);
+    panel->SetAlign(align);
+    return panel;
+}
+
+void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight)
+{
+    form->SetPosition(poScreenCenter);
+    form->SetColor(Window_Colour);
+    form->Font().SetName(QStringLiteral("Verdana"));
+    form->SetClientWidth(clientWidth);
+    form->SetClientHeight(clientHeight);
+}
+
+void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc)
+{
+    P_Title = Make_Table_Panel(form, 69, alTop);
+    L_SW_Code = MakeLabel(P_Title, 16, 8);
+    L_SW_Code->Font().SetHeight(32);
+    L_SW_Code->Font().SetColor(clGray);
+    L_SW_Desc = MakeLabel(P_Title, 16, 42);
+    L_SW_Desc->Font().SetColor(clGray);
+    L_SW_Desc->Font().SetStyle(fsBold);
+}
+
+void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column)
+{
+    item->SetWidth(column.width);
+    item->SetEditor(column.editor);
+    item->SetColor(column.color);
+    item->SetCheckTrue(QStringLiteral("Y"));
+    item->SetCheckFalse(QStringLiteral("N"));
+    item->SetHeaderAlignment(taLeftJustify);
+    item->HeaderFont()->SetStyle(fsBold);
+    item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
+    item->SetEditLength(column.editLength);
+    for (const QString& text : column.items)
+        item->ComboItems()->Add(text);
+}
 
 struct TableEditorFrame::Private {
     TableFile file;
@@ -67,21 +102,10 @@ TableEditorFrame::~TableEditorFrame() = default;
 
 void TableEditorFrame::buildWindow(int clientWidth, const TableFrameOptions& options)
 {
-    SetPosition(poScreenCenter);
-    SetColor(Window_Colour);
-    Font().SetName(QStringLiteral("Verdana"));
-    SetClientWidth(clientWidth);
-    SetClientHeight(337);
+    Setup_Table_Window(this, clientWidth, 337);
+    Build_Title_Band(this, P_Title, L_SW_Code, L_SW_Desc);
 
-    P_Title = MakePanel(this, 69, alTop);
-    L_SW_Code = MakeLabel(P_Title, 16, 8);
-    L_SW_Code->Font().SetHeight(32);
-    L_SW_Code->Font().SetColor(clGray);
-    L_SW_Desc = MakeLabel(P_Title, 16, 42);
-    L_SW_Desc->Font().SetColor(clGray);
-    L_SW_Desc->Font().SetStyle(fsBold);
-
-    P_Button = MakePanel(this, 40, alBottom);
+    P_Button = Make_Table_Panel(this, 40, alBottom);
     TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
     for (int i = 0; i < (options.rowClipboard ? 6 : 4); ++i) {
         *buttons[i] = new TLbButton(P_Button);
@@ -122,19 +146,7 @@ void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
     number->SetWidth(options.numberWidth);
     number->SetHeaderAlignment(taLeftJustify);
     for (int c = 1; c < grid->Columns()->Count(); ++c) {
-        const TableColumn& column = section.columns[c - 1];
-        TGridColumnItem* item = grid->Columns()->Items(c);
-        item->SetWidth(column.width);
-        item->SetEditor(column.editor);
-        item->SetColor(column.color);
-        item->SetCheckTrue(QStringLiteral("Y"));
-        item->SetCheckFalse(QStringLiteral("N"));
-        item->SetHeaderAlignment(taLeftJustify);
-        item->HeaderFont()->SetStyle(fsBold);
-        item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
-        item->SetEditLength(column.editLength);
-        for (const QString& text : column.items)
-            item->ComboItems()->Add(text);
+        Setup_Grid_Column(grid->Columns()->Items(c), section.columns[c - 1]);
     }
     if (options.cellHandlers) {
         grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };

@@ -5,6 +5,7 @@
 // rewrites on OK.
 
 #include "platform/ui/Colors.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Form.h"
 #include "grid/foundation/ExObj.h"
 
@@ -17,6 +18,7 @@
 class TExColumnGrid;
 class TExPageControl;
 class TExTabSheet;
+class TGridColumnItem;
 class TLabel;
 class TLbButton;
 class TPanel;
@@ -71,6 +73,13 @@ struct TableFrameOptions {
     int rowCount = 257;       // header row included
     int numberWidth = 40;     // column 0
 };
+
+// What every table window shares beyond this frame: the window's colour,
+// font and client size, the title band, and a data column's look.
+void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight);
+void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
+TPanel* Make_Table_Panel(QWidget* parent, int height, TAlign align);
+void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column);
 
 class TableEditorFrame : public TForm {
 public:

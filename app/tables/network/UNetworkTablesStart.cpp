@@ -2,6 +2,7 @@
 
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UBACnetAccess.h"
+#include "app/tables/network/UIEC_61850_Access.h"
 #include "app/tables/network/UImportEDEFile.h"
 #include "app/tables/network/ULoRa_Set_Access.h"
 #include "app/tables/network/USNMP_MIB.h"
@@ -21,6 +22,9 @@ void Create_Network_Table_Windows()
     FImportEDEFile = platform::CreateForm<TFImportEDEFile>();
     Register_Window(QStringLiteral("FImportEDEFile"),
                     {FImportEDEFile, [] { FImportEDEFile->Set_Lang(); }, {}, {}, {}});
+    FIEC_61850_Access = platform::CreateForm<TFIEC_61850_Access>();
+    Register_Window(QStringLiteral("FIEC_61850_Access"),
+                    {FIEC_61850_Access, [] { FIEC_61850_Access->Set_Lang(); }, {}, {}, {}});
 }
 
 void Destroy_Network_Table_Windows()
@@ -33,4 +37,6 @@ void Destroy_Network_Table_Windows()
     FLoRa_Set_Access = nullptr;
     delete FSNMP_Trap_Access;
     FSNMP_Trap_Access = nullptr;
+    delete FIEC_61850_Access;
+    FIEC_61850_Access = nullptr;
 }
