@@ -136,9 +136,12 @@ void TExColumnGrid::SynchHeaders()
 void TExColumnGrid::RefillColumnHeaders()
 {
     TStringList* headers = ColumnHeaders();
+    // The grid shows the headers once, when the whole list is in place.
+    headers->BeginUpdate();
     headers->Clear();
     for (int i = 0; i < d->columns->Count(); ++i)
         headers->Add(d->columns->Items(i)->Header());
+    headers->EndUpdate();
 }
 
 void TExColumnGrid::BeforeShowColumnHeaders()

@@ -725,6 +725,11 @@ void TCustomGrid::InvalidateRow(int ARow)
 
 void TCustomGrid::InvalidateRect(const TGridRect& ARect)
 {
+    // A grid out of view paints whole when it shows; finding the cells' places
+    // for it would only cost time, thousands of times while a window fills
+    // its tables before it first shows.
+    if (!viewport()->isVisible())
+        return;
     const int line = d->lineWidth;
     const int left = std::min(ARect.Left, ARect.Right);
     const int right = std::max(ARect.Left, ARect.Right);
