@@ -717,3 +717,16 @@ void TExStringGrid::AutoAppendRow()
     if (OnAutoAddRow)
         OnAutoAddRow(this, RowCount() - p->fixedFooters - 1);
 }
+
+void TExStringGrid::CursorWalkStep(bool Forward)
+{
+    TNavigation& nav = *p->navigation;
+    const TAdvanceDirection saved = nav.AdvanceDirection();
+    nav.SetAdvanceDirection(adLeftRight);
+    struct Restore {
+        TNavigation& nav;
+        TAdvanceDirection direction;
+        ~Restore() { nav.SetAdvanceDirection(direction); }
+    } restore{nav, saved};
+    AdvanceAfterEdit(Col(), Row(), true, false, Forward, true, true);
+}

@@ -282,11 +282,11 @@ void TExInplaceEdit::walkOut(Word& Key, bool Forward)
     if (!Forward && !validateText(text()))
         return;
     grid_->HideInplaceEdit();
-    const int col = grid_->Col() + (Forward ? grid_->CellSpan(grid_->Col(), grid_->Row()).X + 1 : -1);
-    if (col >= grid_->FixedCols() && col < grid_->ColCount() - grid_->FixedRightCols())
-        grid_->SetCol(col);
+    grid_->CursorWalkStep(Forward);
     if (grid_->Navigation()->CursorWalkAlwaysEdit())
         grid_->ShowInplaceEdit();
+    else
+        grid_->HideInplaceEdit();
 }
 
 // Lookup completion: the first item starting with the text before the caret
@@ -540,10 +540,8 @@ void TExInplaceEdit::FocusGained(Qt::FocusReason)
     if (g.lButFlg) {
         g.lButFlg = false;
         const QPoint mouse = Body()->mapFromGlobal(QCursor::pos());
-        if (Body()->rect().contains(mouse)) {
-            if (auto* line = qobject_cast<QLineEdit*>(Body()))
-                setCursorPosition(line->cursorPositionAt(mouse));
-        }
+        if (Body()->rect().contains(mouse))
+            setCursorPosition(cursorPositionAt(mouse));
     }
 }
 

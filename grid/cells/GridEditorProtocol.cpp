@@ -69,19 +69,12 @@ bool TGridEditorProtocol::CursorWalk(Word Key, TShiftState Shift, const QLineEdi
         return true;
     }
     grid_.setFocus(Qt::OtherFocusReason);
-    walkToNeighbour(right);
+    grid_.CursorWalkStep(right);
     if (grid_.Navigation()->CursorWalkAlwaysEdit())
         grid_.ShowInplaceEdit();
+    else
+        grid_.HideInplaceEdit();
     return true;
-}
-
-// One cell sideways within the data columns.
-void TGridEditorProtocol::walkToNeighbour(bool Forward)
-{
-    const int col = grid_.Col();
-    const int target = Forward ? col + grid_.CellSpan(col, grid_.Row()).X + 1 : col - 1;
-    if (target >= grid_.FixedCols() && target < grid_.ColCount() - grid_.FixedRightCols())
-        grid_.SetCol(target);
 }
 
 void TGridEditorProtocol::ClickCaret(QLineEdit& Field)

@@ -41,7 +41,6 @@ public:
     void ClickCaret(QLineEdit& Field);
 
 private:
-    void walkToNeighbour(bool Forward);
 
     TExStringGrid& grid_;
 };

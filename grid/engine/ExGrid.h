@@ -1025,6 +1025,9 @@ public:
     // with AdvanceSkipReadOnlyCells, for one round of the grid at most.
     void AdvanceAfterEdit(int ACol, int ARow, bool ShowEditor, bool Recursive, bool Forward, bool AutoEdit,
                           bool Force);
+    // The caret walked out of an editor sideways: one forced advance step to
+    // the left or right neighbour, whatever the advance direction says.
+    void CursorWalkStep(bool Forward);
     // The current row is the last row above the footers.
     bool IsLastDataRow();
     bool EditMode() const;

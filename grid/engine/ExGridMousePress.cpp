@@ -275,7 +275,11 @@ void TExStringGrid::ordinaryPress(const TGridCoord& hit, const TPoint& base, con
         return;
     SetSelection(TGridRect{base.X, base.Y, base.X, base.Y});
     RememberCellBeforeEdit(base.X, base.Y);
+    // The editor a click opens puts its caret at the clicked character.
+    p->lButFlg = true;
     ShowEditor();
+    if (!EditorMode())
+        p->lButFlg = false;
 }
 
 // A check box (or a single radio button) under the press toggles; the current

@@ -389,6 +389,14 @@ int TInplaceEdit::cursorPosition() const
     return fromBodyPos(d->multi->toPlainText(), d->multi->textCursor().position());
 }
 
+int TInplaceEdit::cursorPositionAt(const QPoint& bodyPoint) const
+{
+    if (!d->multiLine)
+        return d->line->cursorPositionAt(bodyPoint);
+    const QPoint inText = d->multi->viewport()->mapFrom(d->multi, bodyPoint);
+    return fromBodyPos(d->multi->toPlainText(), d->multi->cursorForPosition(inText).position());
+}
+
 void TInplaceEdit::setCursorPosition(int position)
 {
     if (!d->multiLine) {

@@ -63,6 +63,8 @@ public:
     // Selects from start over length characters; the caret ends at the far end.
     void setSelection(int start, int length);
     int cursorPosition() const;
+    // The text position nearest to a point of the body.
+    int cursorPositionAt(const QPoint& bodyPoint) const;
     void setCursorPosition(int position);
     // The toolkit's limit and mask of the one-line body.
     int maxLength() const;

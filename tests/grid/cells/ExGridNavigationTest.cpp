@@ -49,6 +49,9 @@ protected:
         QApplication::processEvents();
     }
 
+    // The window goes first: its closing still asks the handlers above.
+    void TearDown() override { window.reset(); }
+
     TInplaceEdit* Editor() const { return grid->NormalEdit(); }
     bool EditorShown() const { return Editor() && Editor()->isVisible(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)

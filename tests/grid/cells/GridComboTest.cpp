@@ -426,6 +426,23 @@ TEST_F(GridComboEditing, CursorWalkLeavesSidewaysAtTheEndsOfTheText)
     }
 }
 
+// The walk is one forced advance step: out of the last column it goes on in
+// the next row, whatever direction Enter advances in.
+TEST_F(GridComboEditing, CursorWalkOutOfTheLastColumnGoesOnInTheNextRow)
+{
+    grid->Navigation()->SetCursorWalkEditor(true);
+    grid->Navigation()->SetCursorWalkAlwaysEdit(false);
+    grid->Navigation()->SetAdvanceDirection(adTopBottom);
+    grid->SetCells(4, 1, "abc");
+    Open(4, 1, edComboEdit);
+    Combo()->lineEdit()->setCursorPosition(3);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Navigation()->AdvanceDirection(), adTopBottom);
+    EXPECT_EQ(grid->Cells(4, 1), "abc");
+}
+
 TEST_F(GridComboEditing, AutoComboDropSizeWidensTheListToItsLongestItem)
 {
     grid->Navigation()->SetAutoComboDropSize(true);

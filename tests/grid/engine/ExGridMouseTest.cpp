@@ -10,9 +10,12 @@
 #include "grid/foundation/ExObjLists.h"
 #include "grid/foundation/ExObjMouseActions.h"
 #include "platform/core/StringList.h"
+#include "platform/grid/InplaceEdit.h"
 
 #include <QtCore/QUrl>
+#include <QtGui/QCursor>
 #include <QtGui/QDesktopServices>
+#include <QtGui/QFontMetrics>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
@@ -210,6 +213,23 @@ TEST_F(ExGridMouse, ClicksThatStartEditing)
         EXPECT_EQ(grid->Col(), 2);
         EXPECT_EQ(grid->Row(), 3);
     }
+}
+
+TEST_F(ExGridMouse, TheEditorAClickOpensPutsItsCaretAtTheClickedCharacter)
+{
+    grid->MouseActions()->SetDirectEdit(true);
+    grid->SetCells(2, 3, QStringLiteral("abcdefghij"));
+    const TRect cell = grid->CellRect(2, 3);
+    const QPoint at(cell.Left + 3 + QFontMetrics(grid->Font().ToQFont()).horizontalAdvance(QStringLiteral("abc")), center(2, 3).y());
+    grid->window()->activateWindow();
+    QCursor::setPos(vp()->mapToGlobal(at));
+    click(at);
+    ASSERT_TRUE(grid->EditorMode());
+    TInplaceEdit* edit = grid->NormalEdit();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_FALSE(edit->hasSelectedText());
+    EXPECT_GT(edit->cursorPosition(), 1);
+    EXPECT_LT(edit->cursorPosition(), 6);
 }
 
 TEST_F(ExGridMouse, RangeSelectAndEditSelectsAShiftRangeWithoutEditing)
