@@ -2,6 +2,7 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/tables/network/TableEditorFrame.h"
 #include "platform/core/SysUtils.h"
 
 #include <functional>
@@ -20,11 +21,6 @@ bool Is(int code, std::initializer_list<int> codes)
             return true;
     }
     return false;
-}
-
-bool Outside(qint64 value, qint64 low, qint64 high)
-{
-    return value < low || value > high;
 }
 
 // A whole number from low to high; a text that is none fails.

@@ -4,6 +4,7 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/tables/network/TableEditorFrame.h"
 #include "app/tables/network/UIEC_61850_AccessPrivate.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "platform/core/SysUtils.h"
@@ -37,11 +38,6 @@ const Placement* FixedPlacement(const QString& bType)
 int Number(TExColumnGrid* grid, int col, int row)
 {
     return StrToIntDef(grid->AllCells(col, row), -1);
-}
-
-bool Outside(int value, int low, int high)
-{
-    return value < low || value > high;
 }
 
 // The byte range of a text type: start below `size`, count 1..size, sum at

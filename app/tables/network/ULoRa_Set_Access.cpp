@@ -2,6 +2,7 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/tables/network/TableEditorFrame.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "grid/foundation/ExPageControl.h"
 #include "platform/core/Files.h"
@@ -62,11 +63,6 @@ TableTexts Texts()
 int Number(TExColumnGrid* grid, int col, int row)
 {
     return StrToIntDef(grid->AllCells(col, row), -1);
-}
-
-bool Outside(int value, int low, int high)
-{
-    return value < low || value > high;
 }
 
 // Every row the builder takes is checked: it takes "Enable" trimmed and

@@ -2,6 +2,7 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/tables/network/TableEditorFrame.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "grid/foundation/ExPageControl.h"
 #include "platform/core/SysUtils.h"
@@ -83,11 +84,6 @@ bool Enabled(TExColumnGrid* grid, int row)
 bool Empty(TExColumnGrid* grid, int col, int row)
 {
     return Trim(grid->AllCells(col, row)).isEmpty();
-}
-
-bool Outside(int value, int low, int high)
-{
-    return value < low || value > high;
 }
 
 // The builder stores the address read part by part without trimming, so a
