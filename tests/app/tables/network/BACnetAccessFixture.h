@@ -10,6 +10,7 @@
 #include "app/tables/network/UImportEDEFile.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "platform/ui/ModalSeams.h"
+#include "tests/app/tables/network/TableEditorFixture.h"
 #include "tests/support/TempExeFolder.h"
 
 #include <QDir>
@@ -20,51 +21,30 @@
 #include <functional>
 #include <memory>
 
-class BACnetAccess : public ::testing::Test {
+class BACnetAccess : public TableEditorTest<TFBACnetAccess> {
 protected:
     void SetUp() override
     {
-        Load_Default_Texts();
-        Path_Project = testsupport::TestFolder() + "/PROJECTS/Plant";
-        QDir().mkpath(Path_Project);
-        File_ParGen = Path_Project + "/ParGen.xml";
+        StartProject();
         File_BACnet_Master_Access = Path_Project + "/BACnet_Master_Access.xml";
         Path_EDE_Import.clear();
-        seams = std::make_unique<platform::ModalSeams>();
-        editor.reset(platform::CreateForm<TFBACnetAccess>());
+        CreateEditor();
         dialog.reset(platform::CreateForm<TFImportEDEFile>());
         FImportEDEFile = dialog.get();
     }
     void TearDown() override { FImportEDEFile = nullptr; }
 
+    // Files in the bytes given: byte-order marks and code pages stay as written.
     static void WriteFile(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static QString FileText(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    static QString FileText(const QString& path) { return Read(path); }
     static void WriteType(int type)
     {
         WriteFile(File_ParGen, "<Par_Gen><BACnet_Master_Type>" + QByteArray::number(type) + "</BACnet_Master_Type></Par_Gen>");
-    }
-
-    // Shows the editor; `work` runs while it is open. The boxes shown while it
-    // opens are answered OK. A window still open afterwards is cancelled.
-    TModalResult Open(const std::function<void()>& work, int boxesAtShow = 0)
-    {
-        seams->HandleModal(*editor, [&] {
-            work();
-            if (editor->IsModalShowing())
-                editor->Btn_Cancel->Click();
-        });
-        for (int i = 0; i < boxesAtShow; ++i)
-            seams->AnswerMessage(mrOk);
-        return editor->ShowModal();
     }
 
     // Chooses the EDE file in the open dialog and runs `work` in the import
@@ -82,23 +62,14 @@ protected:
         editor->Btn_Import_CSV->Click();
     }
 
-    static void Fill(TExColumnGrid* grid, int row, const QStringList& cells)
-    {
-        for (int c = 0; c < cells.size(); ++c)
-            grid->SetAllCells(c + 1, row, cells[c]);
-    }
+    using TableEditorTest::RowOf;
     static QStringList RowOf(TExColumnGrid* grid, int row)
     {
-        QStringList cells;
-        for (int c = 1; c < grid->ColCount() + grid->NumHiddenColumns(); ++c)
-            cells << grid->AllCells(c, row);
-        return cells;
+        return RowOf(grid, row, grid->ColCount() + grid->NumHiddenColumns());
     }
 
     TExColumnGrid* ReadGrid() const { return editor->ACG1(); }
     TExColumnGrid* WriteGrid() const { return editor->ACG2(); }
 
-    std::unique_ptr<platform::ModalSeams> seams;
-    std::unique_ptr<TFBACnetAccess> editor;
     std::unique_ptr<TFImportEDEFile> dialog;
 };
