@@ -2,6 +2,7 @@
 
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UBACnetAccess.h"
+#include "app/tables/network/UBACnet_Eng_Unit.h"
 #include "app/tables/network/UIEC_61850_Access.h"
 #include "app/tables/network/UImportEDEFile.h"
 #include "app/tables/network/ULoRa_Set_Access.h"
@@ -17,6 +18,9 @@ void Create_Network_Table_Windows()
     Register_Window(QStringLiteral("FSNMP_Trap_Access"),
                     {FSNMP_Trap_Access, [] { FSNMP_Trap_Access->Set_Lang(); }, {}, {}, {}});
     Register_Command(QStringLiteral("Export_SNMP_MIB"), Export_SNMP_MIB);
+    FBACnet_Eng_Unit = platform::CreateForm<TFBACnet_Eng_Unit>();
+    Register_Window(QStringLiteral("FBACnet_Eng_Unit"),
+                    {FBACnet_Eng_Unit, [] { FBACnet_Eng_Unit->Set_Lang(); }, {}, {}, {}});
     FBACnetAccess = platform::CreateForm<TFBACnetAccess>();
     Register_Window(QStringLiteral("FBACnetAccess"), {FBACnetAccess, [] { FBACnetAccess->Set_Lang(); }, {}, {}, {}});
     FImportEDEFile = platform::CreateForm<TFImportEDEFile>();
@@ -31,6 +35,8 @@ void Destroy_Network_Table_Windows()
 {
     delete FImportEDEFile;
     FImportEDEFile = nullptr;
+    delete FBACnet_Eng_Unit;
+    FBACnet_Eng_Unit = nullptr;
     delete FBACnetAccess;
     FBACnetAccess = nullptr;
     delete FLoRa_Set_Access;
