@@ -4,6 +4,7 @@
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
 #include "app/shell/UMarquellFirmWare.h"
+#include "app/shell/UMarquellFirmWareDialogBands.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "grid/cells/ExGridColumns.h"
 #include "platform/core/Clock.h"
@@ -66,24 +67,6 @@ void PauseServingMessages()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-TPanel* MakePanel(QWidget* parent, int height, TAlign align)
-{
-    auto* panel = new TPanel(parent);
-    panel->SetBevelOuter(bvNone);
-    panel->SetHeight(height);
-    panel->SetAlign(align);
-    return panel;
-}
-
-TLabel* MakeLabel(QWidget* parent, int left, int top, const QString& caption = QString())
-{
-    auto* label = new TLabel(parent);
-    label->SetBounds(left, top, 0, 0);
-    label->SetAutoSize(true);
-    label->SetCaption(caption);
-    return label;
-}
-
 TLbButton* MakeButton(QWidget* parent, int left, int top, int width, int height)
 {
     auto* button = new TLbButton(parent);
@@ -112,15 +95,15 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
     Font().SetSize(8);
     SetClientWidth(449);
 
-    P_Title = MakePanel(this, 69, alTop);
-    L_SW_Code = MakeLabel(P_Title, 16, 6);
+    P_Title = Make_Band_Panel(this, 69, alTop);
+    L_SW_Code = Make_Auto_Label(P_Title, 16, 6);
     L_SW_Code->Font().SetSize(20);
     L_SW_Code->Font().SetColor(clGray);
-    L_SW_Desc = MakeLabel(P_Title, 16, 44);
+    L_SW_Desc = Make_Auto_Label(P_Title, 16, 44);
     L_SW_Desc->Font().SetStyle(fsBold);
 
-    P_IP_Address = MakePanel(this, 49, alNone);
-    L_IP_Address = MakeLabel(P_IP_Address, 16, 4);
+    P_IP_Address = Make_Band_Panel(this, 49, alNone);
+    L_IP_Address = Make_Auto_Label(P_IP_Address, 16, 4);
     TEdit** edits[] = {&E_IP1, &E_IP2, &E_IP3, &E_IP4};
     for (int i = 0; i < 4; ++i) {
         auto* edit = new TEdit(P_IP_Address);
@@ -129,19 +112,19 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
         edit->OnKeyPress = [this](TObject* sender, QChar& key) { KeyPress(sender, key); };
         *edits[i] = edit;
         if (i < 3)
-            MakeLabel(P_IP_Address, 16 + 50 * i + 43, 24, ".");
+            Make_Auto_Label(P_IP_Address, 16 + 50 * i + 43, 24, ".");
     }
 
-    P_Serial = MakePanel(this, 51, alNone);
-    L_COM_Port = MakeLabel(P_Serial, 16, 4, "Select the COM port for the Update");
+    P_Serial = Make_Band_Panel(this, 51, alNone);
+    L_COM_Port = Make_Auto_Label(P_Serial, 16, 4, "Select the COM port for the Update");
     CB_COM_Port = new TComboBox(P_Serial, csDropDownList);
     CB_COM_Port->SetBounds(16, 22, 200, 21);
     Btn_COM_List = MakeButton(P_Serial, 224, 19, 27, 27);
     Btn_COM_List->SetHint("Update COM Ports List");
     Btn_COM_List->OnClick = [this](TObject* sender) { Btn_COM_ListClick(sender); };
 
-    P_Eth_Search = MakePanel(this, 184, alNone);
-    L_List_Device = MakeLabel(P_Eth_Search, 16, 4);
+    P_Eth_Search = Make_Band_Panel(this, 184, alNone);
+    L_List_Device = Make_Auto_Label(P_Eth_Search, 16, 4);
     Btn_Search = MakeButton(P_Eth_Search, 329, 0, 104, 25);
     ACG_List_Devices = new TExColumnGrid(P_Eth_Search);
     ACG_List_Devices->SetBounds(16, 28, 417, 124);
@@ -156,15 +139,15 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent), d(std::make_unique<Data>())
     CB_Find_All_Telvor->SetBounds(16, 158, 300, 17);
     CB_Find_All_Telvor->SetChecked(true);
 
-    P_Options = MakePanel(this, 72, alNone);
-    L_Update_Option = MakeLabel(P_Options, 16, 4);
+    P_Options = Make_Band_Panel(this, 72, alNone);
+    L_Update_Option = Make_Auto_Label(P_Options, 16, 4);
     CB_Update_Options = new TComboBox(P_Options, csDropDownList);
     CB_Update_Options->SetBounds(16, 22, 250, 21);
     CB_Update_Option_Read_Back = new TCheckBox(P_Options);
     CB_Update_Option_Read_Back->SetBounds(16, 50, 300, 17);
     CB_Update_Option_Read_Back->SetChecked(true);
 
-    P_Button = MakePanel(this, 40, alBottom);
+    P_Button = Make_Band_Panel(this, 40, alBottom);
     Btn_Cancel = MakeButton(P_Button, 16, 6, 130, 28);
     Btn_Cancel->SetModalResult(mrCancel);
     Btn_Update = MakeButton(P_Button, 303, 6, 130, 28);

@@ -12,6 +12,24 @@ constexpr int Button_Band_Height = 48;
 
 } // namespace
 
+TPanel* Make_Band_Panel(QWidget* parent, int height, TAlign align)
+{
+    auto* panel = new TPanel(parent);
+    panel->SetBevelOuter(bvNone);
+    panel->SetHeight(height);
+    panel->SetAlign(align);
+    return panel;
+}
+
+TLabel* Make_Auto_Label(QWidget* parent, int left, int top, const QString& caption)
+{
+    auto* label = new TLabel(parent);
+    label->SetBounds(left, top, 0, 0);
+    label->SetAutoSize(true);
+    label->SetCaption(caption);
+    return label;
+}
+
 TDialogTitle Make_Dialog_Title(QWidget* form)
 {
     TDialogTitle title;

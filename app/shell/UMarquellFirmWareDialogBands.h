@@ -1,6 +1,11 @@
 #pragma once
 
-// The title and button bands that the small dialogs of the shell share.
+// The title and button bands that the small dialogs of the shell share, and
+// the borderless panels and auto-sized labels the windows build them from.
+
+#include "platform/ui/Control.h"
+
+#include <QString>
 
 class QWidget;
 class TLabel;
@@ -18,6 +23,11 @@ struct TDialogButtons {
     TLbButton* Btn_OK = nullptr;
     TLbButton* Btn_Cancel = nullptr;
 };
+
+// A borderless panel of a height, aligned in its parent.
+TPanel* Make_Band_Panel(QWidget* parent, int height, TAlign align);
+// A label at a place that sizes itself to its caption.
+TLabel* Make_Auto_Label(QWidget* parent, int left, int top, const QString& caption = QString());
 
 // A band across the top with the product code (large, grey) and a title line.
 TDialogTitle Make_Dialog_Title(QWidget* form);

@@ -3,6 +3,7 @@
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/shell/UMarquellFirmWareDialogBands.h"
 #include "app/tables/network/GridRowOperations.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "grid/foundation/ExPageControl.h"
@@ -24,24 +25,7 @@ constexpr TColor Window_Colour = 0xEDF7F8;
 constexpr int Button_Width = 110;
 constexpr int Button_Step = 118;
 
-TLabel* MakeLabel(QWidget* parent, int left, int top)
-{
-    auto* label = new TLabel(parent);
-    label->SetBounds(left, top, 0, 0);
-    label->SetAutoSize(true);
-    return label;
-}
-
 } // namespace
-
-TPanel* Make_Table_Panel(QWidget* parent, int height, TAlign align)
-{
-    auto* panel = new TPanel(parent);
-    panel->SetBevelOuter(bvNone);
-    panel->SetHeight(height);
-    panel->SetAlign(align);
-    return panel;
-}
 
 void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight)
 {
@@ -54,11 +38,11 @@ void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight)
 
 void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc)
 {
-    P_Title = Make_Table_Panel(form, 69, alTop);
-    L_SW_Code = MakeLabel(P_Title, 16, 8);
+    P_Title = Make_Band_Panel(form, 69, alTop);
+    L_SW_Code = Make_Auto_Label(P_Title, 16, 8);
     L_SW_Code->Font().SetHeight(32);
     L_SW_Code->Font().SetColor(clGray);
-    L_SW_Desc = MakeLabel(P_Title, 16, 42);
+    L_SW_Desc = Make_Auto_Label(P_Title, 16, 42);
     L_SW_Desc->Font().SetColor(clGray);
     L_SW_Desc->Font().SetStyle(fsBold);
 }
@@ -105,7 +89,7 @@ void TableEditorFrame::buildWindow(int clientWidth, const TableFrameOptions& opt
     Setup_Table_Window(this, clientWidth, 337);
     Build_Title_Band(this, P_Title, L_SW_Code, L_SW_Desc);
 
-    P_Button = Make_Table_Panel(this, 40, alBottom);
+    P_Button = Make_Band_Panel(this, 40, alBottom);
     TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
     for (int i = 0; i < (options.rowClipboard ? 6 : 4); ++i) {
         *buttons[i] = new TLbButton(P_Button);

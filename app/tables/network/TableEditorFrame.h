@@ -78,7 +78,6 @@ struct TableFrameOptions {
 // font and client size, the title band, and a data column's look.
 void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight);
 void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
-TPanel* Make_Table_Panel(QWidget* parent, int height, TAlign align);
 void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column);
 // Whether a number lies outside the range low..high of a table rule.
 inline bool Outside(qint64 value, qint64 low, qint64 high) { return value < low || value > high; }

@@ -3,6 +3,7 @@
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/shell/UMarquellFirmWareDialogBands.h"
 #include "app/tables/network/GridRowOperations.h"
 #include "app/tables/network/TableEditorFrame.h"
 #include "app/tables/network/UIEC_61850_AccessPrivate.h"
@@ -128,7 +129,7 @@ void TFIEC_61850_Access::buildWindow()
 {
     Setup_Table_Window(this, 1200, 550);
     Build_Title_Band(this, P_Title, L_SW_Code, L_SW_Desc);
-    P_Button = Make_Table_Panel(this, 40, alBottom);
+    P_Button = Make_Band_Panel(this, 40, alBottom);
     TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_AddVar, &Btn_RemoveVar, &Btn_MoveUp, &Btn_ModeDown};
     for (int i = 0; i < 6; ++i)
         *buttons[i] = MakeButton(P_Button, 16 + 118 * i, 6, 110);
@@ -155,7 +156,7 @@ void TFIEC_61850_Access::buildDevicePanel()
     split->SetBounds(PDevIEC->Width(), 0, 3, 100);
     split->SetAlign(alLeft);
 
-    PDevIECList = Make_Table_Panel(PDevIEC, 160, alTop);
+    PDevIECList = Make_Band_Panel(PDevIEC, 160, alTop);
     Btn_Add_IEC_Device = MakeButton(PDevIECList, 8, 4, 150);
     Btn_Remove_IEC_Device = MakeButton(PDevIECList, 168, 4, 150);
     LB_IEC_Devices = new TListBox(PDevIECList);

@@ -8,6 +8,7 @@
 #include "platform/ui/BalloonTip.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ModalSeams.h"
+#include "tests/grid/cells/GridInWindow.h"
 
 #include <QtGui/QClipboard>
 #include <QtTest/QTest>
@@ -26,27 +27,18 @@ QT_END_NAMESPACE
 
 namespace {
 
-class ExGridEditing : public ::testing::Test {
+class ExGridEditing : public GridInWindow {
 protected:
-    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    TExStringGrid* grid = nullptr;
     QLineEdit* other = nullptr;
     QStringList log;
 
     void SetUp() override
     {
-        window->resize(400, 300);
-        grid = new TExStringGrid(window.get());
-        grid->setGeometry(0, 0, 300, 200);
-        grid->SetColCount(5);
-        grid->SetRowCount(5);
-        grid->SetOptions(grid->Options() | goEditing);
+        MakeGrid(400, 300);
         grid->SetWordWrap(false);
         other = new QLineEdit(window.get());
         other->setGeometry(0, 220, 100, 20);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShowWindow();
         grid->setFocus();
         QApplication::processEvents();
     }

@@ -5,6 +5,7 @@
 #include "grid/engine/ExGrid.h"
 #include "grid/foundation/ExObjNavigation.h"
 #include "platform/grid/InplaceEdit.h"
+#include "tests/grid/cells/GridInWindow.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -18,10 +19,8 @@ namespace {
 
 // Five columns and five rows, one of each fixed; editing on; a line edit
 // after the grid in the window.
-class ExGridNavigation : public ::testing::Test {
+class ExGridNavigation : public GridInWindow {
 protected:
-    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    TExStringGrid* grid = nullptr;
     QLineEdit* next = nullptr;
     QList<int> readOnlyCols;
     bool nothingEditable = false;
@@ -29,28 +28,18 @@ protected:
 
     void SetUp() override
     {
-        window->resize(500, 300);
-        grid = new TExStringGrid(window.get());
-        grid->setGeometry(0, 0, 400, 200);
-        grid->SetColCount(5);
-        grid->SetRowCount(5);
+        MakeGrid(500, 400);
         grid->SetWordWrap(false);
-        grid->SetOptions(grid->Options() | goEditing);
         grid->OnCanEditCell = [this](TObject*, int, int ACol, bool& CanEdit) {
             if (nothingEditable || readOnlyCols.contains(ACol))
                 CanEdit = false;
         };
         next = new QLineEdit(window.get());
         next->setGeometry(0, 220, 100, 20);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShowWindow();
         grid->setFocus();
         QApplication::processEvents();
     }
-
-    // The window goes first: its closing still asks the handlers above.
-    void TearDown() override { window.reset(); }
 
     TInplaceEdit* Editor() const { return grid->NormalEdit(); }
     bool EditorShown() const { return Editor() && Editor()->isVisible(); }

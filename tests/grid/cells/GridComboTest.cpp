@@ -9,6 +9,7 @@
 #include "grid/foundation/ExObjMouseActions.h"
 #include "grid/foundation/ExObjNavigation.h"
 #include "platform/core/StringList.h"
+#include "tests/grid/cells/GridInWindow.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
@@ -21,26 +22,17 @@
 
 namespace {
 
-class GridComboEditing : public ::testing::Test {
+class GridComboEditing : public GridInWindow {
 protected:
-    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    TExStringGrid* grid = nullptr;
     QStringList events;
 
     void SetUp() override
     {
-        window->resize(400, 300);
-        grid = new TExStringGrid(window.get());
-        grid->setGeometry(0, 0, 300, 200);
-        grid->SetColCount(5);
-        grid->SetRowCount(5);
-        grid->SetOptions(grid->Options() | goEditing);
+        MakeGrid(400, 300);
         grid->OnComboChange = [this](TObject*, int c, int r, int i, const QString& s) {
             events << QString("combo %1,%2 %3 %4").arg(c).arg(r).arg(i).arg(s);
         };
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ShowWindow();
     }
 
     TGridCombo* Combo() { return grid->EditCombo(); }
