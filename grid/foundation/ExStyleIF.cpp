@@ -169,9 +169,11 @@ void TRegMonitorThread::Data::execute() {
     while (!terminated) {
       if (!event.WaitFor(-1)) continue;
       if (terminated) break;
-      notifyWindows();
+      // Armed again before the windows hear of it: a change they make or cause
+      // once told must wake this thread once more.
       event.ResetEvent();
       platform::ThemeRegistry::NotifyChange(watched, &event);
+      notifyWindows();
     }
   } catch (const std::exception& e) {
     std::lock_guard guard(lock);
