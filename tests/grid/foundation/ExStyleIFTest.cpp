@@ -1,9 +1,9 @@
 #include "grid/foundation/ExStyleIF.h"
 
 #include "platform/ui/ThemeRegistry.h"
+#include "tests/support/EventWait.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -111,13 +111,6 @@ class Listener : public QObject {
   }
 };
 
-bool waitFor(const std::function<bool()>& done) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
-}
-
 TEST_F(OfficeTheme, WatcherTellsItsWindowsOfAChangeAndStopsWhenDestroyed) {
   reg::CreateKey(k14);
   reg::WriteInteger(t14, "Theme", 1);
@@ -133,13 +126,13 @@ TEST_F(OfficeTheme, WatcherTellsItsWindowsOfAChangeAndStopsWhenDestroyed) {
   EXPECT_EQ(notifier->RegMonitorThread()->WindowCount(), 1);
 
   reg::WriteInteger(t14, "Theme", 3);
-  ASSERT_TRUE(waitFor([&] { return grid.changes == 1 && notified == 1; }));
+  ASSERT_TRUE(testsupport::WaitFor([&] { return grid.changes == 1 && notified == 1; }));
   EXPECT_EQ(grid.key, t14);
   EXPECT_EQ(DetectOfficeTheme(), ot2010Black);
 
   // A second change is heard too: the watch is armed again.
   reg::WriteInteger(t14 + "\\Sub", "Other", 1);
-  ASSERT_TRUE(waitFor([&] { return grid.changes == 2; }));
+  ASSERT_TRUE(testsupport::WaitFor([&] { return grid.changes == 2; }));
 
   notifier->UnRegisterWindow(&grid);
   EXPECT_EQ(notifier->RegMonitorThread()->WindowCount(), 0);

@@ -1,4 +1,5 @@
 #include "GridFixture.h"
+#include "tests/support/EventWait.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ TEST_F(GridMouseTest, SelectingBeyondTheEdgeScrollsOnATimer)
     QTest::mouseMove(grid->viewport(), QPoint(start.x(), 150));
     EXPECT_EQ(grid->GridState(), gsSelecting);
     EXPECT_EQ(grid->TopRow(), 1);
-    QTest::qWait(450);
-    EXPECT_GE(grid->TopRow(), 3);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return grid->TopRow() >= 3; }));
     EXPECT_EQ(grid->Row(), grid->TopRow() + 3);  // the bottom row in view follows
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(start.x(), 150));
     const int top = grid->TopRow();
@@ -113,8 +113,7 @@ TEST_F(GridMouseTest, MovingBeyondTheEdgeScrollsToTheTarget)
     grid->SetOptions(grid->Options() | goRowMoving);
     QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(*grid, 0, 2));
     QTest::mouseMove(grid->viewport(), QPoint(10, 130));
-    QTest::qWait(350);
-    EXPECT_GT(grid->TopRow(), 1);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return grid->TopRow() > 1; }));
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 130));
     const int target = grid->TopRow() + 3;  // the last row in view
     EXPECT_EQ(grid->Cells(0, target), "0:2");

@@ -10,8 +10,8 @@
 #include "platform/ui/RadioButton.h"
 #include "platform/ui/Timer.h"
 #include "tests/platform/ui/UiTestSupport.h"
+#include "tests/support/EventWait.h"
 
-#include <QtCore/QElapsedTimer>
 #include <QtWidgets/QApplication>
 
 #include <gtest/gtest.h>
@@ -374,14 +374,6 @@ TEST(LinkLabel, LinksReportTheirAddress) {
   EXPECT_EQ(type, sltID);
 }
 
-// Runs the event loop until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition() && clock.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  return condition();
-}
-
 TEST(Timer, TicksWhileEnabledAndRestartsFromTheHandler) {
   TTimer timer;
   timer.SetEnabled(false);
@@ -397,12 +389,12 @@ TEST(Timer, TicksWhileEnabledAndRestartsFromTheHandler) {
   QApplication::processEvents();
   EXPECT_TRUE(intervals.empty());
   timer.SetEnabled(true);
-  EXPECT_TRUE(waitFor([&] { return intervals.size() == 2; }, 2000));
+  EXPECT_TRUE(testsupport::WaitFor([&] { return intervals.size() == 2; }, 2000));
   EXPECT_EQ(intervals, std::vector<int>({20, 30}));
   EXPECT_FALSE(timer.Enabled());
   timer.SetInterval(0);
   timer.SetEnabled(true);
-  EXPECT_FALSE(waitFor([&] { return intervals.size() > 2; }, 100));
+  EXPECT_FALSE(testsupport::WaitFor([&] { return intervals.size() > 2; }, 100));
 }
 
 }  // namespace
