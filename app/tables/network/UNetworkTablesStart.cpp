@@ -3,6 +3,7 @@
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UBACnetAccess.h"
 #include "app/tables/network/UBACnetSlaveSetAccess.h"
+#include "app/tables/network/UBACnet_EDE_File.h"
 #include "app/tables/network/UBACnet_Eng_Unit.h"
 #include "app/tables/network/UIEC_61850_Access.h"
 #include "app/tables/network/UImportEDEFile.h"
@@ -25,6 +26,7 @@ void Create_Network_Table_Windows()
     FBACnetSlaveSetAccess = platform::CreateForm<TFBACnetSlaveSetAccess>();
     Register_Window(QStringLiteral("FBACnetSlaveSetAccess"),
                     {FBACnetSlaveSetAccess, [] { FBACnetSlaveSetAccess->Set_Lang(); }, {}, {}, {}});
+    Register_Command(QStringLiteral("Export_EDE_File"), Export_EDE_File);
     FBACnetAccess = platform::CreateForm<TFBACnetAccess>();
     Register_Window(QStringLiteral("FBACnetAccess"), {FBACnetAccess, [] { FBACnetAccess->Set_Lang(); }, {}, {}, {}});
     FImportEDEFile = platform::CreateForm<TFImportEDEFile>();
