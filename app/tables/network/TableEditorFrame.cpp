@@ -83,6 +83,12 @@ bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows
     return true;
 }
 
+bool WholeIn(const QString& text, int low, int high)
+{
+    int value = 0;
+    return TryStrToInt(text, value) && !Outside(value, low, high);
+}
+
 QStringList Number_Items(int count)
 {
     QStringList items;

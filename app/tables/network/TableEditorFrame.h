@@ -91,6 +91,8 @@ QStringList Number_Items(int count);
 void Set_Column_Items(TExColumnGrid* grid, int column, const QStringList& items);
 // Whether a number lies outside the range low..high of a table rule.
 inline bool Outside(qint64 value, qint64 low, qint64 high) { return value < low || value > high; }
+// Whether a text is a whole number from low to high.
+bool WholeIn(const QString& text, int low, int high);
 
 class TableEditorFrame : public TForm {
 public:

@@ -74,12 +74,6 @@ const ServerDataType* FindType(const QString& name, TBACnetDirection direction)
     return nullptr;
 }
 
-bool WholeIn(const QString& text, int low, int high)
-{
-    int value = 0;
-    return TryStrToInt(text, value) && !Outside(value, low, high);
-}
-
 } // namespace
 
 QStringList BACnet_Server_Data_Types(TBACnetDirection direction)

@@ -3,6 +3,7 @@
 // the client table.
 
 #include "BACnetAccessFixture.h"
+#include "EDEHeader.h"
 
 #include "app/tables/network/UBACnetSlaveSetAccess.h"
 #include "app/tables/network/UBACnet_EDE_File.h"
@@ -17,13 +18,7 @@
 
 namespace {
 
-const QByteArray Header = "PROJECT_NAME; Telvor--Plant;;;;;;\r\n"
-                          "VERSION_OF_REFERENCEFILE;1.0;;;;;;\r\n"
-                          "TIMESTAMP_OF_LAST_CHANGE;09:05:03 07/03/2024;;;;;;\r\n"
-                          "AUTHOR_OF_LAST_CHANGE;Telvor;;;;;;\r\n"
-                          "VERSION_OF_LAYOUT;2;;;;;;\r\n"
-                          "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;\r\n"
-                          "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n";
+const QByteArray Header = EDE_Header;
 
 // A server table row: Data Type, Eng. Unit and Mnemonic; the rest as the
 // table writes a valid four-byte object.
