@@ -24,6 +24,7 @@ inline void OpenScratchProject()
     File_ParGen = Path_Project + QStringLiteral("/ParGen.xml");
     File_LoRaWAN_SetAccess = Path_Project + QStringLiteral("/LoRaWAN_SetAccess.xml");
     File_SNMP_Trap = Path_Project + QStringLiteral("/SNMP_Trap.xml");
+    File_BACnet_Slave_SetAccess = Path_Project + QStringLiteral("/BACnet_Slave_SetAccess.xml");
 }
 
 }  // namespace fuzz

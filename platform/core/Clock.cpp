@@ -1,5 +1,7 @@
 #include "platform/core/Clock.h"
 
+#include <QDateTime>
+
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -16,6 +18,12 @@ std::function<quint64()>& testClock()
 {
     static std::function<quint64()> clock;
     return clock;
+}
+
+std::function<QDateTime()>& testNow()
+{
+    static std::function<QDateTime()> now;
+    return now;
 }
 
 quint64 monotonicMilliseconds()
@@ -36,6 +44,16 @@ quint32 GetTickCount()
     return quint32(clock ? clock() : monotonicMilliseconds());
 }
 
+QDateTime Now()
+{
+    std::function<QDateTime()> now;
+    {
+        std::lock_guard lock(clockMutex());
+        now = testNow();
+    }
+    return now ? now() : QDateTime::currentDateTime();
+}
+
 void Sleep(int ms)
 {
     if (ms > 0)
@@ -52,10 +70,17 @@ void SetClockForTesting(std::function<quint64()> clock)
     testClock() = std::move(clock);
 }
 
+void SetNowForTesting(std::function<QDateTime()> now)
+{
+    std::lock_guard lock(clockMutex());
+    testNow() = std::move(now);
+}
+
 void ResetClock()
 {
     std::lock_guard lock(clockMutex());
     testClock() = nullptr;
+    testNow() = nullptr;
 }
 
 } // namespace platform

@@ -119,3 +119,12 @@ void Grid_DblClick_AutoSize(TExStringGrid* G, int R, int C)
     if (Enable_Auto_Size && R == 0)
         G->AutoSizeCol(C, 0);
 }
+
+QStringList Grid_Row_Cells(TExColumnGrid* G, int R)
+{
+    QStringList cells;
+    const int columns = Grid_All_Columns(G);
+    for (int c = 0; c < columns; ++c)
+        cells << G->AllCells(c, R);
+    return cells;
+}

@@ -5,6 +5,7 @@
 // never touched, so numbers stay with their grid rows.
 
 #include <QChar>
+#include <QStringList>
 
 class TExColumnGrid;
 class TExStringGrid;
@@ -26,3 +27,5 @@ void Grid_DblClick_AutoSize(TExStringGrid* G, int R, int C);
 bool Grid_Row_In_Use(TExColumnGrid* G, int R);
 // The real column count, hidden columns included.
 int Grid_All_Columns(TExColumnGrid* G);
+// The texts of a row's real columns, column 0 first, hidden ones included.
+QStringList Grid_Row_Cells(TExColumnGrid* G, int R);

@@ -62,12 +62,58 @@ void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column)
         item->ComboItems()->Add(text);
 }
 
+bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows, QString& error)
+{
+    rows = TableRows(file.sections.size());
+    if (!FileExists(path))
+        return true;
+    platform::XmlDocument doc;
+    if (!doc.LoadFile(path, &error) || doc.DocumentElement().IsNull())
+        return false;
+    const platform::XmlElement root = doc.DocumentElement();
+    for (int g = 0; g < file.sections.size(); ++g) {
+        const QList<TableColumn>& columns = file.sections[g].columns;
+        for (const platform::XmlElement& row : root.Child(file.sections[g].name).Children()) {
+            QStringList cells;
+            for (const TableColumn& column : columns)
+                cells << (column.attribute.isEmpty() ? QString() : row.Attribute(column.attribute, column.missing));
+            rows[g] << cells;
+        }
+    }
+    return true;
+}
+
+bool WholeIn(const QString& text, int low, int high)
+{
+    int value = 0;
+    return TryStrToInt(text, value) && !Outside(value, low, high);
+}
+
+QStringList Number_Items(int count)
+{
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << QString::number(i);
+    return items;
+}
+
+void Set_Column_Items(TExColumnGrid* grid, int column, const QStringList& items)
+{
+    TStringList* list = grid->Columns()->Items(column)->ComboItems();
+    list->BeginUpdate();
+    list->Clear();
+    for (const QString& item : items)
+        list->Add(item);
+    list->EndUpdate();
+}
+
 struct TableEditorFrame::Private {
     TableFile file;
     TableTexts texts;
     QList<TExColumnGrid*> grids;
     QList<QStringList> hints;
     QList<bool> copied;
+    bool enableColumn = true;
     bool fileUnreadable = false;
 };
 
@@ -77,6 +123,7 @@ TableEditorFrame::TableEditorFrame(QWidget* parent, const TableFile& file, const
 {
     d->file = file;
     d->texts = texts;
+    d->enableColumn = options.enableColumn;
     buildWindow(clientWidth, options);
     for (int i = 0; i < file.sections.size(); ++i)
         buildGrid(i, options);
@@ -226,7 +273,7 @@ void TableEditorFrame::Btn_DelRowClick(TObject*)
 
 void TableEditorFrame::Btn_InsRowClick(TObject*)
 {
-    if (Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), true))
+    if (Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), d->enableColumn))
         RowsChanged(qMax(0, PageControl->ActivePageIndex()));
 }
 
@@ -284,7 +331,7 @@ void TableEditorFrame::resetRows()
         const int columns = Grid_All_Columns(grid);
         for (int r = 1; r < grid->RowCount(); ++r) {
             grid->SetAllCells(0, r, RowNumberText(r));
-            grid->SetAllCells(1, r, QStringLiteral("Y"));
+            grid->SetAllCells(1, r, d->enableColumn ? QStringLiteral("Y") : QString());
             for (int c = 2; c < columns; ++c)
                 grid->SetAllCells(c, r, QString());
         }
@@ -294,38 +341,30 @@ void TableEditorFrame::resetRows()
 void TableEditorFrame::loadFile()
 {
     d->fileUnreadable = false;
-    if (!FileExists(FilePath()))
-        return;
-    platform::XmlDocument doc;
+    TableRows rows;
     QString error;
-    if (!doc.LoadFile(FilePath(), &error) || doc.DocumentElement().IsNull()) {
+    if (!Read_Table_File(d->file, FilePath(), rows, error)) {
         d->fileUnreadable = true;
         MessageDlg(Lang_Texts[Text_File_Unreadable] + FilePath() + QStringLiteral(": ") + error, mtError, mbOK, 0);
         return;
     }
-    const platform::XmlElement root = doc.DocumentElement();
     bool beyond = false;
     for (int g = 0; g < d->grids.size(); ++g) {
-        const platform::XmlElement section = root.Child(d->file.sections[g].name);
-        loadSection(g, section);
-        beyond = beyond || (!section.IsNull() && section.Children().size() > Grid(g)->RowCount() - 1);
+        loadSection(g, rows[g]);
+        beyond = beyond || rows[g].size() > Grid(g)->RowCount() - 1;
     }
     if (beyond)
         MessageDlg(Lang_Texts[Text_Rows_Beyond_Table], mtWarning, mbOK, 0);
 }
 
-void TableEditorFrame::loadSection(int index, const platform::XmlElement& section)
+void TableEditorFrame::loadSection(int index, const QList<QStringList>& rows)
 {
-    if (section.IsNull())
-        return;
     const TableSection& description = d->file.sections[index];
     TExColumnGrid* grid = Grid(index);
-    const QList<platform::XmlElement> rows = section.Children();
     for (int i = 0; i < rows.size() && i + 1 < grid->RowCount(); ++i) {
         for (int c = 0; c < description.columns.size(); ++c) {
-            const TableColumn& column = description.columns[c];
-            if (!column.attribute.isEmpty())
-                grid->SetAllCells(c + 1, i + 1, rows[i].Attribute(column.attribute, column.missing));
+            if (!description.columns[c].attribute.isEmpty())
+                grid->SetAllCells(c + 1, i + 1, rows[i][c]);
         }
     }
 }

@@ -22,9 +22,6 @@ class TGridColumnItem;
 class TLabel;
 class TLbButton;
 class TPanel;
-namespace platform {
-class XmlElement;
-}
 
 // One data column: how it looks and which attribute of a "row" holds it.
 struct TableColumn {
@@ -72,15 +69,30 @@ struct TableFrameOptions {
     bool cellHandlers = true; // row selection by click, Enter to the next cell, header double click
     int rowCount = 257;       // header row included
     int numberWidth = 40;     // column 0
+    bool enableColumn = true; // column 1 is the Enable box: "Y" in reset and inserted rows
 };
+
+// The rows of each section of a table file in section order: one list of
+// cells per "row" element, data columns from column 1 (a column without
+// attribute empty, a missing attribute its column's default).
+using TableRows = QList<QList<QStringList>>;
+// A missing file gives no rows; false, with the reason, when the file is
+// there but cannot be read.
+bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows, QString& error);
 
 // What every table window shares beyond this frame: the window's colour,
 // font and client size, the title band, and a data column's look.
 void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight);
 void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
 void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column);
+// The texts "0" .. count - 1, as position and bit lists hold them.
+QStringList Number_Items(int count);
+// Replaces the combo items of a grid column.
+void Set_Column_Items(TExColumnGrid* grid, int column, const QStringList& items);
 // Whether a number lies outside the range low..high of a table rule.
 inline bool Outside(qint64 value, qint64 low, qint64 high) { return value < low || value > high; }
+// Whether a text is a whole number from low to high.
+bool WholeIn(const QString& text, int low, int high);
 
 class TableEditorFrame : public TForm {
 public:
@@ -146,7 +158,7 @@ private:
     void buildGrid(int index, const TableFrameOptions& options);
     void resetRows();
     void loadFile();
-    void loadSection(int index, const platform::XmlElement& section);
+    void loadSection(int index, const QList<QStringList>& rows);
     bool rowsBelowInUse() const;
     bool confirmSave();
     bool writeFile(QString& error) const;

@@ -3,6 +3,7 @@
 #include "app/shell/LbButton.h"
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
+#include "app/tables/network/GridRowOperations.h"
 #include "app/tables/network/UBACnetAccessChecks.h"
 #include "grid/cells/ExColumnGrid.h"
 #include "grid/foundation/ExPageControl.h"
@@ -109,56 +110,31 @@ int Screen_Client_Width()
     return screen && screen->geometry().width() > 1270 ? 1305 : 1000;
 }
 
-void SetItems(TExColumnGrid* grid, int col, const QStringList& items)
-{
-    TStringList* list = grid->Columns()->Items(col)->ComboItems();
-    list->Clear();
-    for (const QString& item : items)
-        list->Add(item);
-}
-
-QStringList Numbers(int count)
-{
-    QStringList numbers;
-    for (int i = 0; i < count; ++i)
-        numbers << QString::number(i);
-    return numbers;
-}
-
 void SetComboItems(TExColumnGrid* grid, const GridColumns& c, bool read)
 {
     const QStringList lengths{"1", "2", "6", "M1", "M2", "M3", "M4", "M5", "M6", "M7", "M8"};
     if (read) {
-        SetItems(grid, c.objectType,
+        Set_Column_Items(grid, c.objectType,
                  {"Accumulator", "Multi-State Input", "Multi-State Output", "Multi-State Value", "Analog Input",
                   "Analog Output", "Analog Value", "Binary Input", "Binary Output", "Binary Value", "Integer Value",
                   "Large Analog Value", "Positive Integer Value", "Life Safety Point", "Life Safety Zone"});
-        SetItems(grid, c.property,
+        Set_Column_Items(grid, c.property,
                  {"Present Value (85)", "Object Identifier (75)", "Units (117)", "Scale (187)", "PreScale (185)",
                   "Polarity (84)", "Event State (36)", "Status Flags (111)", "Object Type (79)",
                   "Number of States (74)"});
-        SetItems(grid, c.convertion, {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"});
+        Set_Column_Items(grid, c.convertion, {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"});
     } else {
-        SetItems(grid, c.objectType,
+        Set_Column_Items(grid, c.objectType,
                  {"Multi-State Output", "Multi-State Value", "Analog Output", "Analog Value", "Binary Output",
                   "Binary Value", "Integer Value", "Large Analog Value", "Positive Integer Value"});
-        SetItems(grid, c.dataType,
+        Set_Column_Items(grid, c.dataType,
                  {"Null", "Boolean", "Unsigned Int", "Signed Int", "Real", "Double", "Octet String",
                   "Character String", "Bit String", "Enumerated", "Date", "Time", "Object ID"});
-        SetItems(grid, c.property, {"Present Value (85)"});
-        SetItems(grid, c.convertion, {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"});
+        Set_Column_Items(grid, c.property, {"Present Value (85)"});
+        Set_Column_Items(grid, c.convertion, {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"});
     }
-    SetItems(grid, c.dLen, lengths);
-    SetItems(grid, c.startBit, Numbers(8));
-}
-
-QStringList RowCells(TExColumnGrid* grid, int row)
-{
-    QStringList cells;
-    const int columns = grid->ColCount() + grid->NumHiddenColumns();
-    for (int c = 0; c < columns; ++c)
-        cells << grid->AllCells(c, row);
-    return cells;
+    Set_Column_Items(grid, c.dLen, lengths);
+    Set_Column_Items(grid, c.startBit, Number_Items(8));
 }
 
 } // namespace
@@ -224,9 +200,9 @@ void TFBACnetAccess::PrepareTables()
 {
     readBACnetType();
     showAddressColumn();
-    const QStringList positions = Numbers(Positions);
-    SetItems(ACG1(), Read_Columns.position, positions);
-    SetItems(ACG2(), Write_Columns.position, positions);
+    const QStringList positions = Number_Items(Positions);
+    Set_Column_Items(ACG1(), Read_Columns.position, positions);
+    Set_Column_Items(ACG2(), Write_Columns.position, positions);
 }
 
 // The client type lives in the communication settings; without it the
@@ -298,7 +274,7 @@ bool TFBACnetAccess::Controllo_dati()
         for (int r = 1; r <= used; ++r) {
             if (Grid(g)->AllCells(1, r) != "Y")
                 continue;
-            const QString fault = BACnet_Row_Fault(RowCells(Grid(g), r), directions[g], App_BACnet_Type);
+            const QString fault = BACnet_Row_Fault(Grid_Row_Cells(Grid(g), r), directions[g], App_BACnet_Type);
             if (!fault.isEmpty()) {
                 MessageDlg(Lang_Texts[prefixes[g]] + QString::number(r) + fault, mtError, mbOK, 0);
                 return false;

@@ -23,13 +23,6 @@ bool Is(int code, std::initializer_list<int> codes)
     return false;
 }
 
-// A whole number from low to high; a text that is none fails.
-bool WholeIn(const QString& text, int low, int high)
-{
-    int value = 0;
-    return TryStrToInt(text, value) && !Outside(value, low, high);
-}
-
 bool Proprietary(int code)
 {
     return code >= 128 && code <= 1023;

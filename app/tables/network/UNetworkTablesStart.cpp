@@ -2,6 +2,8 @@
 
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UBACnetAccess.h"
+#include "app/tables/network/UBACnetSlaveSetAccess.h"
+#include "app/tables/network/UBACnet_EDE_File.h"
 #include "app/tables/network/UBACnet_Eng_Unit.h"
 #include "app/tables/network/UIEC_61850_Access.h"
 #include "app/tables/network/UImportEDEFile.h"
@@ -21,6 +23,10 @@ void Create_Network_Table_Windows()
     FBACnet_Eng_Unit = platform::CreateForm<TFBACnet_Eng_Unit>();
     Register_Window(QStringLiteral("FBACnet_Eng_Unit"),
                     {FBACnet_Eng_Unit, [] { FBACnet_Eng_Unit->Set_Lang(); }, {}, {}, {}});
+    FBACnetSlaveSetAccess = platform::CreateForm<TFBACnetSlaveSetAccess>();
+    Register_Window(QStringLiteral("FBACnetSlaveSetAccess"),
+                    {FBACnetSlaveSetAccess, [] { FBACnetSlaveSetAccess->Set_Lang(); }, {}, {}, {}});
+    Register_Command(QStringLiteral("Export_EDE_File"), Export_EDE_File);
     FBACnetAccess = platform::CreateForm<TFBACnetAccess>();
     Register_Window(QStringLiteral("FBACnetAccess"), {FBACnetAccess, [] { FBACnetAccess->Set_Lang(); }, {}, {}, {}});
     FImportEDEFile = platform::CreateForm<TFImportEDEFile>();
@@ -35,6 +41,8 @@ void Destroy_Network_Table_Windows()
 {
     delete FImportEDEFile;
     FImportEDEFile = nullptr;
+    delete FBACnetSlaveSetAccess;
+    FBACnetSlaveSetAccess = nullptr;
     delete FBACnet_Eng_Unit;
     FBACnet_Eng_Unit = nullptr;
     delete FBACnetAccess;

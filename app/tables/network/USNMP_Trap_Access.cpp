@@ -25,14 +25,6 @@ constexpr TColor Address_Colour = 0xE4E4C9;
 constexpr int Name_Length = 15;
 constexpr int Text_Descriptions_Differ = 6280;
 
-QStringList Numbers(int count)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i)
-        items << QString::number(i);
-    return items;
-}
-
 const QStringList Conversions = {"None",         "Float",       "Float * 10", "Float * 100",
                                  "Float * 1000", "Float / 10",  "Float / 100", "Float / 1000",
                                  "Int * 10",     "Int * 100",   "Int * 1000"};
@@ -44,7 +36,7 @@ TableFile MakeFile()
     const QString None = QStringLiteral("None");
     const QStringList names = {"Quarry", "Lantern"};
     const QStringList types = {"Int", "String"};
-    const QStringList bits = Numbers(8);
+    const QStringList bits = Number_Items(8);
     TableSection read{QStringLiteral("SNMP_Trap_Read"), QStringLiteral("ACG_SNMP_Read"), 6208, 6216, 2,
         {{"Enable", 6217, 6239, 50, edDataCheckBox, Enable_Colour, Y},
          {"Community_Name", 6218, 6240, 130, edComboEdit, Name_Colour, {}, names, Name_Length},
@@ -142,16 +134,8 @@ void TFSNMP_Trap_Access::PrepareTables()
 {
     NByte_IN = 1440;
     NByte_OUT = 1440;
-    const QStringList in = Numbers(NByte_IN);
-    const QStringList out = Numbers(NByte_OUT);
-    TStringList* readItems = ACG_SNMP_Read()->Columns()->Items(8)->ComboItems();
-    TStringList* writeItems = ACG_SNMP_Write()->Columns()->Items(4)->ComboItems();
-    readItems->Clear();
-    writeItems->Clear();
-    for (const QString& text : in)
-        readItems->Add(text);
-    for (const QString& text : out)
-        writeItems->Add(text);
+    Set_Column_Items(ACG_SNMP_Read(), 8, Number_Items(NByte_IN));
+    Set_Column_Items(ACG_SNMP_Write(), 4, Number_Items(NByte_OUT));
 }
 
 void TFSNMP_Trap_Access::TablesLoaded()

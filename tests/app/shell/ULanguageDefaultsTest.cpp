@@ -7,7 +7,8 @@
 // Messages this program adds in free entries of its windows' text blocks;
 // every other entry outside the built-in English table is a filler.
 constexpr int Added_Texts[] = {1038, 1039, 1040, 1041, 1106, 1107, 1108, 1109, 1256, 1394, 1395, 1422, 1423,
-                               1424, 1425, 1426, 1427, 1428, 4968, 4969, 4970, 6287, 6288, 6289, 6290, 6291, 6292, 6293};
+                               1424, 1425, 1426, 1427, 1428, 1561, 1562, 4968, 4969, 4970, 6287, 6288, 6289, 6290,
+                               6291, 6292, 6293};
 
 TEST(DefaultTexts, HoldsEveryIndexWithFillersAndOneEmptyText)
 {

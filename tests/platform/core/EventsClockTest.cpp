@@ -1,6 +1,8 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Events.h"
 
+#include <QDateTime>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -70,6 +72,15 @@ TEST(Clock, TestClockReplacesTheTickCounterAndWraps)
     const quint32 elapsed = GetTickCount() - first;
     EXPECT_GE(elapsed, 20u);
     EXPECT_LT(elapsed, 5000u);
+}
+
+TEST(Clock, TestNowReplacesTheWallClockUntilReset)
+{
+    const QDateTime fixed(QDate(2024, 3, 7), QTime(9, 5, 3));
+    platform::SetNowForTesting([&] { return fixed; });
+    EXPECT_EQ(Now(), fixed);
+    platform::ResetClock();
+    EXPECT_GT(Now().date().year(), 2024);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // check, and where the chosen objects land in the client table.
 
 #include "BACnetAccessFixture.h"
+#include "EDEHeader.h"
 
 #include "platform/ui/Edit.h"
 
@@ -9,14 +10,7 @@
 
 namespace {
 
-const char* const Header =
-    "PROJECT_NAME; Telvor--Plant;;;;;;\r\n"
-    "VERSION_OF_REFERENCEFILE;1.0;;;;;;\r\n"
-    "TIMESTAMP_OF_LAST_CHANGE;09:05:03 07/03/2024;;;;;;\r\n"
-    "AUTHOR_OF_LAST_CHANGE;Telvor;;;;;;\r\n"
-    "VERSION_OF_LAYOUT;2;;;;;;\r\n"
-    "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;\r\n"
-    "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n";
+const char* const Header = EDE_Header;
 
 // An object line of all sixteen columns.
 QString Object(const QString& name, int type, int instance, bool commandable)
