@@ -1,95 +1,67 @@
 #include "grid/cells/GridTransEdit.h"
 
-#include "grid/engine/ExGridPrivate.h"
+#include "grid/engine/ExGrid.h"
 
 #include <QtGui/QFocusEvent>
 #include <QtGui/QKeyEvent>
 
-namespace {
-
-bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
-
-// Leaving for another window of the program, or the editor's own list,
-// is no end of the edit.
-bool endsEdit(const QFocusEvent* e)
+template <typename Base>
+TGridTransEditor<Base>::TGridTransEditor(TExStringGrid* AOwner) : Base(AOwner), grid_(AOwner)
 {
-    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+    this->hide();
+}
+
+template <typename Base>
+void TGridTransEditor<Base>::SetCell(int ACol, int ARow)
+{
+    col_ = ACol;
+    row_ = ARow;
 }
 
 // The value is validated by the grid; an accepted one is written into the
 // fixed cell. A refused one leaves the cell alone and the editor open.
-template <typename Editor>
-bool stopFixedCellEdit(Editor& editor, TExStringGrid* grid, int col, int row)
+template <typename Base>
+bool TGridTransEditor<Base>::StopEdit()
 {
-    if (!grid) {
-        editor.hide();
+    if (!grid_) {
+        this->hide();
         return true;
     }
-    QString value = editor.Text();
+    QString value = this->Text();
     bool valid = true;
-    if (grid->OnCellValidate)
-        grid->OnCellValidate(grid, col, row, value, valid);
+    if (grid_->OnCellValidate)
+        grid_->OnCellValidate(grid_, col_, row_, value, valid);
     if (!valid) {
-        editor.setFocus(Qt::OtherFocusReason);
+        this->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (grid->OnEditingDone)
-        grid->OnEditingDone(grid);
-    grid->SetCells(col, row, value);
-    editor.hide();
+    if (grid_->OnEditingDone)
+        grid_->OnEditingDone(grid_);
+    grid_->SetCells(col_, row_, value);
+    this->hide();
     return true;
 }
 
-}  // namespace
-
-TGridTransEdit::TGridTransEdit(TExStringGrid* AOwner) : TEdit(AOwner), grid_(AOwner)
+template <typename Base>
+void TGridTransEditor<Base>::keyPressEvent(QKeyEvent* e)
 {
-    setFrame(false);
-    hide();
-}
-
-void TGridTransEdit::SetCell(int ACol, int ARow)
-{
-    col_ = ACol;
-    row_ = ARow;
-}
-
-bool TGridTransEdit::StopEdit() { return stopFixedCellEdit(*this, grid_, col_, row_); }
-
-void TGridTransEdit::keyPressEvent(QKeyEvent* e)
-{
-    if (isEnter(e))
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
         return;
-    TEdit::keyPressEvent(e);
+    Base::keyPressEvent(e);
 }
 
-void TGridTransEdit::focusOutEvent(QFocusEvent* e)
+// Leaving for another window of the program, or the editor's own list, is no
+// end of the edit.
+template <typename Base>
+void TGridTransEditor<Base>::focusOutEvent(QFocusEvent* e)
 {
-    TEdit::focusOutEvent(e);
-    if (isVisible() && endsEdit(e))
+    Base::focusOutEvent(e);
+    const bool away = e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+    if (this->isVisible() && away)
         StopEdit();
 }
 
-TGridTransCombo::TGridTransCombo(TExStringGrid* AOwner) : TComboBox(AOwner), grid_(AOwner) { hide(); }
+template class TGridTransEditor<TEdit>;
+template class TGridTransEditor<TComboBox>;
 
-void TGridTransCombo::SetCell(int ACol, int ARow)
-{
-    col_ = ACol;
-    row_ = ARow;
-}
-
-bool TGridTransCombo::StopEdit() { return stopFixedCellEdit(*this, grid_, col_, row_); }
-
-void TGridTransCombo::keyPressEvent(QKeyEvent* e)
-{
-    if (isEnter(e))
-        return;
-    TComboBox::keyPressEvent(e);
-}
-
-void TGridTransCombo::focusOutEvent(QFocusEvent* e)
-{
-    TComboBox::focusOutEvent(e);
-    if (isVisible() && endsEdit(e))
-        StopEdit();
-}
+TGridTransEdit::TGridTransEdit(TExStringGrid* AOwner) : TGridTransEditor<TEdit>(AOwner) { setFrame(false); }

@@ -9,9 +9,10 @@
 
 class TExStringGrid;
 
-class TGridTransEdit : public TEdit {
+template <typename Base>
+class TGridTransEditor : public Base {
 public:
-    explicit TGridTransEdit(TExStringGrid* AOwner);
+    explicit TGridTransEditor(TExStringGrid* AOwner);
 
     // The fixed cell being edited: real column and row.
     int Col() const { return col_; }
@@ -30,21 +31,12 @@ private:
     TExStringGrid* grid_;
 };
 
-class TGridTransCombo : public TComboBox {
+class TGridTransEdit : public TGridTransEditor<TEdit> {
 public:
-    explicit TGridTransCombo(TExStringGrid* AOwner);
+    explicit TGridTransEdit(TExStringGrid* AOwner);
+};
 
-    int Col() const { return col_; }
-    int Row() const { return row_; }
-    void SetCell(int ACol, int ARow);
-    bool StopEdit();
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    int row_ = -1;
-    int col_ = -1;
-    TExStringGrid* grid_;
+class TGridTransCombo : public TGridTransEditor<TComboBox> {
+public:
+    using TGridTransEditor<TComboBox>::TGridTransEditor;
 };
