@@ -4,6 +4,7 @@
 
 #include "grid/cells/EditLink.h"
 #include "grid/engine/ExGrid.h"
+#include "grid/foundation/ExObjNavigation.h"
 #include "tests/grid/cells/GridInWindow.h"
 
 #include <QtTest/QTest>
@@ -92,6 +93,22 @@ TEST_F(EditLink, EscapeWritesBackTheTextTheEditStartedWith)
     EXPECT_FALSE(LinkOpen());
     EXPECT_EQ(grid->Cells(1, 1), "start");
     EXPECT_EQ(grid->Row(), 1);
+}
+
+TEST_F(EditLink, EnterClosesTheEditAndAdvancesEachTimeTheEditorOpens)
+{
+    grid->Navigation()->SetAdvanceOnEnter(true);
+    grid->Navigation()->SetAdvanceDirection(adTopBottom);
+    for (const int row : {1, 2}) {
+        grid->SetCells(1, row, "");
+        Open(1, row);
+        ASSERT_TRUE(LinkOpen());
+        QTest::keyClicks(link.edit, "v");
+        QTest::keyClick(link.edit, Qt::Key_Return);
+        EXPECT_EQ(grid->Cells(1, row), "v");
+        EXPECT_EQ(grid->Row(), row + 1);
+        grid->HideInplaceEdit();
+    }
 }
 
 TEST_F(EditLink, APopupOpensAtTheCellOrWhereTheLinkSays)
