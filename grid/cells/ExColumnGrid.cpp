@@ -406,6 +406,7 @@ void TExColumnGrid::ConfigureCellEditor(int ACol, int ARow, TEditorType& AEditor
                 items << item->ComboItems()->Strings(i);
             combo->Items().Assign(items);
             combo->SetDropDownCount(item->DropDownCount());
+            SetEditLink(item->EditLink());
             ControlLook()->SetDropDownCount(item->DropDownCount());
         }
         if (!item->FloatFormat().isEmpty())

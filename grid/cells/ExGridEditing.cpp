@@ -35,7 +35,7 @@ bool isComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edCom
 
 // The special kinds whose editor control exists in this grid. Every other
 // special kind is edited as plain text until its control is added.
-bool hasEditorControl(TEditorType Kind) { return isComboKind(Kind); }
+bool hasEditorControl(TEditorType Kind) { return isComboKind(Kind) || Kind == edRichEdit || Kind == edCustom; }
 
 // The kind the grid opens for a configured kind.
 TEditorType openedKind(TEditorType Kind)
@@ -233,9 +233,13 @@ void TExStringGrid::ShowEditorControl(int ACol, int ARow)
     p->specialEditor = true;
     p->editActive = true;
     p->editCtrl = nullptr;
-    p->lastValidation = p->editControl != edCustom;
+    p->lastValidation = true;
     if (isComboKind(p->editControl))
         showCombo(ACol, ARow);
+    else if (p->editControl == edRichEdit)
+        showRichEdit(ACol, ARow);
+    else if (p->editControl == edCustom)
+        showEditLink(ACol, ARow);
     p->startEditChar = QChar();
 }
 
@@ -321,6 +325,10 @@ void TExStringGrid::HideEditorControl(int ACol, int ARow)
     p->startEditChar = QChar();
     if (isComboKind(p->editControl))
         hideCombo(ACol, ARow);
+    else if (p->editControl == edRichEdit)
+        hideRichEdit(ACol, ARow);
+    else if (p->editControl == edCustom)
+        hideEditLink(ACol, ARow);
     if (p->editControl != edNormal && p->editActive)
         FinishCellEdit(DisplayToRealCol(ACol), ARow);
     p->blockKill = false;

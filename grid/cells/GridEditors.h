@@ -3,6 +3,7 @@
 // The grid's in-cell editor controls. Each is owned and parented by its grid,
 // made once, hidden between edits and reused.
 
+#include "grid/cells/EditLink.h"
 #include "grid/cells/EsgComboBox.h"
 #include "grid/cells/GridEditorProtocol.h"
 #include "platform/ui/InputTypes.h"
@@ -81,12 +82,4 @@ private:
     TEditButtonTones buttonTones_;
     bool workMode_ = true;
     bool reportedSinceDrop_ = false;
-};
-
-// An external editor a column may name instead of the grid's own.
-class TEditLink : public QObject {
-    Q_OBJECT
-
-public:
-    explicit TEditLink(QObject* AOwner = nullptr) : QObject(AOwner) {}
 };

@@ -36,6 +36,12 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TGridCombo;
 class QTextEdit;
+class TExRichEdit;
+class TEditLink;
+class TGridTransEdit;
+class TGridTransCombo;
+class TControlEdit;
+class TControlCombo;
 class TFocusHelper;
 class TGridFocusWindow;
 class TGridItem;
@@ -754,6 +760,34 @@ public:
     // ---- cell editors ---------------------------------------------------------------
     // The combo editor, made hidden with the grid on first use.
     TGridCombo* EditCombo();
+    // The hidden rich edit that converts, draws and measures rich-text cells,
+    // and the editor of edRichEdit cells; both made on first use.
+    TExRichEdit* RichEdit();
+    TExRichEdit* InplaceRichEdit();
+    // The link that edits edCustom cells; the grid does not own it.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
+    // Set while the grid moves the focus itself, so that editors losing it
+    // do not end their edit.
+    bool InvokedFocusChange() const;
+    void SetInvokedFocusChange(bool Value);
+    // The editors of fixed cells and of the form controls in cell markup.
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
+    // Opens the editor of one form control of a cell; R is the control's
+    // rectangle in the grid's client coordinates.
+    void ShowCellControlEditor(const QString& CellText, const QString& CtrlType, int ARow, int ACol, int ACol2,
+                               const TRect& R, const QString& CtrlValue, const QString& CtrlID);
+    // Writes the open form-control editor's value into its tag's VALUE.
+    void EndCellControlEdit();
+    void CellControlComboSelected(QObject* Sender);
+    bool CtrlEditing() const;
+    // The fixed cell whose editor is open (display column), -1 when none.
+    int FixedColEdit() const;
+    int FixedRowEdit() const;
+    void HandleFixedCellEditChange(QObject* Sender);
 
     // ---- notifications ---------------------------------------------------------
     virtual void FireFilterDone();
@@ -1305,11 +1339,13 @@ public:
     virtual bool MoveByTab(bool Backward);
     // Appends an empty row at the end unless OnCanAddRow refuses.
     virtual void AutoAppendRow();
-    // Operations the keyboard calls that later parts of the grid fill in: form
-    // controls in cells, the cut to the clipboard, the filter switch, moving
-    // rows, footer sums and the search panel. Until then they move, filter
-    // and show nothing.
+    // Opens the editor of the next editable form control of the cell after
+    // PreviousControl (the first when empty); without one the grid takes the
+    // focus and the answer is false.
     virtual bool FocusNextCellControl(int ACol, int ARow, const QString& PreviousControl);
+    // Operations the keyboard calls that later parts of the grid fill in: the
+    // cut to the clipboard, the filter switch, moving rows, footer sums and
+    // the search panel. Until then they move, filter and show nothing.
     virtual void CutSelectionToClipboard();
     virtual bool FilterActive() const;
     virtual void SetFilterActive(bool Value);
@@ -1471,6 +1507,12 @@ protected:
     friend class TExInplaceEdit;
     friend class TGridCombo;
     friend class TGridEditorProtocol;
+    friend class TExRichEdit;
+    friend class TEditLink;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    friend class TControlEdit;
+    friend class TControlCombo;
 
 private:
     struct Private;
@@ -1486,6 +1528,13 @@ private:
     void copyCellTexts(const TExStringGrid& Source);
     bool isActiveCellHeader(int ACol, int ARow);
     TEditorType adjustedEditor(int ACol, int ARow, bool configure);
+    void showRichEdit(int ACol, int ARow);
+    void hideRichEdit(int ACol, int ARow);
+    TSize measureRichTextCell(int ARealCol, int ARow, const TRect& R, bool WordWrap);
+    void showEditLink(int ACol, int ARow);
+    void hideEditLink(int ACol, int ARow);
+    bool stopFixedCellEditors();
+    void openFixedCellEditor(int ACol, int ARow, TGridFixedCellEditor Kind, const TStringList& Values);
     int horizontalBarHeightIfNeeded(int AWidth) const;
     struct RenderContext;
     void renderFixedBackground(RenderContext& c);

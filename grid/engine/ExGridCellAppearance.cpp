@@ -4,7 +4,6 @@
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/ExUtilClipboard.h"
-#include "grid/foundation/ExUtilRichText.h"
 
 #include <QtWidgets/QTextEdit>
 
@@ -128,24 +127,6 @@ void TExStringGrid::SetRowFontColor(int ARow, TColor Value)
 // ---- texts ----------------------------------------------------------------------------------
 
 int TExStringGrid::LinesInCell(int ACol, int ARow) { return CountTextLines(Cells(ACol, ARow), true); }
-
-void TExStringGrid::CellToRich(int ACol, int ARow, QTextEdit* ARichEdit)
-{
-    if (ARichEdit)
-        LoadRichText(ARichEdit->document(), Cells(ACol, ARow));
-}
-
-QString TExStringGrid::RichToString(QTextEdit* ARichEdit)
-{
-    if (p->destroying || !ARichEdit)
-        return QString();
-    return SaveRichText(ARichEdit->document());
-}
-
-void TExStringGrid::RichToCell(int ACol, int ARow, QTextEdit* ARichEdit)
-{
-    SetCells(ACol, ARow, RichToString(ARichEdit));
-}
 
 QString TExStringGrid::GetCurrentCellText()
 {

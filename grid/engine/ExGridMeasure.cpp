@@ -63,6 +63,9 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
         return TSize{width + 2, height + 2};
     }
 
+    if (kind == ctRichText && !QueryDesignMode())
+        return measureRichTextCell(ARealCol, ARow, r, WordWrap);
+
     if (WordWrap) {
         r.Left += 2;
         r.Top += 2;

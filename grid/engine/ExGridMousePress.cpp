@@ -468,6 +468,8 @@ void TExStringGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int 
 
 void TExStringGrid::ShowFixedCellEditor(int ACol, int ARow)
 {
+    if (!stopFixedCellEditors())
+        return;
     bool canEdit = true;
     if (OnCanEditCell)
         OnCanEditCell(this, ARow, ACol, canEdit);
@@ -478,6 +480,7 @@ void TExStringGrid::ShowFixedCellEditor(int ACol, int ARow)
     TStringList values;
     values.Assign(*p->mouseActions->FixedComboValues());
     QueryFixedCellEditor(ACol, ARow, kind, &values);
+    openFixedCellEditor(ACol, ARow, kind, values);
 }
 
 TPoint TExStringGrid::FixedEditCell() const { return p->press.fixedEditCell; }

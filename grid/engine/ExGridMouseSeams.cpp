@@ -32,7 +32,6 @@ bool TExStringGrid::IsNode(int) { return false; }
 void TExStringGrid::ExpandNode(int) {}
 void TExStringGrid::ContractNode(int) {}
 
-bool TExStringGrid::FocusNextCellControl(int, int, const QString&) { return false; }
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }
 void TExStringGrid::SetFilterActive(bool) {}

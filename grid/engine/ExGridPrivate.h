@@ -327,6 +327,21 @@ struct TExStringGrid::Private {
     TImageList* gridImages = nullptr;
     // a child of the grid, freed with it
     TGridCombo* editCombo = nullptr;
+    // rich edits, the edit link, fixed-cell and form-control editors
+    TExRichEdit* richEdit = nullptr;
+    TExRichEdit* inplaceRichEdit = nullptr;
+    TEditLink* editLink = nullptr;
+    bool invokedFocusChange = false;
+    TGridTransEdit* editTrans = nullptr;
+    TGridTransCombo* comboTrans = nullptr;
+    TControlEdit* controlEdit = nullptr;
+    TControlCombo* comboControl = nullptr;
+    int fixedColEdit = -1;
+    int fixedRowEdit = -1;
+    TPoint ctrlXY{-1, -1};
+    QString ctrlID;
+    QString ctrlType;
+    bool ctrlEditing = false;
 
     // in-cell editing (the cell before the edit is the editing memory above)
     bool forceSel = false;

@@ -1,8 +1,7 @@
 #pragma once
 
 // What the grid keeps for drawing its cells, its painting frame and its window
-// procedure: the drawing settings, the sizing lines shown, the panning state and
-// the hidden rich editor.
+// procedure: the drawing settings, the sizing lines shown and the panning state.
 
 #include "grid/engine/ExGridTypes.h"
 #include "platform/ui/Colors.h"
@@ -46,6 +45,4 @@ struct TExGridRenderState {
     bool hadCursor = false;
     QCursor previousCursor;
 
-    // the hidden rich editor, made on first use
-    QPointer<QTextEdit> richEditor;
 };

@@ -369,30 +369,3 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
         canvas->Font()->SetStyle(canvas->Font()->Style() & ~TFontStyles(fsUnderline));
 }
 
-// Rich text goes through a hidden text editor made on first use; its document
-// is drawn inset by the horizontal text offset.
-void TExStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas)
-{
-    if (QueryDesignMode())
-        return;
-    if (!p->render->richEditor) {
-        p->render->richEditor = new QTextEdit(this);
-        p->render->richEditor->hide();
-    }
-    CellToRich(ACol, ARow, p->render->richEditor);
-    QTextDocument* document = p->render->richEditor->document();
-    QPainter* painter = Canvas->painter();
-    if (!painter)
-        return;
-    const int inset = p->xyOffset.X;
-    const QRect area(ARect.Left + inset, ARect.Top + inset, ARect.Width() - 2 * inset, ARect.Height() - 2 * inset);
-    if (area.width() <= 0 || area.height() <= 0)
-        return;
-    painter->save();
-    painter->translate(area.topLeft());
-    painter->setClipRect(QRect(QPoint(0, 0), area.size()));
-    QAbstractTextDocumentLayout::PaintContext context;
-    document->setTextWidth(area.width());
-    document->documentLayout()->draw(painter, context);
-    painter->restore();
-}

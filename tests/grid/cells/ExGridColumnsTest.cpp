@@ -199,6 +199,19 @@ TEST(ColumnGrid, ComboEditorGetsExactlyTheColumnsItemsEveryTime)
     EXPECT_FALSE(grid->QueryHasComboBox(2, 0));
 }
 
+TEST(ColumnGrid, ACustomColumnsEditLinkBecomesTheGridsLink)
+{
+    auto grid = MakeColumnGrid(4);
+    TEditLink link;
+    grid->Columns()->Items(2)->SetEditor(edCustom);
+    grid->Columns()->Items(2)->SetEditLink(&link);
+    for (const int col : {2, 3}) {
+        TEditorType editor = edNormal;
+        grid->ConfigureCellEditor(col, 1, editor);
+        EXPECT_EQ(grid->EditLink(), col == 2 ? &link : nullptr) << col;
+    }
+}
+
 TEST(ColumnGrid, WidthsKeepTheColumnsBoundsAndTheEditLengthItsColumn)
 {
     auto grid = MakeColumnGrid(4);
