@@ -2,6 +2,7 @@
 
 #include "platform/grid/CustomGrid.h"
 #include "platform/grid/CustomGridPrivate.h"
+#include "platform/ui/MaskEdit.h"
 
 #include <QtGui/QClipboard>
 #include <QtGui/QKeyEvent>
@@ -608,55 +609,3 @@ void TInplaceEdit::keyReleaseEvent(QKeyEvent* e)
             bodyKeyRelease(e);
     });
 }
-
-namespace platform {
-
-// Mask characters of the platform's notation and their toolkit counterparts;
-// literal characters that the toolkit would read as mask characters are escaped.
-QString InputMaskFromEditMask(const QString& mask)
-{
-    if (mask.isEmpty())
-        return QString();
-    const QStringList fields = mask.split(QLatin1Char(';'));
-    const QString body = fields.value(0);
-    const QChar blank = fields.size() > 2 && !fields[2].isEmpty() ? fields[2][0] : QLatin1Char('_');
-    static const QString toolkitSpecial = QStringLiteral("AaNnXx90Dd#HhBb><!;[]{}\\");
-    QString out;
-    for (int i = 0; i < body.size(); ++i) {
-        const QChar c = body[i];
-        switch (c.unicode()) {
-        case '0': out += QLatin1Char('9'); break;
-        case '9': out += QLatin1Char('0'); break;
-        case '#': out += QLatin1Char('#'); break;
-        case 'L': out += QLatin1Char('A'); break;
-        case 'l': out += QLatin1Char('a'); break;
-        case 'A': out += QLatin1Char('N'); break;
-        case 'a': out += QLatin1Char('n'); break;
-        case 'C': out += QLatin1Char('X'); break;
-        case 'c': out += QLatin1Char('x'); break;
-        case '>': out += QLatin1Char('>'); break;
-        case '!': break;  // blank trimming has no counterpart
-        case '<':
-            if (i + 1 < body.size() && body[i + 1] == QLatin1Char('>')) {
-                out += QLatin1Char('!');
-                ++i;
-            } else {
-                out += QLatin1Char('<');
-            }
-            break;
-        case '\\':
-            if (i + 1 < body.size()) {
-                out += QLatin1Char('\\');
-                out += body[++i];
-            }
-            break;
-        default:
-            if (toolkitSpecial.contains(c))
-                out += QLatin1Char('\\');
-            out += c;
-        }
-    }
-    return out + QLatin1Char(';') + blank;
-}
-
-}  // namespace platform

@@ -128,8 +128,3 @@ private:
     void connectBody();
     friend class TCustomGrid;
 };
-
-namespace platform {
-// The toolkit's input mask for an edit mask in the platform's notation.
-QString InputMaskFromEditMask(const QString& mask);
-}  // namespace platform

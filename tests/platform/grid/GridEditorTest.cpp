@@ -185,21 +185,4 @@ TEST_F(GridEditorTest, EditMaskAndLimit)
     EXPECT_EQ(editor->inputMask(), "99:99;_");
 }
 
-TEST(EditMaskConversion, PlatformMasksBecomeToolkitMasks)
-{
-    const struct {
-        const char* mask;
-        const char* input;
-    } cases[] = {
-        {"", ""},
-        {"!99/99/0000;1;_", "00/00/9999;_"},
-        {"LLaaCc", "AAnnXx;_"},
-        {">LL<ll<>c", ">AA<aa!x;_"},
-        {"\\9\\0 #;0; ", "\\9\\0 #; "},
-        {"(000) Box", "(999) \\Bo\\x;_"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(platform::InputMaskFromEditMask(c.mask), c.input) << c.mask;
-}
-
 }  // namespace
