@@ -44,6 +44,8 @@ bool isEditBtnKind(TEditorType Kind)
     return Kind == edEditBtn || Kind == edNumericEditBtn || Kind == edFloatEditBtn || Kind == edMaskEditBtn;
 }
 
+bool isDateKind(TEditorType Kind) { return Kind == edDateEdit || Kind == edDateEditUpDown || Kind == edTimeEdit; }
+
 bool isUnitKind(TEditorType Kind)
 {
     return Kind == edUnitEditBtn || Kind == edNumericUnitEditBtn || Kind == edFloatUnitEditBtn;
@@ -54,7 +56,8 @@ bool isUnitKind(TEditorType Kind)
 // is edited as plain text.
 bool hasEditorControl(TEditorType Kind)
 {
-    return isComboKind(Kind) || isSpinKind(Kind) || isEditBtnKind(Kind) || isUnitKind(Kind) || Kind == edCheckBox ||
+    return isComboKind(Kind) || isSpinKind(Kind) || isEditBtnKind(Kind) || isUnitKind(Kind) || isDateKind(Kind) ||
+           Kind == edCheckBox ||
            Kind == edButton || (IsGridDropDownKind(Kind) && GridDropDownEditorRegistered(Kind));
 }
 
@@ -266,6 +269,8 @@ void TExStringGrid::ShowEditorControl(int ACol, int ARow)
         EditBtn()->OpenInCell(ACol, ARow, box);
     else if (isUnitKind(kind))
         UnitEditBtn()->OpenInCell(ACol, ARow, box);
+    else if (isDateKind(kind))
+        DateTimePicker()->OpenInCell(ACol, ARow, box);
     else if (kind == edCheckBox)
         EditCheck()->OpenInCell(ACol, ARow, box);
     else if (kind == edButton)
@@ -364,6 +369,8 @@ void TExStringGrid::HideEditorControl(int ACol, int ARow)
         p->editBtn->CloseInCell(ACol, ARow);
     else if (isUnitKind(kind) && p->unitEditBtn)
         p->unitEditBtn->CloseInCell(ACol, ARow);
+    else if (isDateKind(kind) && p->editDate)
+        p->editDate->CloseInCell(ACol, ARow);
     else if (kind == edCheckBox && p->editCheck)
         p->editCheck->CloseInCell();
     else if (kind == edButton && p->gridButton)

@@ -4,6 +4,7 @@
 // made once, hidden between edits and reused.
 
 #include "grid/cells/EsgComboBox.h"
+#include "grid/cells/EsgDateTimePicker.h"
 #include "grid/cells/EsgEditBtn.h"
 #include "grid/cells/EsgSpinEdit.h"
 #include "grid/cells/GridEditorProtocol.h"
@@ -211,6 +212,35 @@ private:
     void leave(Word Key);
 
     TExStringGrid* grid_;
+};
+
+// The date and time editor of edDateEdit, edDateEditUpDown and edTimeEdit.
+// A changed field moves on to the next one once a digit was typed, except
+// the last field of a custom date format.
+class TGridDatePicker : public TEsgDateTimePicker {
+public:
+    explicit TGridDatePicker(TExStringGrid* AGrid);
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell(int ACol, int ARow);
+    // The text the cell receives: the shown text, empty when unchecked.
+    QString CellText() const;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void gridKey(Word Key, TShiftState Shift);
+    void resetFromCell();
+    void shiftFocus();
+    void moveToNextField();
+
+    TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
+    // The date and time parts before the last digit key.
+    int fy_ = 0, fm_ = 0, fd_ = 0, fth_ = 0, ftm_ = 0, fts_ = 0;
+    int fieldAtDigit_ = 0;
 };
 
 // What the grid asks of a drop-down editor that another part of the program

@@ -72,6 +72,8 @@ TEST_F(GridEditors, EachKindOpensCommitsWithEnterAndWritesBack)
         {edEditBtn, "ab", [this] { QTest::keyClicks(Focused(), "c"); }, "c", "c"},
         {edNumericEditBtn, "1", [this] { QTest::keyClicks(Focused(), "x2"); }, "2", "2"},
         {edUnitEditBtn, "12mm", [this] { grid->UnitEditBtn()->SetText("13"); }, "13mm", "13mm"},
+        {edDateEdit, "15/03/2023", [this] { Key(Qt::Key_Up); }, "16/03/2023", "16/03/2023"},
+        {edTimeEdit, "10:20:30", [this] { Key(Qt::Key_Up); }, "11:20:30", "11:20:30"},
         {edCheckBox, "caption", [] {}, nullptr, "caption"},
         {edButton, "push", [] {}, nullptr, "push"},
     };
@@ -195,6 +197,26 @@ TEST_F(GridEditors, CheckBoxEditorTogglesOncePerSpaceOrPress)
     EXPECT_FALSE(box->Checked());
 }
 
+TEST_F(GridEditors, DatePickerMovesOnAfterAChangedDayButNotAfterTheYear)
+{
+    grid->SetCells(1, 1, "15/03/2023");
+    grid->OnGetEditorProp = [this](TObject*, int, int, TObject*) { grid->DateTimePicker()->SetFormat("dd/mm/yyyy"); };
+    Open(1, 1, edDateEdit);
+    TGridDatePicker* picker = grid->DateTimePicker();
+    ASSERT_EQ(Focused(), picker);
+    EXPECT_EQ(picker->currentSection(), QDateTimeEdit::DaySection);
+    QTest::keyClicks(picker, "25");
+    QApplication::processEvents();
+    EXPECT_EQ(picker->currentSection(), QDateTimeEdit::MonthSection) << "one field on, not two";
+    EXPECT_EQ(picker->date().day(), 25);
+    picker->SelectField(2);
+    QTest::keyClicks(picker, "2024");
+    QApplication::processEvents();
+    EXPECT_EQ(picker->currentSection(), QDateTimeEdit::YearSection);
+    QTest::keyClick(picker, Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(1, 1), "15/03/2023") << "Esc takes the cell's date again";
+}
+
 // A drop-down editor standing in for the drop-down family's ones.
 class FakeDropDown : public QLineEdit, public IGridDropDownEditor {
 public:
@@ -270,6 +292,11 @@ TEST_F(GridEditors, ScreenshotOfTheEditorsInCells)
     Open(2, 2, edUnitEditBtn);
     EXPECT_TRUE(grid->UnitEditBtn()->isVisible());
     platform::SaveScreenshot(*window, "grid_unit_editor");
+    Key(Qt::Key_Escape);
+    grid->SetCells(1, 3, "15/03/2023");
+    Open(1, 3, edDateEdit);
+    EXPECT_TRUE(grid->DateTimePicker()->isVisible());
+    platform::SaveScreenshot(*window, "grid_date_editor");
     Key(Qt::Key_Escape);
 }
 
