@@ -2,6 +2,7 @@
 // kind the current cell is edited, the edit text going in and out, the
 // validation of an edited value, and the report of the end of an edit.
 
+#include "grid/cells/ExGridCheck.h"
 #include "grid/cells/ExInplaceEdit.h"
 #include "grid/cells/GridEditors.h"
 #include "grid/engine/ExGridPrivate.h"
@@ -33,9 +34,32 @@ namespace {
 
 bool isComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
 
-// The special kinds whose editor control exists in this grid. Every other
-// special kind is edited as plain text until its control is added.
-bool hasEditorControl(TEditorType Kind) { return isComboKind(Kind) || Kind == edRichEdit || Kind == edCustom; }
+bool isSpinKind(TEditorType Kind)
+{
+    return Kind == edSpinEdit || Kind == edFloatSpinEdit || Kind == edTimeSpinEdit || Kind == edDateSpinEdit;
+}
+
+bool isEditBtnKind(TEditorType Kind)
+{
+    return Kind == edEditBtn || Kind == edNumericEditBtn || Kind == edFloatEditBtn || Kind == edMaskEditBtn;
+}
+
+bool isDateKind(TEditorType Kind) { return Kind == edDateEdit || Kind == edDateEditUpDown || Kind == edTimeEdit; }
+
+bool isUnitKind(TEditorType Kind)
+{
+    return Kind == edUnitEditBtn || Kind == edNumericUnitEditBtn || Kind == edFloatUnitEditBtn;
+}
+
+// The special kinds whose editor control exists in this grid: a drop-down
+// kind only while an editor is registered for it. Every other special kind
+// is edited as plain text.
+bool hasEditorControl(TEditorType Kind)
+{
+    return isComboKind(Kind) || Kind == edRichEdit || Kind == edCustom || isSpinKind(Kind) || isEditBtnKind(Kind) || isUnitKind(Kind) || isDateKind(Kind) ||
+           Kind == edCheckBox ||
+           Kind == edButton || (IsGridDropDownKind(Kind) && GridDropDownEditorRegistered(Kind));
+}
 
 // The kind the grid opens for a configured kind.
 TEditorType openedKind(TEditorType Kind)
@@ -234,11 +258,28 @@ void TExStringGrid::ShowEditorControl(int ACol, int ARow)
     p->editActive = true;
     p->editCtrl = nullptr;
     p->lastValidation = true;
-    if (isComboKind(p->editControl))
+    const TRect r = CellRect(ACol, ARow);
+    const TRect box{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+    const TEditorType kind = p->editControl;
+    if (isComboKind(kind))
         showCombo(ACol, ARow);
-    else if (p->editControl == edRichEdit)
+    else if (isSpinKind(kind))
+        SpinEdit()->OpenInCell(ACol, ARow, box);
+    else if (isEditBtnKind(kind))
+        EditBtn()->OpenInCell(ACol, ARow, box);
+    else if (isUnitKind(kind))
+        UnitEditBtn()->OpenInCell(ACol, ARow, box);
+    else if (isDateKind(kind))
+        DateTimePicker()->OpenInCell(ACol, ARow, box);
+    else if (kind == edCheckBox)
+        EditCheck()->OpenInCell(ACol, ARow, box);
+    else if (kind == edButton)
+        GridButton()->OpenInCell(ACol, ARow, box);
+    else if (IsGridDropDownKind(kind))
+        TGridEditorOpening::ShowDropDown(*this, kind, ACol, ARow, box);
+    else if (kind == edRichEdit)
         showRichEdit(ACol, ARow);
-    else if (p->editControl == edCustom)
+    else if (kind == edCustom)
         showEditLink(ACol, ARow);
     p->startEditChar = QChar();
 }
@@ -323,12 +364,27 @@ void TExStringGrid::HideEditorControl(int ACol, int ARow)
     p->specialEditor = false;
     p->blockKill = true;
     p->startEditChar = QChar();
-    if (isComboKind(p->editControl))
+    const TEditorType kind = p->editControl;
+    if (isComboKind(kind))
         hideCombo(ACol, ARow);
     else if (p->editControl == edRichEdit)
         hideRichEdit(ACol, ARow);
     else if (p->editControl == edCustom)
         hideEditLink(ACol, ARow);
+    else if (isSpinKind(kind) && p->editSpin)
+        p->editSpin->CloseInCell(ACol, ARow);
+    else if (isEditBtnKind(kind) && p->editBtn)
+        p->editBtn->CloseInCell(ACol, ARow);
+    else if (isUnitKind(kind) && p->unitEditBtn)
+        p->unitEditBtn->CloseInCell(ACol, ARow);
+    else if (isDateKind(kind) && p->editDate)
+        p->editDate->CloseInCell(ACol, ARow);
+    else if (kind == edCheckBox && p->editCheck)
+        p->editCheck->CloseInCell();
+    else if (kind == edButton && p->gridButton)
+        p->gridButton->CloseInCell();
+    else if (IsGridDropDownKind(kind))
+        TGridEditorOpening::HideDropDown(*this, kind, ACol, ARow);
     if (p->editControl != edNormal && p->editActive)
         FinishCellEdit(DisplayToRealCol(ACol), ARow);
     p->blockKill = false;
@@ -396,6 +452,9 @@ bool TExStringGrid::validateEdit(const QString& NewValue, bool Wide)
             AdvanceOnEnterOff noAdvance(*p->navigation);
             if (Wide)
                 CalcFooter(col);
+            TExStringGridCheck* checker = Wide ? nullptr : CellChecker();
+            if (checker && checker->AutoCorrect)
+                v = checker->Correct(col, row, v);
             TCellValidateEvent& handler = Wide ? OnCellValidateWide : OnCellValidate;
             if (handler)
                 handler(this, col, row, v, valid);
@@ -409,6 +468,8 @@ bool TExStringGrid::validateEdit(const QString& NewValue, bool Wide)
             }
             if (valid && !Wide)
                 CalcFooter(col);
+            if (checker && checker->AutoMarkError)
+                v = checker->MarkError(col, row, v);
             if (valid && !Wide && UndoRedo())
                 UndoRedo()->RegisterChange(col, row, old, v);
             if (valid && changed)

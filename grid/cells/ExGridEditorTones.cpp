@@ -25,4 +25,20 @@ void TExStringGrid::applyEditorTones(const TColorTones& Tones)
     tones.Flat = true;
     tones.FlatLineColor = Color();
     EditCombo()->SetButtonTones(tones);
+    // The spin, edit-with-button and date editors take the same colours for
+    // their buttons; the picker's border takes the tone's border.
+    TButtonColors colors;
+    colors.Color = tones.Color;
+    colors.ColorHot = tones.ColorHot;
+    colors.ColorDown = tones.ColorDown;
+    colors.BorderColor = tones.BorderColor;
+    colors.TextColor = Tones.Background.TextColor;
+    colors.TextColorHot = Tones.Hover.TextColor;
+    colors.TextColorDown = Tones.Selected.TextColor;
+    SpinEdit()->Button()->Colors() = colors;
+    EditBtn()->Button()->Colors() = colors;
+    UnitEditBtn()->Button()->Colors() = colors;
+    DateTimePicker()->ButtonColors() = colors;
+    DateTimePicker()->SetMetroStyle(true);
+    DateTimePicker()->SetBorderColor(tones.BorderColor);
 }

@@ -88,3 +88,9 @@ void TGridEditorProtocol::ClickCaret(QLineEdit& Field)
     Field.setCursorPosition(Field.cursorPositionAt(mouse));
     grid_.p->lButFlg = false;
 }
+
+void TGridEditorProtocol::StoreTyped(const QString& Text)
+{
+    if (grid_.p->showEditProcess && !grid_.p->editStart && grid_.p->editMode)
+        grid_.StoreEditText(grid_.Col(), grid_.Row(), Text);
+}

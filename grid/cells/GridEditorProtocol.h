@@ -36,6 +36,9 @@ public:
     // (no selection, no modifier) leaves the editor sideways. True when it did;
     // the key is then used up.
     bool CursorWalk(Word Key, TShiftState Shift, const QLineEdit& Field, const QString& Text);
+    // Typed text goes into the current cell at once once the grid stores
+    // edits as they are typed, so that Esc has the cell cache to return to.
+    void StoreTyped(const QString& Text);
     // After an editor opened by a mouse click takes the focus: the caret goes
     // before the character under the mouse.
     void ClickCaret(QLineEdit& Field);

@@ -5,8 +5,16 @@
 
 #include "grid/cells/EditLink.h"
 #include "grid/cells/EsgComboBox.h"
+#include "grid/cells/EsgDateTimePicker.h"
+#include "grid/cells/EsgEditBtn.h"
+#include "grid/cells/EsgSpinEdit.h"
 #include "grid/cells/GridEditorProtocol.h"
+#include "grid/foundation/ExObj.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/InputTypes.h"
+
+#include <functional>
 
 #include <QtCore/QObject>
 
@@ -82,4 +90,186 @@ private:
     TEditButtonTones buttonTones_;
     bool workMode_ = true;
     bool reportedSinceDrop_ = false;
+};
+
+// The spin editor of the four spin kinds. Up, Down and the page keys spin
+// the value; Home and End set the range's ends; Tab, Enter and Esc end the
+// edit. The spin buttons raise the grid's spin event of the spin type.
+class TGridSpin : public TEsgSpinEdit {
+public:
+    explicit TGridSpin(TExStringGrid* AGrid);
+    TExStringGrid* Grid() const { return grid_; }
+
+    // Puts the cell's value in for the grid's EditControl kind and shows the
+    // editor over Box; writes the value back and hides it.
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell(int ACol, int ARow);
+
+    void UpClick(TObject* Sender) override;
+    void DownClick(TObject* Sender) override;
+
+protected:
+    bool WantsKey(Word Key, TShiftState Shift) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void DoExit() override;
+
+private:
+    void rangeEnd(Word Key);
+    void fireSpinClick(bool Up);
+
+    TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
+};
+
+// The edit-with-button editor of edEditBtn, edNumericEditBtn, edFloatEditBtn
+// and edMaskEditBtn: its button passes the text through OnEllipsClick.
+class TGridEditBtn : public TEsgEditBtn {
+public:
+    explicit TGridEditBtn(TExStringGrid* AGrid);
+    TExStringGrid* Grid() const { return grid_; }
+    bool StopEditAfterClick = false;
+
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell(int ACol, int ARow);
+
+protected:
+    bool WantsKey(Word Key, TShiftState Shift) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    void ClipboardPaste() override;
+    void DoExit() override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void buttonClicked();
+    void lookupCompletion();
+
+    TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
+    bool workMode_ = true;
+    int caretAtKeyDown_ = 0;
+};
+
+// The unit edit of edUnitEditBtn, edNumericUnitEditBtn and edFloatUnitEditBtn;
+// it writes its value followed by its unit.
+class TGridUnitEditBtn : public TEsgUnitEditBtn {
+public:
+    explicit TGridUnitEditBtn(TExStringGrid* AGrid);
+    TExStringGrid* Grid() const { return grid_; }
+
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell(int ACol, int ARow);
+
+protected:
+    bool WantsKey(Word Key, TShiftState Shift) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void DoExit() override;
+
+private:
+    bool commit();
+
+    TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
+};
+
+// The check box of edCheckBox: captioned with the cell's text, it toggles
+// once per Space or left press and writes nothing back.
+class TGridCheckBox : public TCheckBox {
+public:
+    explicit TGridCheckBox(TExStringGrid* AGrid);
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    TExStringGrid* grid_;
+};
+
+// The push button of edButton: captioned with the cell's text, its click
+// passes the caption through OnEllipsClick into the cell; the arrows leave it.
+class TGridButton : public TButton {
+public:
+    explicit TGridButton(TExStringGrid* AGrid);
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void ellipsClick();
+    void leave(Word Key);
+
+    TExStringGrid* grid_;
+};
+
+// The date and time editor of edDateEdit, edDateEditUpDown and edTimeEdit.
+// A changed field moves on to the next one once a digit was typed, except
+// the last field of a custom date format.
+class TGridDatePicker : public TEsgDateTimePicker {
+public:
+    explicit TGridDatePicker(TExStringGrid* AGrid);
+    void OpenInCell(int ACol, int ARow, const TRect& Box);
+    void CloseInCell(int ACol, int ARow);
+    // The text the cell receives: the shown text, empty when unchecked.
+    QString CellText() const;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void gridKey(Word Key, TShiftState Shift);
+    void resetFromCell();
+    void shiftFocus();
+    void moveToNextField();
+
+    TExStringGrid* grid_;
+    TGridEditorProtocol protocol_;
+    // The date and time parts before the last digit key.
+    int fy_ = 0, fm_ = 0, fd_ = 0, fth_ = 0, ftm_ = 0, fts_ = 0;
+    int fieldAtDigit_ = 0;
+};
+
+// What the grid asks of a drop-down editor that another part of the program
+// registers for a kind: the control is a child of the grid, hidden between
+// edits. The grid keeps the protocol of the other editors around it.
+class IGridDropDownEditor {
+public:
+    virtual ~IGridDropDownEditor() = default;
+    virtual QWidget* Control() = 0;
+    // Puts the cell's edit text in, the kind's own way, and shows the editor
+    // over Box with the focus.
+    virtual void ShowInCell(TEditorType Kind, const TRect& Box, const QString& EditText) = 0;
+    // The value the closing editor leaves in the cell.
+    virtual QString CellValue(TEditorType Kind) = 0;
+    virtual void HideFromCell() = 0;
+};
+
+// Makes the drop-down editor of a kind for a grid: a widget that is also an
+// IGridDropDownEditor, parented to the grid.
+using TGridDropDownEditorFactory = std::function<QWidget*(TExStringGrid& Grid)>;
+// Registers the editor of a drop-down kind (edDateTimeEdit and
+// edTrackbarDropDown to edExGridDropDown); an empty factory removes it. A
+// kind without an editor is edited as plain text.
+void RegisterGridDropDownEditor(TEditorType Kind, TGridDropDownEditorFactory Factory);
+bool IsGridDropDownKind(TEditorType Kind);
+bool GridDropDownEditorRegistered(TEditorType Kind);
+// The opening and closing steps of the editing flow for a drop-down kind.
+struct TGridEditorOpening {
+    static void ShowDropDown(TExStringGrid& Grid, TEditorType Kind, int ACol, int ARow, const TRect& Box);
+    static void HideDropDown(TExStringGrid& Grid, TEditorType Kind, int ACol, int ARow);
 };

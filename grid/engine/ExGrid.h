@@ -35,6 +35,14 @@ class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridCombo;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridCheckBox;
+class TGridButton;
+class TGridDatePicker;
+class TExStringGridCheck;
+class IGridDropDownEditor;
 class QTextEdit;
 class TExRichEdit;
 class TEditLink;
@@ -565,9 +573,9 @@ public:
     TSearchEditChangeEvent OnSearchEditChange;
     TNotifyEvent OnSearchFooterClose;
     TSpinClickEvent OnSpinClick;
-    TSpinClickEvent OnFloatSpinClick;
-    TSpinClickEvent OnTimeSpinClick;
-    TSpinClickEvent OnDateSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
     TScrollHintEvent OnScrollHint;
     TColumnSizeEvent OnColumnSize;
     TColumnSizingEvent OnColumnSizing;
@@ -788,6 +796,29 @@ public:
     int FixedColEdit() const;
     int FixedRowEdit() const;
     void HandleFixedCellEditChange(QObject* Sender);
+    // The other special editors, each made hidden on first use.
+    TGridSpin* SpinEdit();
+    TGridEditBtn* EditBtn();
+    TGridUnitEditBtn* UnitEditBtn();
+    TGridCheckBox* EditCheck();
+    TGridButton* GridButton();
+    TGridDatePicker* DateTimePicker();
+    // The drop-down editor registered for a kind, made on first use; nullptr
+    // while no editor is registered for it.
+    IGridDropDownEditor* DropDownEditor(TEditorType Kind);
+    IGridDropDownEditor* TrackbarDropDown() { return DropDownEditor(edTrackbarDropDown); }
+    IGridDropDownEditor* MemoDropDown() { return DropDownEditor(edMemoDropDown); }
+    IGridDropDownEditor* CalculatorDropDown() { return DropDownEditor(edCalculatorDropDown); }
+    IGridDropDownEditor* TimePickerDropDown() { return DropDownEditor(edTimePickerDropDown); }
+    IGridDropDownEditor* DetailPickerDropDown() { return DropDownEditor(edDetailDropDown); }
+    IGridDropDownEditor* GridDropDown() { return DropDownEditor(edGridDropDown); }
+    IGridDropDownEditor* ColorPickerDropDown() { return DropDownEditor(edColorPickerDropDown); }
+    IGridDropDownEditor* ImagePickerDropDown() { return DropDownEditor(edImagePickerDropDown); }
+    IGridDropDownEditor* ExGridDropDown() { return DropDownEditor(edExGridDropDown); }
+    IGridDropDownEditor* DateAndTimePicker() { return DropDownEditor(edDateTimeEdit); }
+    // The linked cell checker; freeing it clears the link.
+    TExStringGridCheck* CellChecker() const;
+    void SetCellChecker(TExStringGridCheck* Value);
 
     // ---- notifications ---------------------------------------------------------
     virtual void FireFilterDone();
@@ -1513,6 +1544,13 @@ protected:
     friend class TGridTransCombo;
     friend class TControlEdit;
     friend class TControlCombo;
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend struct TGridEditorOpening;
 
 private:
     struct Private;

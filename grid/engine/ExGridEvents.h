@@ -105,6 +105,9 @@ using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanv
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool Value, bool& Allow)>;
 using TRowEvent = std::function<void(TObject* Sender, int ARow)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TOleDataEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
 using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;

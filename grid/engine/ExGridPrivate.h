@@ -31,6 +31,7 @@
 #include <QtCore/QTimer>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -342,6 +343,14 @@ struct TExStringGrid::Private {
     QString ctrlID;
     QString ctrlType;
     bool ctrlEditing = false;
+    TGridSpin* editSpin = nullptr;
+    TGridEditBtn* editBtn = nullptr;
+    TGridUnitEditBtn* unitEditBtn = nullptr;
+    TGridCheckBox* editCheck = nullptr;
+    TGridButton* gridButton = nullptr;
+    TGridDatePicker* editDate = nullptr;
+    std::map<int, QPointer<QWidget>> dropDownControls;  // by editor kind
+    QPointer<QObject> cellChecker;  // a TExStringGridCheck
 
     // in-cell editing (the cell before the edit is the editing memory above)
     bool forceSel = false;

@@ -227,3 +227,9 @@ std::optional<TDateTime> StepDate(int Years, int Months, int Days, TDateTime Dat
     normaliseMonth(year, month);
     return sameDayIn(year, month, day);
 }
+
+bool ParseLocaleTime(const QString& Text, TDateTime& Value)
+{
+    const QString text = Trim(Text);
+    return text.contains(FormatSettings().TimeSeparator) && parseTime(text, FormatSettings().TimeSeparator, Value);
+}

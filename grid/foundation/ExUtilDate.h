@@ -43,3 +43,16 @@ bool LooksLikeDate(const QString& Text);
 // or months only move to the same day in the year or month that far away;
 // any other combination adds Delta. Empty when the target day does not exist.
 std::optional<TDateTime> StepDate(int Years, int Months, int Days, TDateTime Date, double Delta);
+
+// A time of day written with the locale's time separator: hours and minutes,
+// or hours, minutes and seconds.
+bool ParseLocaleTime(const QString& Text, TDateTime& Value);
+
+// A date value written in the runtime notation: d dd m mm yy yyyy h hh n nn
+// s ss z zzz, "/" and ":" for the locale's separators, quoted text as it
+// stands. Other letters are copied.
+QString FormatDateTimeText(const QString& Format, TDateTime Value);
+
+// The same day a number of months (either sign) away, on the month's last day
+// when it is shorter; the time of day is kept.
+TDateTime IncMonth(TDateTime Value, int Months);

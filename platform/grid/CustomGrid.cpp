@@ -128,13 +128,7 @@ int MulDivRounded(int a, int b, int c)
 // again when the box shows.
 void RunReportingFaults(const std::function<void()>& handling)
 {
-    try {
-        handling();
-    } catch (const Exception& e) {
-        MessageDlg(e.Message(), mtError, mbOK, 0);
-    } catch (const std::exception& e) {
-        MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
-    }
+    platform::RunReportingFaults(handling);
 }
 
 }  // namespace platform::grid

@@ -1,5 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/ui/ModalSeams.h"
 
 #include <QtCore/QDir>
@@ -221,3 +222,17 @@ bool TOpenDialog::Execute() {
 }
 
 TSaveDialog::TSaveDialog() : TOpenDialog(true) {}
+
+namespace platform {
+
+void RunReportingFaults(const std::function<void()>& handling) {
+  try {
+    handling();
+  } catch (const Exception& e) {
+    MessageDlg(e.Message(), mtError, mbOK, 0);
+  } catch (const std::exception& e) {
+    MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
+  }
+}
+
+}  // namespace platform

@@ -6,6 +6,7 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+#include <functional>
 #include <memory>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -43,6 +44,12 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons bu
 
 // The modal result a message box button gives; mrNone for mbHelp.
 TModalResult ModalResultOfButton(TMsgDlgBtn button);
+
+namespace platform {
+// Runs an event handler; a fault it raises ends the handling and is shown in
+// an error box with its message instead of passing through the event loop.
+void RunReportingFaults(const std::function<void()>& handling);
+}  // namespace platform
 
 enum TOpenOption : unsigned {
   ofReadOnly = 0x1,

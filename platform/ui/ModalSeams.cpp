@@ -6,6 +6,7 @@
 #include <QtCore/QFileInfo>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QPixmap>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QWidget>
 
 #include <deque>
@@ -23,7 +24,7 @@ namespace platform {
 
 namespace {
 
-enum class AnswerKind { Message, File, Form };
+enum class AnswerKind { Message, File, Form, Menu };
 
 struct Answer {
   explicit Answer(AnswerKind k) : kind(k) {}
@@ -61,6 +62,8 @@ QString describe(const ShownModal& shown) {
       return QStringLiteral("open dialog \"%1\"").arg(shown.text);
     case ModalKind::SaveDialog:
       return QStringLiteral("save dialog \"%1\"").arg(shown.text);
+    case ModalKind::PopupMenu:
+      return QStringLiteral("pop-up menu \"%1\"").arg(shown.items.join(QLatin1Char('|')));
     case ModalKind::Form:
       break;
   }
@@ -73,6 +76,8 @@ QString describe(AnswerKind kind) {
       return QStringLiteral("a message box");
     case AnswerKind::File:
       return QStringLiteral("a file dialog");
+    case AnswerKind::Menu:
+      return QStringLiteral("a pop-up menu");
     case AnswerKind::Form:
       break;
   }
@@ -160,6 +165,12 @@ void ModalSeams::HandleModal(TForm& form, std::function<void()> work) {
   d->answers.push_back(std::move(answer));
 }
 
+void ModalSeams::PickMenuItem(int id) {
+  Answer answer(AnswerKind::Menu);
+  answer.result = id;
+  d->answers.push_back(std::move(answer));
+}
+
 int ModalSeams::Pending() const { return int(d->answers.size()); }
 
 const std::vector<ShownModal>& ModalSeams::Shown() const { return d->shown; }
@@ -234,6 +245,25 @@ QString SaveScreenshot(QWidget& widget, const QString& name) {
   widget.ensurePolished();
   const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
   return widget.grab().save(path, "PNG") ? path : QString();
+}
+
+}  // namespace platform
+
+namespace platform {
+
+int TrackPopupMenu(const QStringList& items, const QPoint& screenPoint, QWidget* owner) {
+  if (ModalSeamsActive()) {
+    ShownModal shown;
+    shown.kind = ModalKind::PopupMenu;
+    shown.items = items;
+    shown.screenPoint = screenPoint;
+    const std::optional<Answer> answer = takeAnswer(AnswerKind::Menu, shown);
+    return answer && answer->result >= 0 && answer->result <= items.size() ? answer->result : 0;
+  }
+  QMenu menu(owner);
+  for (int i = 0; i < items.size(); ++i) menu.addAction(items[i])->setData(i + 1);
+  QAction* picked = menu.exec(screenPoint);
+  return picked ? picked->data().toInt() : 0;
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Dialogs.h"
 
+#include <QtCore/QPoint>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -22,7 +23,7 @@ class TForm;
 // unexpected modal a failure too. Otherwise the real dialogs show.
 namespace platform {
 
-enum class ModalKind { MessageBox, OpenDialog, SaveDialog, Form };
+enum class ModalKind { MessageBox, OpenDialog, SaveDialog, Form, PopupMenu };
 
 // What a modal showed.
 struct ShownModal {
@@ -35,6 +36,8 @@ struct ShownModal {
   QString fileName;              // file dialogs: the name before the answer
   QString defaultExt;            // file dialogs
   TForm* form = nullptr;         // windows
+  QStringList items;             // pop-up menus: the item captions in order
+  QPoint screenPoint;            // pop-up menus: where it opened
 };
 
 class UnexpectedModal : public std::runtime_error {
@@ -67,6 +70,9 @@ class ModalSeams {
   // closes it (a button with a modal result, SetModalResult, Close). A window
   // the handler leaves open is a failure and closes with mrCancel.
   void HandleModal(TForm& form, std::function<void()> work);
+  // The next pop-up menu picks the item with this identifier; 0 closes it
+  // without a pick.
+  void PickMenuItem(int id);
 
   // Answers not used yet.
   int Pending() const;
@@ -92,6 +98,10 @@ QString SaveScreenshot(QWidget& widget, const QString& name);
 // Used by the modal code of this library.
 TModalResult RunFormUnderSeams(TForm& form);
 TModalResult MessageUnderSeams(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+// A pop-up menu of items with the identifiers 1, 2, ... in order, opened at a
+// screen point and tracked until it closes: the identifier picked, or 0.
+int TrackPopupMenu(const QStringList& items, const QPoint& screenPoint, QWidget* owner);
+
 // Returns true with `fileName` set to the chosen name, or false when cancelled.
 bool FileDialogUnderSeams(bool save, const ShownModal& shown, QString& fileName);
 

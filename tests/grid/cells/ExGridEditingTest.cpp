@@ -171,7 +171,7 @@ TEST_F(ExGridEditing, KindsThatOpenNoEditorAndKindsWithoutTheirControl)
     const struct {
         TEditorType kind;
         bool opens;
-    } cases[] = {{edNone, false}, {edDataCheckBox, false}, {edMemoDropDown, true}, {edSpinEdit, true}, {edNormal, true}};
+    } cases[] = {{edNone, false}, {edDataCheckBox, false}, {edMemoDropDown, true}, {edNormal, true}};
     for (const auto& c : cases) {
         Open(2, 2, c.kind);
         EXPECT_EQ(EditorShown(), c.opens) << c.kind;

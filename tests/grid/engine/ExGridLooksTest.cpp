@@ -278,6 +278,13 @@ TEST(ExGridLooks, ToneSetMakesAFlatGridWithGlyphControlsThatAStyleKeeps)
     EXPECT_TRUE(combo.Flat);
     EXPECT_EQ(grid.EditCombo()->ButtonColorHot(), tones.Hover.BrushColor);  // the combo paints them
     EXPECT_TRUE(grid.EditCombo()->Flat());
+    for (TButtonColors* colors : {&grid.SpinEdit()->Button()->Colors(), &grid.EditBtn()->Button()->Colors(),
+                                  &grid.UnitEditBtn()->Button()->Colors(), &grid.DateTimePicker()->ButtonColors()}) {
+        EXPECT_EQ(colors->Color, tones.Background.BrushColor);
+        EXPECT_EQ(colors->ColorHot, tones.Hover.BrushColor);
+        EXPECT_EQ(colors->ColorDown, tones.Selected.BrushColor);
+    }
+    EXPECT_EQ(grid.DateTimePicker()->BorderColor(), tones.Background.BorderColor);
 
     grid.SetStyle(gsWhidbey);
     EXPECT_EQ(grid.ScrollType(), ssMetro);
