@@ -5,7 +5,9 @@
 // the hidden rich editor.
 
 #include "grid/engine/ExGridTypes.h"
+#include "grid/foundation/ExObj.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QPointer>
@@ -30,6 +32,12 @@ struct TExGridRenderState {
     TColor selectionRectangleColor = clBlack;
     bool selectionResizer = false;
     int filterDropDownRow = 0;
+
+    // what the text step of the cell being drawn leaves for its graphic: the
+    // measured text width (0 when not measured) and the text's alignments
+    int graphicTextWidth = 0;
+    TAlignment graphicTextAlign = taLeftJustify;
+    TVAlignment graphicTextVAlign = vtaTop;
 
     // sizing lines shown by DrawColumnSizingLine / DrawRowSizingLine
     std::optional<int> columnSizingLine;
