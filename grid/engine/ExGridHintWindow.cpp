@@ -169,7 +169,7 @@ void THTMLHintWindow::paintEvent(QPaintEvent*)
 
 TNoActiveForm::TNoActiveForm(QWidget* AOwner) : QWidget(AOwner)
 {
-    makeNonActivating(this, Qt::Tool);
+    makeNonActivating(this, Qt::ToolTip);
     setEnabled(false);
     hide();
 }

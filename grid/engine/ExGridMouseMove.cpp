@@ -59,7 +59,9 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
         if (GridState() == gsRowSizing)
             m.rowSizing = true;
         enhancedMoveFeedback(hit, X, Y);
-        setMouseSelectMode(hit, X, Y, onGrip);
+        // the mode tells the next press what it selects; a held press keeps it
+        if (!ps.keepDown)
+            setMouseSelectMode(hit, X, Y, onGrip);
     }
     if (inside)
         trackAnchors(hit, X, Y);
@@ -78,8 +80,6 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
         SetLeftCol(p->rememberedLeftCol);
     }
     reportSizing(X, Y);
-    if (EnhRowColMove())
-        viewport()->repaint();
     const TGridRect s1 = Selection();
     if (!(s1 == s0))
         FireSelectionChanged(s1.Left, s1.Top, s1.Right, s1.Bottom);
