@@ -21,6 +21,11 @@
 
 class TBackGround;
 class TBalloonSettings;
+class THTMLHintWindow;
+class THeaderDragButton;
+class TNoActiveForm;
+class TArrowWindow;
+struct TCellGraphicPlacement;
 class TBands;
 class TBitmap;
 class TCellGraphic;
@@ -735,6 +740,23 @@ public:
     virtual TImageList* GetCellImageList();
     TImageList* GridImages() const;
     void SetGridImages(TImageList* Value);
+    // The graphic of a cell (real column) with its size, its placement and
+    // whether the cell text is drawn beside it.
+    TCellGraphicPlacement GetCellGraphicPlacement(int ACol, int ARow);
+    // A check box in R: Checked, or with IsTriState the state TriState
+    // (unchecked 0, checked 1, grayed 2), in a control style.
+    void DrawCellCheckBox(TCanvas* Canvas, const TRect& R, bool Checked, int TriState, bool IsTriState,
+                          TControlStyle Style, bool Grayed, bool Enabled);
+    // Count radio buttons with the texts of Items in R, side by side or
+    // stacked (upward with Upward); CheckedIndex -1 checks the item equal to
+    // the cell text. ACol is the real column.
+    void DrawCellRadioGroup(TCanvas* Canvas, const TRect& R, bool Upward, double Scale, TControlStyle Style,
+                            int ARow, int ACol, bool Selected, const TStringList* Items, bool Disabled,
+                            bool Horizontal, int CheckedIndex, int Count);
+    static double ClampPercent(double Value);
+    // The percentage of a level progress: the value's distance from Minimum
+    // against the range, 0 for an empty range.
+    static int LevelProgressPercentage(int Value, int Minimum, int Maximum);
     // Addresses in cell text shown as links.
     bool URLShowInText() const;
     void SetURLShowInText(bool Value);
@@ -1398,6 +1420,34 @@ public:
     // The fixed cell whose editor is open, (-1, -1) when none.
     TPoint FixedEditCell() const;
 
+    // ---- mouse movement ------------------------------------------------------------
+    // The new size shows in the hint window while the mouse sizes a column
+    // or row.
+    bool HintShowSizing() const;
+    void SetHintShowSizing(bool Value);
+    // A semi-transparent picture of a cell rectangle in a window that never
+    // takes the focus; the caller owns and frees it.
+    TNoActiveForm* SelectionToForm(const TGridRect& ARect);
+    // Where a drag of cells or of a column runs; until one is set every drag
+    // is cancelled.
+    void SetDragRunner(const TGridDragRunner& Runner);
+    const TGridDragRunner& DragRunner() const;
+    // The grid's hint window (scroll and sizing hints), made on first use.
+    THTMLHintWindow* GridHintWindow();
+    // The feedback of an enhanced move: the screen cursor it holds (crDrag,
+    // crNoDrop, crDefault when none), the picture of the moved cells, the
+    // header button and the four arrows (arrUp ... arrRight).
+    TCursor MoveCursor() const;
+    TNoActiveForm* MoveImage() const;
+    THeaderDragButton* HeaderDragButton();
+    TArrowWindow* MoveArrow(int Dir) const;
+    // Cell content the mouse moves reach; the cell services answer them.
+    virtual bool HasScrollBar(int ACol, int ARow);
+    virtual int GetScrollPosition(int ACol, int ARow);
+    virtual bool IsOnNodeGlyph(int ARow, int X);
+    virtual void FireStartBlockFocus();
+    virtual void FireEndBlockFocus();
+
 protected:
     // The cells, the editing frame, the background outside the cells and the
     // sizing lines.
@@ -1469,6 +1519,10 @@ protected:
     virtual void HandleWmRButtonUp(TShiftState Shift, int X, int Y);
     virtual void HandleColumnMoved(int FromIndex, int ToIndex);
     virtual void HandleRowMoved(int FromIndex, int ToIndex);
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    virtual void HandleMouseMove(TShiftState Shift, int X, int Y);
+    virtual void HandleMouseLeave();
     // Cell content the mouse reaches; the cell services answer them.
     virtual bool HasRating(int ACol, int ARow);
     virtual bool IsRadio(int ACol, int ARow);
@@ -1588,6 +1642,7 @@ private:
     void drawFilterButton(RenderContext& c, const TRect& tr);
     void applyDisjunctSelection(RenderContext& c);
     void drawPlainText(RenderContext& c, const QString& text, TRect& tr);
+    void placeTextBesideGraphic(RenderContext& c, TRect& tr);
     void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
     void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);
     void paintSizingLines();
@@ -1619,6 +1674,20 @@ private:
     void hideRowsBySelection(bool Selected);
     struct TCellLook;
     void applyDefaultBrush(int ACol, int ARow, bool Print, TBrush* ABrush);
+    // ---- cell graphics
+    void drawGraphicKind(TCanvas* Canvas, int ACol, int ARow, TCellGraphic& g, TRect& r, const TRect& box,
+                         const TRect& cell, TGridDrawState AState);
+    void drawRotatedCell(TCanvas* Canvas, int ACol, int ARow, const TCellGraphic& g, const TRect& r);
+    void drawProgressCell(TCanvas* Canvas, int ACol, int ARow, const TCellGraphic& g, const TRect& r);
+    void drawLevelProgressCell(TCanvas* Canvas, int ACol, int ARow, const TCellGraphic& g, const TRect& r);
+    void drawCommentMark(TCanvas* Canvas, const TCellGraphic& g, const TRect& cell);
+    void drawButtonCell(TCanvas* Canvas, int ACol, int ARow, TCellGraphic& g, const TRect& box, bool editable);
+    void drawRating(TCanvas* Canvas, int ACol, int ARow, const TCellGraphic& g, const TRect& box);
+    void drawNodeButton(TCanvas* Canvas, int ARow, const TCellGraphic& g, const TRect& cell, TGridDrawState AState);
+    static void drawEdge(TCanvas* Canvas, const TRect& r, TColor light, TColor dark);
+    void drawBorlandCheck(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled);
+    void drawRadioButton(TCanvas* Canvas, const TRect& r, TControlStyle Style, bool Checked, bool Enabled);
+    void drawSortIndex(TCanvas* Canvas, int ACol, int X, int Y);
     // ---- mouse buttons
     void sortByHeaderClick(int ACol, TShiftState Shift);
     bool followAnchor(int ACol, int ARow, int X, int Y);
@@ -1637,6 +1706,44 @@ private:
     bool releaseCellButton(int X, int Y);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
     bool autoSizeOnBorder(int ACol, int ARow, int X);
+    bool markupHitAt(int ACol, int ARow, const QString& Text, int X, int Y, QString& Anchor, QString& Title,
+                     int& Index);
+    void pressHeaderSelection(const TGridCoord& hit, TShiftState Shift);
+    bool startFixedSizing(int X, int Y);
+    bool pressOleDragCandidate(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
+    void endFixedSizing(int X, int Y);
+    bool releaseOleDragCandidate(const TGridCoord& hit, TShiftState Shift);
+    // ---- mouse movement
+    void moveHoverRow(int ARow);
+    void placeCellScrollBar(const TGridCoord& hit);
+    void moveFixedHover(const TGridCoord& hit);
+    void moveHoverButton(const TGridCoord& hit, int X, int Y);
+    void dragHeaderSelection(const TGridCoord& hit, int X, int Y);
+    void moveFixedSizing(const TGridCoord& hit, int X, int Y);
+    int fixedBorderAt(bool Columns, int Pos);
+    bool isOnSelectionGrip(int X, int Y);
+    void setMouseSelectMode(const TGridCoord& hit, int X, int Y, bool onGrip);
+    bool floatingFooterLastRow() const;
+    void trackAnchors(const TGridCoord& hit, int X, int Y);
+    void leaveAnchor(const TGridCoord& hit);
+    void reportSizing(int X, int Y);
+    void closeSizingHint();
+    void showMoveImage(const TGridRect& Cells, int X, int Y);
+    TGridRect visibleColumnCells(int ACol) const;
+    void enhancedMoveFeedback(const TGridCoord& hit, int X, int Y);
+    void placeMoveButton(const QString& Caption, int Width, int Height, int X, int Y);
+    void placeArrow(int Dir, int X, int Y, bool Visible);
+    void hideMoveArrows();
+    void placeColumnArrows(const TGridCoord& hit);
+    void placeRowArrows(const TGridCoord& hit);
+    void autoScrollMove(bool Columns, int X, int Y);
+    bool endEnhancedMove(const TGridCoord& hit);
+    void cancelMoveFeedback();
+    bool startDragOfCells(const TGridCoord& hit, TShiftState Shift, int X, int Y, bool onGrip);
+    TDragEffect runColumnDrag(const TGridCoord& hit, int X, int Y);
+    TDragEffect runTextDrag(const TGridCoord& hit);
+    void removeDraggedRows();
+    void clearDraggedCells();
     void selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y);
     void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);
     bool InsideGrid(const TGridCoord& c) const;

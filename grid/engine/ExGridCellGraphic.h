@@ -9,6 +9,7 @@
 #include "platform/core/TObject.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QString>
@@ -74,3 +75,22 @@ public:
 bool IsCheckBoxKind(TCellType Kind);
 // Data check boxes: their state is the cell text.
 inline bool IsDataCheckKind(TCellType Kind) { return Kind == ctDataCheckBox || Kind == ctVirtCheckBox; }
+
+// Where a cell's graphic goes: its size, its placement against the cell and
+// its text, and whether the cell text is drawn beside it.
+struct TCellGraphicPlacement {
+    TCellGraphic* graphic = nullptr;
+    int width = 0;
+    int height = 0;
+    TCellHAlign hAlign = haLeft;
+    TCellVAlign vAlign = vaTop;
+    bool textDrawn = true;
+};
+
+// The box of a graphic W by H inside R, placed by its own alignments; the
+// check and radio kinds follow the text alignment instead (TextAlign), keeping
+// clear of a text of width T. R is the rectangle the graphic may use.
+TRect PlaceCellGraphic(const TRect& R, TCellType Kind, int W, int H, int T, TAlignment TextAlign,
+                       TCellHAlign HAlign, TCellVAlign VAlign);
+// The check-box and radio-button kinds, placed by the text alignment.
+bool IsCheckOrRadioKind(TCellType Kind);

@@ -21,22 +21,16 @@ QString headerText(const QString& text) { return QString(text).replace(QLatin1St
 
 int intFromText(const QString& stripped)
 {
-    const QString text = stripped.trimmed();
-    if (text.isEmpty() || text == QLatin1String("-"))
-        return 0;
     int value = 0;
-    if (!TryStrToInt(text, value))
+    if (!TryCellInt(stripped, value))
         throw EExGridError(QString::fromLatin1(ExGridErrors::NoIntegerValue));
     return value;
 }
 
 double floatFromText(const QString& stripped)
 {
-    const QString text = stripped.trimmed();
-    if (text.isEmpty() || text == QLatin1String("-"))
-        return 0;
     double value = 0;
-    if (!TryStrToFloat(ExtractNumericText(text), value))
+    if (!TryCellFloat(stripped, value))
         throw EExGridError(QString::fromLatin1(ExGridErrors::NoFloatValue));
     return value;
 }
@@ -47,6 +41,20 @@ QString strippedText(const QString& text)
 }
 
 } // namespace
+
+bool TryCellInt(const QString& stripped, int& value)
+{
+    const QString text = stripped.trimmed();
+    value = 0;
+    return text.isEmpty() || text == QLatin1String("-") || TryStrToInt(text, value);
+}
+
+bool TryCellFloat(const QString& stripped, double& value)
+{
+    const QString text = stripped.trimmed();
+    value = 0;
+    return text.isEmpty() || text == QLatin1String("-") || TryStrToFloat(ExtractNumericText(text), value);
+}
 
 // ---- counts ------------------------------------------------------------------------------
 

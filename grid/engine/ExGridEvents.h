@@ -120,3 +120,17 @@ using TMouseWheelUpDownEvent =
     std::function<void(TObject* Sender, TShiftState Shift, const TPoint& MousePos, bool& Handled)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
+
+// What a drag of cells or of a column ended in: nothing (cancelled), a copy
+// or a move.
+enum TDragEffect : int { deNone = 0, deCopy = 1, deMove = 2 };
+
+// The drag-and-drop loop the grid hands a drag to once the mouse has moved
+// far enough: a text drag carries the selected text and the pressed cell's
+// text (copy and move allowed), a column drag the display column. A function
+// left empty answers deNone, as a cancelled drag does.
+struct TGridDragRunner {
+    std::function<TDragEffect(TExStringGrid* Grid, const QString& SelectedText, const QString& CellText)>
+        RunTextDragDrop;
+    std::function<TDragEffect(TExStringGrid* Grid, int ACol)> RunColumnDragDrop;
+};

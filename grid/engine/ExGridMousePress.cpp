@@ -67,6 +67,8 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
     const TPoint base = BaseCell(hit.X, hit.Y);
     hit = {base.X, base.Y};
     const TRect R = CellRect(base.X, base.Y);
+    if (startFixedSizing(X, Y))
+        return;
     const bool fixedArea = hit.X < FixedCols() || hit.Y < FixedRows();
     const bool innerFixed = !fixedArea && IsFixed(hit.X, hit.Y);
     if (fixedArea || innerFixed)
@@ -78,8 +80,12 @@ void TExStringGrid::HandleWmLButtonDown(TShiftState Shift, int X, int Y)
         p->selectedCells.Clear();
         Invalidate();
     }
+    if (inside && pressOleDragCandidate(hit, R, Shift, X, Y))
+        return;
     if ((inside && pressCellContent(hit, R, Shift, X, Y)) || followAnchor(hit.X, hit.Y, X, Y))
         return;
+    if (inside)
+        pressHeaderSelection(hit, Shift);
     if (hit.Y < FixedRows() && hit.X >= FixedCols())
         ps.moveCell = hit.X;
     else if (hit.X < FixedCols() && hit.Y >= FixedRows())
@@ -334,6 +340,17 @@ bool TExStringGrid::pressRating(int ACol, int ARow, int X)
 // (a form control counts as none here).
 QString TExStringGrid::markupAnchorAt(int ACol, int ARow, const QString& Text, int X, int Y)
 {
+    QString anchor, title;
+    int index = -1;
+    return markupHitAt(ACol, ARow, Text, X, Y, anchor, title, index) ? QString() : anchor;
+}
+
+// Measures a markup cell at a point as its text is drawn; gives the anchor
+// under the point with its title and index, and answers whether a form
+// control lies there.
+bool TExStringGrid::markupHitAt(int ACol, int ARow, const QString& Text, int X, int Y, QString& Anchor,
+                                QString& Title, int& Index)
+{
     QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
     TCanvas canvas(&surface);
     canvas.Font()->Assign(*GetCellFont(ACol, ARow));
@@ -343,14 +360,14 @@ QString TExStringGrid::markupAnchorAt(int ACol, int ARow, const QString& Text, i
     r.Right -= p->xyOffset.X;
     if (HasCheckBox(DisplayToRealCol(ACol), ARow))
         r.Left += p->controlLook->CheckSize();
-    QString anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
-    int width = 0, height = 0, anchors = 0, hitIndex = 0;
+    QString plain, focusAnchor, controlID, controlValue, controlType;
+    int width = 0, height = 0, anchors = 0;
     TRect hitRect, controlRect;
     RenderMarkupText(&canvas, Text, r, nullptr, X, Y, -1, -1, 1, true, false, false, false, true, false, false,
-                     true, 1.0, clBlue, clNone, clNone, clGray, anchor, plain, focusAnchor, title, width, height,
-                     anchors, hitIndex, hitRect, controlRect, controlID, controlValue, controlType,
+                     true, 1.0, clBlue, clNone, clNone, clGray, Anchor, plain, focusAnchor, Title, width, height,
+                     anchors, Index, hitRect, controlRect, controlID, controlValue, controlType,
                      p->imageCache.get(), nullptr, this, bdLeftToRight);
-    return controlID.isEmpty() ? anchor : QString();
+    return !controlID.isEmpty();
 }
 
 // A press on a cell's button or expand button shows it pushed; the release
@@ -520,4 +537,98 @@ void TExStringGrid::ClickRadioOption(int ACol, int ARow, int X, int Y)
     SetCells(ACol, ARow, options[index]);
     if (OnRadioClick)
         OnRadioClick(this, ACol, ARow, index);
+}
+
+// A press on the border of a fixed column (row) that the moves marked starts
+// sizing it; the release sets the size.
+bool TExStringGrid::startFixedSizing(int X, int Y)
+{
+    TExGridMoveState& m = p->move;
+    if (QueryDesignMode())
+        return false;
+    if (m.sizeFixed && fixedBorderAt(true, X) >= 0) {
+        m.sizingFixed = true;
+        m.sizingFixedCol = fixedBorderAt(true, X);
+        m.sizeFixedX = X;
+        DrawColumnSizingLine(X);
+        return true;
+    }
+    if (m.sizeFixedR && fixedBorderAt(false, Y) >= 0) {
+        m.sizingFixedR = true;
+        m.sizingFixedRow = fixedBorderAt(false, Y);
+        m.sizeFixedY = Y;
+        DrawRowSizingLine(Y);
+        return true;
+    }
+    return false;
+}
+
+// A press on a selected cell that may be dragged leaves the selection as it
+// is, so that the moves can drag it.
+bool TExStringGrid::pressOleDragCandidate(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y)
+{
+    const TMouseActions& ma = *p->mouseActions;
+    p->move.oleDragPending = false;
+    const bool fixedRow = hit.Y < FixedRows();
+    const int realCol = DisplayToRealCol(hit.X);
+    if (!p->dragDropSettings->OleDropSource() || Options().testFlag(goEditing) || HasButton(realCol, hit.Y) ||
+        HasCheckBox(realCol, hit.Y) || !(IsSelected(hit.X, hit.Y) || (fixedRow && !EnhRowColMove())))
+        return false;
+    if (fixedRow && (ma.ColSelect() || ma.AllSelect()))
+        return false;
+    const bool clearOfBorders = !Options().testFlag(goColSizing) || (X - R.Left >= HeaderSizingBand &&
+                                                                     R.Right - X >= HeaderSizingBand);
+    if (hit.X < FixedCols() || !clearOfBorders)
+        return false;
+    setFocus(Qt::MouseFocusReason);
+    if (OnMouseDown)
+        OnMouseDown(this, mbLeft, SingleShiftKey(Shift), X, Y);
+    p->move.oleDragPending = true;
+    if (OnClickCell)
+        OnClickCell(this, hit.Y, hit.X);
+    return true;
+}
+
+// A press on the corner, a row header or a column header selects the whole
+// grid, rows or columns, as the mouse select mode of the moves allows; a
+// header selection goes on while the button is held.
+void TExStringGrid::pressHeaderSelection(const TGridCoord& hit, TShiftState Shift)
+{
+    const TMouseActions& ma = *p->mouseActions;
+    const TGridRect s = Selection();
+    const bool range = Options().testFlag(goRangeSelect);
+    if (hit.X < FixedCols() && hit.Y < FixedRows()) {
+        if (!ma.AllSelect() || !range || p->mouseSelectMode != msAll)
+            return;
+        setFocus(Qt::MouseFocusReason);
+        ExportNotification(0, -1);
+        ExportNotification(1, RowCount() - 1);
+        ExportNotification(4, -1);
+        TGridRect all{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
+        BeforeCornerSelectAll(all);
+        SetSelection(all);
+    } else if (hit.X < FixedCols() && ma.RowSelect() && p->mouseSelectMode == msRow) {
+        if (EditorMode())
+            setFocus(Qt::MouseFocusReason);
+        if (ma.DisjunctCellSelect())
+            p->selectedCells.Clear();
+        const int other = Shift.testFlag(ssShift) ? s.Top : hit.Y;
+        SetSelection({FixedCols(), std::min(hit.Y, other), ColCount() - 1, std::max(hit.Y, other)});
+        p->press.selectStart = hit.Y;
+    } else if (hit.Y < FixedRows() && ma.ColSelect() && range && p->mouseSelectMode == msColumn) {
+        setFocus(Qt::MouseFocusReason);
+        if (ma.DisjunctCellSelect())
+            p->selectedCells.Clear();
+        TGridRect cols{hit.X, FixedRows(), hit.X, RowCount() - 1};
+        if (Shift.testFlag(ssShift)) {
+            cols.Left = std::min(hit.X, s.Left);
+            cols.Right = hit.X < s.Left ? s.Right : hit.X;
+        }
+        SetSelection(cols);
+        p->press.selectStart = hit.X;
+    } else {
+        return;
+    }
+    if (ActiveCellShow())
+        Invalidate();
 }

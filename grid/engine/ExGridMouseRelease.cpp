@@ -22,6 +22,11 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
     p->mouseDown = false;
     p->mouseSelectMode = msNormal;
     ps.selectStart = -1;
+    if (!QueryDesignMode())
+        hideMoveArrows();
+    endFixedSizing(X, Y);
+    closeSizingHint();
+    p->move.colSizing = p->move.rowSizing = false;
 
     if (releaseCellButton(X, Y))
         return;
@@ -30,6 +35,9 @@ void TExStringGrid::HandleWmLButtonUp(TShiftState Shift, int X, int Y)
         GridState() != gsColSizing)
         OnClick(this);
     ps.doOnClick = false;
+    if (releaseOleDragCandidate(hit, Shift))
+        return;
+    endEnhancedMove(hit);
     // a selection made by this press ends here and counts as a click
     if (GridState() == gsSelecting) {
         SetGridState(gsNormal);
@@ -420,4 +428,71 @@ void TExStringGrid::HandleWmRButtonUp(TShiftState Shift, int X, int Y)
     if ((state == gsColMoving || state == gsRowMoving) && EnhRowColMove())
         return;
     TBaseGrid::WMRButtonUp(Shift, X, Y);
+}
+
+// The release ends a fixed sizing: the column (row) takes the width (height)
+// from its left (top) edge to the release.
+void TExStringGrid::endFixedSizing(int X, int Y)
+{
+    TExGridMoveState& m = p->move;
+    if (m.sizingFixed) {
+        m.sizingFixed = false;
+        DrawColumnSizingLine(m.sizeFixedX);
+        const int col = m.sizingFixedCol;
+        int before = 0;
+        for (int c = 0; c < col; ++c)
+            before += ColWidths(c);
+        int width = std::max(0, X - before);
+        SetColWidths(col, width);
+        if (OnEndColumnSize)
+            OnEndColumnSize(this, col);
+        if (OnUpdateColumnSize) {
+            const int asked = width;
+            OnUpdateColumnSize(this, col, width);
+            if (width != asked)
+                SetColWidths(col, width);
+        }
+    }
+    if (m.sizingFixedR) {
+        m.sizingFixedR = false;
+        DrawRowSizingLine(m.sizeFixedY);
+        const int row = m.sizingFixedRow;
+        int before = 0;
+        for (int r = 0; r < row; ++r)
+            before += RowHeights(r);
+        SetRowHeights(row, std::max(0, Y - before));
+        if (OnEndRowSize)
+            OnEndRowSize(this, row);
+    }
+}
+
+// A press that could have dragged cells but did not: the release selects the
+// released cell (its row in row-select mode), or flips its row in a disjunct
+// row selection.
+bool TExStringGrid::releaseOleDragCandidate(const TGridCoord& hit, TShiftState Shift)
+{
+    TExGridMoveState& m = p->move;
+    if (!m.oleDragPending)
+        return false;
+    m.oleDragPending = false;
+    if (!InsideGrid(hit) || hit.X < FixedCols() || hit.Y < FixedRows())
+        return false;
+    const TMouseActions& ma = *p->mouseActions;
+    if (ma.DisjunctRowSelect() && p->dragDropSettings->OleDropSource()) {
+        if (!Shift.testFlag(ssCtrl))
+            ClearRowSelect();
+        if (Shift.testFlag(ssCtrl) || ma.DisjunctRowSelectNoCtrl()) {
+            SetRowSelect(hit.Y, !RowSelect(hit.Y));
+            if (OnMouseUp)
+                OnMouseUp(this, mbLeft, TShiftState(ssCtrl), hit.X, hit.Y);
+            return true;
+        }
+    }
+    RepaintCell(0, Row());
+    if (Options().testFlag(goRowSelect))
+        SetSelection({FixedCols(), hit.Y, ColCount() - 1, hit.Y});
+    else
+        SetSelection({hit.X, hit.Y, hit.X, hit.Y});
+    RepaintCell(0, Row());
+    return false;
 }

@@ -24,6 +24,10 @@ void TExStringGrid::PushButton(int, int, bool) {}
 void TExStringGrid::CopySelectionToClipboard() {}
 void TExStringGrid::PasteSelectionFromClipboard() {}
 
+bool TExStringGrid::HasScrollBar(int, int) { return false; }
+int TExStringGrid::GetScrollPosition(int, int) { return -1; }
+bool TExStringGrid::IsOnNodeGlyph(int, int) { return false; }
+
 bool TExStringGrid::HasRadioButton(int, int) { return false; }
 int TExStringGrid::GetRadioIdx(int, int) { return -1; }
 void TExStringGrid::SelectNextRadioOption(int, int) {}

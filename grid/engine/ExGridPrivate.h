@@ -9,6 +9,7 @@
 #include "grid/engine/ExGridColumnSize.h"
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
+#include "grid/engine/ExGridMoveState.h"
 #include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridPressState.h"
 #include "grid/engine/ExGridRenderState.h"
@@ -45,6 +46,11 @@ inline bool IsFlagSet(const TIntList& flags, int index)
 // A cell text shown through a number format; a text that is no number, or a
 // format that does not fit it, leaves the text as it is.
 QString FormatCellNumber(const QString& text, const QString& format);
+
+// A cell text without markup read as a number, as Ints and Floats read it:
+// trimmed, empty or "-" as 0. False, with 0, for a text that is no number.
+bool TryCellInt(const QString& stripped, int& value);
+bool TryCellFloat(const QString& stripped, double& value);
 
 // The plain text kinds, edited by the grid's inplace edit.
 bool IsInplaceEditorKind(TEditorType Kind);
@@ -286,6 +292,8 @@ struct TExStringGrid::Private {
 
     // what a left press left for the moves and the release
     TExGridPressState press;
+    // hover marks, fixed sizing and the move and drag windows of the mouse moves
+    TExGridMoveState move;
 
     // hidden columns and rows, clearing
     THiddenColumns hiddenCols;

@@ -52,6 +52,9 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
 {
     RenderContext c{Canvas, ACol, RealColIndex(ACol), ARow, ARect, AState};
     c.filterButton = ARow == p->render->filterDropDownRow && BuildColumnFilterList(c.col);
+    c.placement = GetCellGraphicPlacement(c.col, ARow);
+    if (c.col == 0 && c.placement.graphic && c.placement.graphic->CellType == ctNode && p->cellNode->NodeIndent() > 0)
+        c.placement.width = RowNodeIndent(ARow) / p->cellNode->NodeIndent() * 12 + 4;
 
     GetVisualProperties(ACol, ARow, c.state, false, false, true, Canvas->Brush(), c.colorTo, c.mirror, c.mirrorTo,
                         Canvas->Font(), c.ha, c.va, c.ww, c.gd);
@@ -84,7 +87,10 @@ void TExStringGrid::RenderCellContent(TCanvas* Canvas, int ACol, int ARow, const
     if (!c.fixedLook)
         renderButtons(c);
     const bool customDraw = OnDrawCell || OnCustomCellDraw;
-    if (!(p->render->noDefaultDraw && customDraw))
+    p->render->graphicTextWidth = 0;
+    p->render->graphicTextAlign = c.ha;
+    p->render->graphicTextVAlign = c.va;
+    if (!(p->render->noDefaultDraw && customDraw) && !(p->render->noImageAndText && c.placement.graphic))
         drawCellText(c);
     c.r.Right = right;
 
@@ -299,17 +305,3 @@ void TExStringGrid::drawCellBorders(TCanvas* Canvas, int ACol, int ARow, TRect r
         draw(bottom, r.Left - lineWidth - 1, r.Bottom - 1, r.Right, r.Bottom - 1);
 }
 
-void TExStringGrid::DrawCellGraphic(TCanvas*, int, int, TRect&, TGridDrawState) {}
-
-// A small filled triangle centred on (X, Y): up for an ascending sort.
-void TExStringGrid::DrawSortIndicator(TCanvas* Canvas, int, int X, int Y, int Index)
-{
-    const TSortSettings& sort = *p->sortSettings;
-    const TColor color = Index > 0 ? sort.IndexColor() : clGray;
-    Canvas->Pen()->SetColor(color);
-    Canvas->Brush()->SetColor(color);
-    if (sort.Direction() == sdAscending)
-        Canvas->Polygon({{X - 3, Y + 2}, {X + 3, Y + 2}, {X, Y - 2}});
-    else
-        Canvas->Polygon({{X - 3, Y - 2}, {X + 3, Y - 2}, {X, Y + 2}});
-}

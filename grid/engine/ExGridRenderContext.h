@@ -3,6 +3,7 @@
 // What the drawing steps of one cell share while RenderCellContent runs.
 
 #include "grid/engine/ExGrid.h"
+#include "grid/engine/ExGridCellGraphic.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Colors.h"
@@ -27,6 +28,8 @@ struct TExStringGrid::RenderContext {
     int indicatorShift = 0;
     TColor linkColor = clNone;
     bool filterButton = false;
+    TCellGraphicPlacement placement{};
+    int sortGlyphOffset = 0;
 };
 
 // Draws a picture at (X, Y) leaving out its transparent colour (the colour of

@@ -4,7 +4,9 @@
 // procedure: the drawing settings, the sizing lines shown and the panning state.
 
 #include "grid/engine/ExGridTypes.h"
+#include "grid/foundation/ExObj.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Geometry.h"
 
 #include <QtCore/QPointer>
@@ -29,6 +31,12 @@ struct TExGridRenderState {
     TColor selectionRectangleColor = clBlack;
     bool selectionResizer = false;
     int filterDropDownRow = 0;
+
+    // what the text step of the cell being drawn leaves for its graphic: the
+    // measured text width (0 when not measured) and the text's alignments
+    int graphicTextWidth = 0;
+    TAlignment graphicTextAlign = taLeftJustify;
+    TVAlignment graphicTextVAlign = vtaTop;
 
     // sizing lines shown by DrawColumnSizingLine / DrawRowSizingLine
     std::optional<int> columnSizingLine;

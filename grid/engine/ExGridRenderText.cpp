@@ -96,11 +96,14 @@ void TExStringGrid::drawCellText(RenderContext& c)
     if (p->render->selectionRectangle && !fixedCell)
         drawSelectionRectangle(canvas, c.displayCol, c.row, c.r);
 
+    if (c.placement.graphic && !c.placement.textDrawn)
+        return;
     tr.Left += p->xyOffset.X;
     tr.Top += p->xyOffset.Y;
     if (!p->render->xyOffsetTopLeftOnly)
         tr.Right -= p->xyOffset.X;
-    if (c.col == 0 && HasNodeRows())
+    placeTextBesideGraphic(c, tr);
+    if (c.col == 0 && HasNodeRows() && !IsNode(c.row))
         tr.Left += RowNodeIndent(c.row);
 
     if (kind == ctMarkup) {
@@ -118,6 +121,24 @@ void TExStringGrid::drawCellText(RenderContext& c)
     } else {
         drawPlainText(c, text, tr);
     }
+}
+
+// The text keeps clear of a graphic placed beside, above or under it.
+void TExStringGrid::placeTextBesideGraphic(RenderContext& c, TRect& tr)
+{
+    const TCellGraphicPlacement& pl = c.placement;
+    if (!pl.graphic)
+        return;
+    if (pl.hAlign == haBeforeText)
+        tr.Left += pl.width;
+    else if (pl.hAlign == haAfterText)
+        tr.Right -= pl.width;
+    if (pl.vAlign == vaAboveText)
+        tr.Top += pl.height;
+    else if (pl.vAlign == vaUnderText)
+        tr.Bottom -= pl.height;
+    if (pl.hAlign == haLeft || (pl.hAlign == haBeforeText && c.ha == taLeftJustify))
+        c.sortGlyphOffset += pl.width;
 }
 
 // The background picture or grid-wide gradient behind the text of a cell
@@ -305,6 +326,7 @@ void TExStringGrid::drawMarkupText(RenderContext& c, const QString& text, TRect&
                      p->render->urlUnderlineOnHover, c.ww, false, 1.0, c.linkColor, clNone, clNone, clGray, anchor,
                      plain, focusAnchor, title, width, height, anchors, hitIndex, hitRect, controlRect, controlID,
                      controlValue, controlType, p->imageCache.get(), nullptr, this, bdLeftToRight);
+    p->render->graphicTextWidth = width + 2;
     if (sortGlyph)
         DrawSortIndicator(c.canvas, c.col, tr.Right + 2, sortGlyphY(tr, c.va), 0);
 }
@@ -349,6 +371,11 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
     if (c.filterButton)
         tr.Right -= 16;
     TRect drawRect = tr;
+    if (c.placement.graphic && !shown.isEmpty()) {
+        TRect measured = tr;
+        DrawText(canvas, shown, measured, flags | DT_CALCRECT);
+        p->render->graphicTextWidth = measured.Width() + 2;
+    }
     DrawText(canvas, shown, drawRect, flags);
 
     TRect glyphRect = c.r;
@@ -358,7 +385,7 @@ void TExStringGrid::drawPlainText(RenderContext& c, const QString& text, TRect& 
     const bool sortable = FixedRows() > 0 && (c.displayCol >= FixedCols() || sort.FixedCols());
     if (ShowsSortGlyph(c.col, c.row) && position >= 0 && sortable && (position == 0 || sort.IndexShow())) {
         const int w = std::max(0, std::min(glyphRect.Width() - 16, canvas->TextWidth(shown)));
-        int x = glyphRect.Left + w + 10;
+        int x = glyphRect.Left + w + 10 + c.sortGlyphOffset;
         if (c.ha == taRightJustify)
             x = glyphRect.Right - w - 10;
         else if (c.ha == taCenter)

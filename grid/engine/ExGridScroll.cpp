@@ -3,6 +3,7 @@
 // to a changed top-left cell, scrolling while dragging and the dialog keys.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/engine/ExGridHintWindow.h"
 #include "grid/engine/ExGridScrollControl.h"
 #include "platform/grid/InplaceEdit.h"
 
@@ -17,6 +18,8 @@ namespace {
 
 // The base bars run from 0 to this position.
 constexpr int BarRange = 127;
+// The scroll hint measures its text this wide.
+constexpr int ScrollHintWidth = 200;
 
 // L plus (L + size) of each index in [From, To).
 int LinedExtent(int L, int From, int To, const std::function<int(int)>& Size)
@@ -156,27 +159,19 @@ void TExStringGrid::showScrollHint(QString Text, int Index)
     if (OnScrollHint)
         OnScrollHint(this, Index, Text);
     TExGridScrollState& s = p->scroll;
-    if (!s.hintWindow) {
-        s.hintWindow = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
-        s.hintWindow->setAttribute(Qt::WA_ShowWithoutActivating);
-        s.hintWindow->setAutoFillBackground(true);
-        s.hintWindow->setMargin(2);
-    }
-    QPalette palette = s.hintWindow->palette();
-    palette.setColor(QPalette::Window, ToQColor(p->hintColor));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    s.hintWindow->setPalette(palette);
-    s.hintWindow->setText(Text);
-    s.hintWindow->adjustSize();
-    s.hintWindow->move(QCursor::pos() + QPoint(10, 0));
-    s.hintWindow->show();
+    THTMLHintWindow* window = GridHintWindow();
+    window->SetColor(p->hintColor);
+    const QPoint at = QCursor::pos() + QPoint(10, 0);
+    TRect r = window->CalcHintRect(ScrollHintWidth, Text, this);
+    OffsetRect(r, at.x(), at.y());
+    window->ActivateHint(r, Text);
     s.hintShown = true;
 }
 
 void TExStringGrid::hideScrollHint()
 {
     if (p->scroll.hintWindow)
-        p->scroll.hintWindow->hide();
+        p->scroll.hintWindow->ReleaseHandle();
     p->scroll.hintShown = false;
 }
 

@@ -6,20 +6,21 @@
 
 #include <QtCore/QPointer>
 #include <QtCore/QTimer>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QScrollBar>
 
 #include <cmath>
 #include <memory>
 
 class TScrollControl;
+class THTMLHintWindow;
 
 // Rounds to the nearest whole number, an exact half to the even neighbour.
 inline int RoundToEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 struct TExGridScrollState {
-    // the "Row : n" / "Col : n" hint beside the dragged thumb
-    QPointer<QLabel> hintWindow;
+    // the grid's hint window: "Row : n" / "Col : n" beside the dragged thumb,
+    // and the sizing hint
+    QPointer<THTMLHintWindow> hintWindow;
     bool hintShown = false;
     // scrolling while a drag is held near an edge; the timer exists only then
     std::unique_ptr<QTimer> dragTimer;

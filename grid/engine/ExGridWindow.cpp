@@ -46,6 +46,7 @@ void TExStringGrid::handleGridEditDone(int ACol, int ARow)
 void TExStringGrid::CancelMode()
 {
     endPanning();
+    cancelMoveFeedback();
     TBaseGrid::CancelMode();
 }
 

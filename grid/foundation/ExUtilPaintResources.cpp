@@ -112,6 +112,57 @@ QImage pinStrip() {
   return strip;
 }
 
+// The check boxes of the XP (16 pixels) and studio (20 pixels) looks: a framed
+// box inside a key-coloured margin, a tick when checked; disabled ones grey.
+QImage checkPicture(int size, bool checked, bool enabled) {
+  QImage image(size, size, QImage::Format_RGB32);
+  image.fill(ToQColor(clFuchsia));
+  const int lo = (size - 13) / 2;
+  const int hi = lo + 12;
+  const QColor frame = ToQColor(enabled ? TColor(0x7F3D1C) : clSilver);
+  const QColor fill = ToQColor(enabled ? clWhite : TColor(0xF0F0F0));
+  const QColor tick = ToQColor(enabled ? TColor(0x21A121) : clGray);
+  for (int y = lo; y <= hi; ++y)
+    for (int x = lo; x <= hi; ++x)
+      image.setPixelColor(x, y, x == lo || x == hi || y == lo || y == hi ? frame : fill);
+  if (!checked) return image;
+  for (int i = 0; i < 3; ++i)
+    for (int t = 0; t < 3; ++t) image.setPixelColor(lo + 3 + i, lo + 5 + i + t, tick);
+  for (int i = 0; i < 4; ++i)
+    for (int t = 0; t < 3; ++t) image.setPixelColor(lo + 6 + i, lo + 6 - i + t, tick);
+  return image;
+}
+
+// The radio buttons of the XP and studio looks (16 pixels): a ring, a dot when
+// checked.
+QImage radioPicture(bool checked, bool enabled) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(ToQColor(clFuchsia));
+  const QColor ring = ToQColor(enabled ? TColor(0x7F3D1C) : clSilver);
+  const QColor fill = ToQColor(enabled ? clWhite : TColor(0xF0F0F0));
+  const QColor dot = ToQColor(enabled ? TColor(0x21A121) : clGray);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const double dx = x - 7.5, dy = y - 7.5;
+      const double d = dx * dx + dy * dy;
+      if (d <= 42.25) image.setPixelColor(x, y, d >= 30.25 ? ring : checked && d <= 9 ? dot : fill);
+    }
+  return image;
+}
+
+// "ESGCHK01" ... "ESGCHK08", "ESGRAD01" ... "ESGRAD08": checked, unchecked,
+// checked disabled, unchecked disabled; 01-04 the studio look, 05-08 XP.
+QImage stylePicture(const QString& name) {
+  bool ok = false;
+  const int index = name.mid(6).toInt(&ok);
+  if (name.size() != 8 || !ok || index < 1 || index > 8) return QImage();
+  const int state = (index - 1) % 4;
+  const bool checked = state == 0 || state == 2;
+  const bool enabled = state < 2;
+  if (name.startsWith(u"ESGRAD")) return radioPicture(checked, enabled);
+  return checkPicture(index <= 4 ? 20 : 16, checked, enabled);
+}
+
 }  // namespace
 
 QImage BitmapResourcePixels(const QString& resourceName) {
@@ -133,5 +184,6 @@ QImage BitmapResourcePixels(const QString& resourceName) {
   if (name == u"METROCHECKOFF") return fromRows(kMetroCheckOff);
   if (name == u"METRORADIOON") return fromRows(kMetroRadioOn);
   if (name == u"METRORADIOOFF") return fromRows(kMetroRadioOff);
+  if (name.startsWith(u"ESGCHK") || name.startsWith(u"ESGRAD")) return stylePicture(name);
   return QImage();
 }

@@ -172,6 +172,8 @@ void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetDefaultRowHeight(22);
+    // the user sizes the columns by their header borders
+    grid->SetOptions(grid->Options() | goColSizing);
     grid->Loaded();
     TGridColumnItem* number = grid->Columns()->Items(0);
     number->SetWidth(options.numberWidth);

@@ -4,6 +4,7 @@
 
 #include "ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
+#include "grid/engine/ExGridHintWindow.h"
 #include "grid/engine/ExGridScrollControl.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjNavigation.h"
@@ -11,7 +12,6 @@
 #include <QtCore/QTimer>
 #include <QtGui/QCursor>
 #include <QtTest/QTest>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QWidget>
 
@@ -35,7 +35,7 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    QLabel* hint() { return qobject_cast<QLabel*>(grid->ScrollHintWindow()); }
+    THTMLHintWindow* hint() { return dynamic_cast<THTMLHintWindow*>(grid->ScrollHintWindow()); }
 
     std::unique_ptr<QWidget> window;
     TExStringGrid* grid = nullptr;
@@ -97,7 +97,7 @@ TEST_F(ExGridScroll, ThumbTrackShowsTheRowHintBesideTheCursorUntilTheEnd)
     grid->WMVScroll(SB_THUMBTRACK, 64);
     ASSERT_NE(hint(), nullptr);
     EXPECT_TRUE(hint()->isVisible());
-    EXPECT_EQ(hint()->text(), QStringLiteral("Row : 46"));
+    EXPECT_EQ(hint()->Text(), QStringLiteral("Row : 46"));
     EXPECT_EQ(hint()->pos(), cursor + QPoint(10, 0));
 
     int asked = -1;
@@ -107,7 +107,7 @@ TEST_F(ExGridScroll, ThumbTrackShowsTheRowHintBesideTheCursorUntilTheEnd)
     };
     grid->WMVScroll(SB_THUMBTRACK, 64);
     EXPECT_EQ(asked, 46);
-    EXPECT_EQ(hint()->text(), QStringLiteral("row 46 of 100"));
+    EXPECT_EQ(hint()->Text(), QStringLiteral("row 46 of 100"));
 
     grid->WMVScroll(SB_ENDSCROLL, 64);
     EXPECT_FALSE(hint()->isVisible());
@@ -122,7 +122,7 @@ TEST_F(ExGridScroll, HorizontalHintsOnlyForTheirBar)
     grid->WMHScroll(SB_THUMBTRACK, 127);
     ASSERT_NE(hint(), nullptr);
     const int last = 30 - grid->VisibleColCount();
-    EXPECT_EQ(hint()->text(), QStringLiteral("Col : %1").arg(last));
+    EXPECT_EQ(hint()->Text(), QStringLiteral("Col : %1").arg(last));
 }
 
 TEST_F(ExGridScroll, ThumbTrackingMovesTheGridWithScrollSynchOrOnReleaseOnly)

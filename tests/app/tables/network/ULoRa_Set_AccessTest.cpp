@@ -6,6 +6,9 @@
 #include "app/tables/network/GridRowOperations.h"
 #include "platform/xml/XmlDocument.h"
 
+#include <QtGui/QMouseEvent>
+#include <QtWidgets/QApplication>
+
 namespace {
 
 TEST_F(LoRaAccess, FPortModeSetsEntriesAndColumns)
@@ -256,6 +259,43 @@ TEST_F(LoRaAccess, HintsAndTextsFollowTheLanguage)
     Lang_Texts.SetStrings(1224, "Memo");
     editor->Set_Lang();
     EXPECT_EQ(Up()->Columns()->Items(9)->Header(), "Memo");
+}
+
+// The check-box columns show boxes, checked for "Y" only, without their
+// text; a header border dragged with the mouse sizes its column.
+TEST_F(LoRaAccess, CheckBoxColumnsShowBoxesAndColumnsSizeByMouse)
+{
+    WriteParGen("51", "Variable");
+    Open([&] {
+        Fill(Up(), 1, {"Y", "10", "4", "Y", "N", "Y", "60", "3", "text"});
+        Fill(Up(), 2, {"N", "12", "2", "N", "Y", "N", "", "", ""});
+        QApplication::processEvents();
+        platform::SaveScreenshot(*editor, QStringLiteral("lora_check_columns"));
+        QWidget* view = Up()->viewport();
+        const auto cellPicture = [&](int c, int r) {
+            const TRect cell = Up()->CellRect(c, r);
+            return view->grab(QRect(cell.Left, cell.Top, cell.Width() - 1, cell.Height() - 1)).toImage();
+        };
+        EXPECT_NE(cellPicture(1, 1), cellPicture(1, 2)) << "Y and N draw different boxes";
+        EXPECT_EQ(cellPicture(5, 1), cellPicture(5, 3)) << "\"N\" and an empty text draw the same unchecked box";
+
+        const int before = Up()->ColWidths(2);
+        const TRect header = Up()->CellRect(2, 0);
+        const QPoint border(header.Right, header.Top + 5);
+        const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
+            QApplication::sendEvent(view, &event);
+        };
+        mouse(QEvent::MouseMove, border, Qt::NoButton);
+        mouse(QEvent::MouseButtonPress, border, Qt::LeftButton);
+        mouse(QEvent::MouseMove, border + QPoint(10, 0), Qt::LeftButton);
+        mouse(QEvent::MouseMove, border + QPoint(25, 0), Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, border + QPoint(25, 0), Qt::NoButton);
+        QApplication::processEvents();
+        EXPECT_EQ(Up()->ColWidths(2), before + 25);
+        platform::SaveScreenshot(*editor, QStringLiteral("lora_column_sized"));
+    });
 }
 
 } // namespace
