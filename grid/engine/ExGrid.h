@@ -1742,6 +1742,9 @@ private:
     bool startDragOfCells(const TGridCoord& hit, TShiftState Shift, int X, int Y, bool onGrip);
     TDragEffect runColumnDrag(const TGridCoord& hit, int X, int Y);
     TDragEffect runTextDrag(const TGridCoord& hit);
+    // The drags through the toolkit's drag and drop, used while no runner is set.
+    static TDragEffect defaultTextDragDrop(const QString& SelectedText, const QString& CellText);
+    static TDragEffect defaultColumnDragDrop(int ACol);
     void removeDraggedRows();
     void clearDraggedCells();
     void selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y);

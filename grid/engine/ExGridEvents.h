@@ -127,8 +127,8 @@ enum TDragEffect : int { deNone = 0, deCopy = 1, deMove = 2 };
 
 // The drag-and-drop loop the grid hands a drag to once the mouse has moved
 // far enough: a text drag carries the selected text and the pressed cell's
-// text (copy and move allowed), a column drag the display column. A function
-// left empty answers deNone, as a cancelled drag does.
+// text (copy and move allowed), a column drag the display column. While a
+// function is left empty the toolkit's drag and drop runs that drag.
 struct TGridDragRunner {
     std::function<TDragEffect(TExStringGrid* Grid, const QString& SelectedText, const QString& CellText)>
         RunTextDragDrop;

@@ -376,7 +376,8 @@ TDragEffect TExStringGrid::runColumnDrag(const TGridCoord& hit, int X, int Y)
         HeaderDragButton()->show();
     }
     const TGridDragRunner& runner = p->move.dragRunner;
-    const TDragEffect effect = runner.RunColumnDragDrop ? runner.RunColumnDragDrop(this, hit.X) : deNone;
+    const TDragEffect effect =
+        runner.RunColumnDragDrop ? runner.RunColumnDragDrop(this, hit.X) : defaultColumnDragDrop(hit.X);
     if (p->move.moveButton)
         p->move.moveButton->hide();
     for (const int dir : {arrUp, arrDown})
@@ -392,10 +393,9 @@ TDragEffect TExStringGrid::runTextDrag(const TGridCoord& hit)
 {
     p->press.dropSelection = Selection();
     const TGridDragRunner& runner = p->move.dragRunner;
-    const TDragEffect effect = runner.RunTextDragDrop
-                                   ? runner.RunTextDragDrop(this, SelectedText(),
-                                                            Cells(DisplayToRealCol(hit.X), hit.Y))
-                                   : deNone;
+    const QString cellText = Cells(DisplayToRealCol(hit.X), hit.Y);
+    const TDragEffect effect = runner.RunTextDragDrop ? runner.RunTextDragDrop(this, SelectedText(), cellText)
+                                                      : defaultTextDragDrop(SelectedText(), cellText);
     if (effect == deMove && !p->dragDropSettings->OleCopyAlways()) {
         if (p->dragDropSettings->OleRemoveRows() && Options().testFlag(goRowSelect))
             removeDraggedRows();

@@ -3,6 +3,8 @@
 // delivers, and a drag run through a test runner.
 
 #include "grid/cells/esgdd.h"
+#include "grid/engine/ExGridDataSettings.h"
+#include "tests/grid/cells/GridInWindow.h"
 
 #include <QtCore/QUrl>
 
@@ -263,6 +265,41 @@ TEST(esgdd, ADragThroughTheRunnerHandsTheTargetTheCellStream)
     loop->target.SetAcceptText(false);
     EXPECT_EQ(RunTextDragDrop(&source, "t", "", nullptr, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
     SetDragRunner(saved);
+}
+
+// A grid that no one gave a drag runner drags its selection through the
+// toolkit's drag and drop; a move there empties the dragged cells.
+class GridDrag : public GridInWindow {};
+
+TEST_F(GridDrag, WithoutItsOwnRunnerTheGridDragsThroughTheToolkit)
+{
+    const TDragRunner saved = DragRunner();
+    QStringList offered;
+    SetDragRunner([&](TESGDropSource*, QMimeData* Data, int Allowed, int& Effect) {
+        offered << Data->text();
+        delete Data;
+        Effect = (Allowed & DROPEFFECT_MOVE) ? DROPEFFECT_MOVE : DROPEFFECT_NONE;
+        return DRAGDROP_S_DROP;
+    });
+    MakeGrid(400, 400);
+    grid->SetOptions(grid->Options() & ~goEditing);
+    grid->SetCells(1, 2, QStringLiteral("a2"));
+    grid->SetCells(2, 2, QStringLiteral("b2"));
+    grid->DragDropSettings()->SetOleDropSource(true);
+    int stopped = -1;
+    grid->OnOleDragStop = [&](TObject*, int Effect) { stopped = Effect; };
+    ShowWindow();
+    grid->SetSelection({1, 2, 1, 2});
+    const TRect cell = grid->CellRect(1, 2);
+    const QPoint at((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseMove(grid->viewport(), at + QPoint(8, 0));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at + QPoint(8, 0));
+    SetDragRunner(saved);
+    EXPECT_EQ(offered, QStringList{QStringLiteral("a2")});
+    EXPECT_EQ(stopped, int(deMove));
+    EXPECT_EQ(grid->Cells(1, 2), QString());
+    EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("b2"));
 }
 
 }  // namespace
