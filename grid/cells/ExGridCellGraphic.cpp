@@ -271,7 +271,7 @@ TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow)
         g.CellBoolean = selected >= rows;
         g.CellAngle = selected > 0 && selected < rows ? 1 : 0;
     } else {
-        g.CellBoolean = RowSelect(DisplayToRealRow(ARow));
+        g.CellBoolean = ARow < RowCount() && RowSelect(DisplayToRealRow(ARow));
     }
     return &g;
 }
@@ -662,3 +662,9 @@ void TExStringGrid::QueryDisplayText(int ACol, int ARow, QString& Value)
 }
 
 bool TExStringGrid::IsWideCell(int ACol, int ARow) { return Cells(ACol, ARow).startsWith(QStringLiteral("|\\")); }
+
+void TExStringGrid::RichEditSelectionChanged(TObject* Sender)
+{
+    if (OnRichEditSelectionChange)
+        OnRichEditSelectionChange(Sender);
+}

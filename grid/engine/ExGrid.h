@@ -752,6 +752,8 @@ public:
     // Sets a state and fires OnCheckBoxChange when it changed.
     bool SetCheckStateNotify(int ACol, int ARow, bool Value);
     virtual void FireCheckBoxChange(int ACol, int ARow, bool State);
+    // The selection-change handler given to the in-place rich editor.
+    void RichEditSelectionChanged(TObject* Sender);
     static TCheckBoxState BoolToCheckBoxState(bool bChecked);
     // The object slot of a cell by its real row, hidden rows included.
     TObject* GetRawCellObject(int ACol, int ARow);

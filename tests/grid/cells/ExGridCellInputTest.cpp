@@ -5,6 +5,8 @@
 #include "GridInWindow.h"
 #include "grid/engine/ExGridCellGraphic.h"
 #include "platform/core/StringList.h"
+#include "platform/picture/Bitmap.h"
+#include "platform/ui/ModalSeams.h"
 
 namespace {
 
@@ -107,6 +109,59 @@ TEST_F(CellInput, AClickOnANodeGlyphContractsAndExpandsWithItsEvents)
     EXPECT_EQ(grid->RowCount(), 5);
     EXPECT_EQ(events, (QStringList{"click 0,1", "before contract 1,1", "contract 1,1", "click 0,1",
                                    "before expand 1,1", "click 0,1", "before expand 1,1", "expand 1,1"}));
+}
+
+// Every kind in one grid beside a node tree, saved for a look by eye (the
+// cell drawing paints them).
+TEST_F(CellInput, EveryKindAndANodeTreeScreenshot)
+{
+    window->resize(640, 420);
+    grid->setGeometry(0, 0, 640, 420);
+    grid->SetColCount(5);
+    grid->SetRowCount(14);
+    grid->SetColWidths(1, 150);
+    grid->SetColWidths(2, 150);
+    TStringList options;
+    options.Add(QStringLiteral("one"));
+    options.Add(QStringLiteral("two"));
+    for (int r = 1; r < 14; ++r)
+        grid->SetCells(1, r, QStringLiteral("row %1").arg(r));
+    grid->AddNode(1, 6);
+    grid->AddNode(3, 3);
+    grid->AddNode(8, 3);
+    grid->ContractNode(8);
+    grid->AddCheckBox(2, 1, true, false);
+    grid->AddCheckBox(2, 2, cbGrayed);
+    grid->AddCheckBox(2, 3, false, true);
+    grid->AddRadio(2, 4, 1, 1, &options);
+    grid->AddRadioButton(2, 5, true);
+    grid->AddButton(2, 6, 40, 18, QStringLiteral("Go"), haRight, vaTop);
+    grid->AddProgress(2, 7, clBlue, clWhite);
+    grid->SetCells(2, 7, QStringLiteral("40"));
+    grid->AddComment(2, 8, QStringLiteral("a comment"));
+    grid->AddShape(3, 1, csCircle, clRed, clBlack, haLeft, vaTop);
+    grid->AddRating(3, 2, 5, clYellow, clGray);
+    grid->SetCells(3, 2, QStringLiteral("3.5"));
+    grid->AddProgressPie(3, 3, clGreen, 60);
+    grid->AddRangeIndicator(3, 4, 100, clRed, clGreen, true);
+    grid->SetCells(3, 4, QStringLiteral("-30"));
+    grid->AddExpand(3, 5, 60);
+    grid->AddRotated(3, 6, 90, QStringLiteral("up"));
+    grid->AddScrollBar(3, 7, false);
+    grid->AddExProgress(3, 8, 0, 100);
+    grid->SetCells(3, 8, QStringLiteral("70"));
+    grid->CreateBitmap(4, 1, false, haLeft, vaTop)->SetSize(12, 12);
+    ShowWindow();
+    const std::tuple<int, int, TCellType> kinds[] = {
+        {2, 1, ctCheckBox},   {2, 2, ctTriStateCheckBox}, {2, 3, ctDataCheckBox}, {2, 4, ctRadio},
+        {2, 5, ctRadioButton}, {2, 6, ctButton},          {2, 7, ctProgress},     {2, 8, ctComment},
+        {3, 1, ctShape},      {3, 2, ctRating},           {3, 3, ctProgressPie},  {3, 4, ctRangeIndicator},
+        {3, 5, ctExpand},     {3, 6, ctRotated},          {3, 7, ctScrollbar},    {3, 8, ctXPProgress},
+        {4, 1, ctBitmap},     {0, 1, ctNode},             {0, 8, ctNode}};
+    for (auto [c, r, kind] : kinds)
+        EXPECT_EQ(grid->GetCellType(c, r), kind) << c << "," << r;
+    EXPECT_EQ(grid->RowCount(), 12) << "the contracted node hides two rows";
+    platform::SaveScreenshot(*window, QStringLiteral("grid_cell_kinds"));
 }
 
 }  // namespace
