@@ -5,6 +5,8 @@
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/ExObjFilePicture.h"
 #include "grid/foundation/ExUtilClipboard.h"
+#include "platform/core/Format.h"
+#include "platform/core/Exceptions.h"
 #include "platform/picture/Graphic.h"
 #include "platform/picture/ImageList.h"
 #include "platform/picture/Picture.h"
@@ -42,17 +44,12 @@ bool ownsCreatedBitmap(TCellType kind)
     return kind == ctBitmap || kind == ctRadio || kind == ctPicture || kind == ctFilePicture || kind == ctBitButton;
 }
 
-bool carriesBalloon(TCellType kind)
-{
-    return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctRadioButton;
-}
-
 }  // namespace
 
 TCellGraphic::~TCellGraphic()
 {
     const bool freeBitmap = (ownsCreatedBitmap(CellType) && CellCreated) || CellType == ctImages ||
-                            CellType == ctBalloon || (carriesBalloon(CellType) && CellAngle == 1);
+                            CellType == ctBalloon || (CarriesBalloon(CellType) && CellAngle == 1);
     if (freeBitmap)
         FreeCellRef(CellBitmap);
     if (CellType == ctIcon && CellCreated)
@@ -82,6 +79,119 @@ void TCellGraphic::SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal
     CellTransparent = Flat;
     CellHAlign = hal;
     CellVAlign = val;
+}
+
+void TCellGraphic::SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctTriStateCheckBox;
+    CellCheckBoxState = Value;
+    CellBoolean = false;
+    CellTransparent = Flat;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val)
+{
+    SetCheckBox(Value, false, Flat, hal, val);
+    CellType = ctRadioButton;
+}
+
+void TCellGraphic::SetBitmap(TGraphic* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctBitmap;
+    CellBitmap = ABmp;
+    CellTransparent = Transparent;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetIcon(TGraphic* AIcon, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctIcon;
+    CellIcon = AIcon;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctImageList;
+    CellIndex = idx;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetDataImage(int idx, TCellHAlign hal, TCellVAlign val)
+{
+    SetImageIdx(idx, hal, val);
+    CellType = ctDataImage;
+}
+
+void TCellGraphic::SetMultiImage(int Col, int Row, int dir, TCellHAlign hal, TCellVAlign val,
+                                 std::function<void(TObject*, int, int)> Notifier)
+{
+    CellType = ctImages;
+    auto* list = new TIntList(Col, Row);
+    list->OnChange = std::move(Notifier);
+    CellBitmap = static_cast<TObject*>(list);
+    CellCreated = true;
+    CellBoolean = dir == 0;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                              TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctPicture;
+    CellBitmap = APicture;
+    CellTransparent = Transparent;
+    CellAngle = StretchMode;
+    CellIndex = padding;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                                  TCellHAlign hal, TCellVAlign val)
+{
+    SetPicture(nullptr, Transparent, StretchMode, padding, hal, val);
+    CellType = ctFilePicture;
+    CellBitmap = APicture;
+}
+
+void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctButton;
+    CellIndex = (bw & 0xFFFF) | ((bh & 0xFFFF) << 16);
+    CellText = caption;
+    CellBoolean = false;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetBitButton(int bw, int bh, const QString& caption, TGraphic* Glyph, TCellHAlign hal,
+                                TCellVAlign val)
+{
+    SetButton(bw, bh, caption, hal, val);
+    CellType = ctBitButton;
+    CellBitmap = Glyph;
+}
+
+void TCellGraphic::SetInterfacedCell(TObject* AObject)
+{
+    CellType = ctInterface;
+    CellBitmap = AObject;
+}
+
+void TCellGraphic::SetAngle(int AAngle)
+{
+    while (AAngle < 0)
+        AAngle += 360;
+    while (AAngle > 360)
+        AAngle -= 360;
+    CellAngle = AAngle;
 }
 
 TPoint TCellGraphic::PictureExtent() const
@@ -141,11 +251,29 @@ void TCellGraphic::GetPictureSize(int cw, int rh, bool, TPoint& Size) const
 
 // ---- finding a cell's graphic ------------------------------------------------------
 
+// Column 0 of a grid with row check boxes lends the grid's one row check box,
+// set from the row selection: row 0 stands for all rows, with the partial mark
+// while only some are selected.
 TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    return dynamic_cast<TCellGraphic*>(GraphicObjects(ACol, ARow));
+    TObject* object = GraphicObjects(ACol, ARow);
+    if (ACol != 0 || !p->mouseActions->HotmailRowSelect() || (object && !dynamic_cast<TCellGraphic*>(object)))
+        return dynamic_cast<TCellGraphic*>(object);
+    TCellGraphic& g = *p->rowCheckGraphic;
+    g.CellType = ctRowCheckBox;
+    g.CellTransparent = p->controlLook->ControlStyle() == csFlat;
+    g.CellAngle = 0;
+    if (ARow == 0) {
+        const int selected = static_cast<int>(SelectedRows().size());
+        const int rows = RowCount() - FixedRows();
+        g.CellBoolean = selected >= rows;
+        g.CellAngle = selected > 0 && selected < rows ? 1 : 0;
+    } else {
+        g.CellBoolean = ARow < RowCount() && RowSelect(DisplayToRealRow(ARow));
+    }
+    return &g;
 }
 
 TCellType TExStringGrid::GetCellType(int ACol, int ARow)
@@ -198,12 +326,6 @@ bool TExStringGrid::HasDataDrivenGraphic(int ACol, int ARow)
 
 // ---- attaching and removing ----------------------------------------------------------
 
-namespace {
-
-bool isLentKind(TCellType kind) { return kind == ctVirtCheckBox || kind == ctRowCheckBox; }
-
-}  // namespace
-
 // The old graphic leaves the slot before it is freed: storing the new one may
 // write into the cell, and the change hooks and repaints that follow read the
 // slot.
@@ -229,7 +351,7 @@ bool TExStringGrid::RemoveCellGraphic(int ACol, int ARow)
         return false;
     if (GraphicObjects(ACol, ARow) == graphic)
         CellProperties(ACol, ARow)->SetGraphicObject(nullptr);
-    if (!isLentKind(graphic->CellType))
+    if (!IsLentKind(graphic->CellType))
         delete graphic;
     if (!p->destroying)
         RepaintCell(RealToDisplayCol(ACol), ARow);
@@ -315,6 +437,18 @@ TPoint imagesExtent(const TCellGraphic& g, const TImageList* images)
     return g.CellBoolean ? TPoint{n * images->Width(), images->Height()} : TPoint{images->Width(), n * images->Height()};
 }
 
+// The size an interfaced object reports; a 0 answer takes the cell's.
+TPoint interfaceExtent(const TCellGraphic& g, const TRect& cell)
+{
+    const auto* object = std::get_if<TObject*>(&g.CellBitmap);
+    auto* cellInterface = object ? dynamic_cast<IGridCell*>(*object) : nullptr;
+    if (!cellInterface)
+        return {0, 0};
+    const int w = cellInterface->GetExtentX();
+    const int h = cellInterface->GetExtentY();
+    return {w == 0 ? cell.Right - cell.Left : w, h == 0 ? cell.Bottom - cell.Top : h};
+}
+
 }  // namespace
 
 TPoint TExStringGrid::GetCellGraphicSize(int ACol, int ARow)
@@ -388,6 +522,9 @@ void TExStringGrid::MeasureCellGraphic(int ACol, int ARow, int ReservedHeight, T
         }
         break;
     }
+    case ctInterface:
+        Size = interfaceExtent(*g, cell);
+        break;
     case ctProgressPie:
         Size = {20, 20};
         break;
@@ -468,6 +605,9 @@ void TExStringGrid::MeasureCellGraphicInCell(int ACol, int ARow, int BoxWidth, i
     case ctBitButton:
         Size = {g->CellIndex & 0xFFFF, (g->CellIndex >> 16) & 0xFFFF};
         break;
+    case ctInterface:
+        Size = interfaceExtent(*g, CellRect(displayCol, ARow));
+        break;
     case ctShape: {
         const int edge = RowHeights(ARow) - 2 * p->xyOffset.Y;
         Size = {edge, edge};
@@ -494,16 +634,37 @@ GRID_REPAINTING_PROPERTY(bool, bool, URLShowInText, urlShowInText)
 void TExStringGrid::QueryDisplayText(int ACol, int ARow, QString& Value)
 {
     TBaseGrid::QueryDisplayText(ACol, ARow, Value);
-    if (!p->urlShowInText)
-        return;
-    static const char* const prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
-    for (const char* prefix : prefixes) {
-        QString linked;
-        if (WrapUrlInAnchor(Value, QString::fromLatin1(prefix), linked)) {
-            Value = linked;
-            return;
+    if (p->urlShowInText) {
+        static const char* const prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://",
+                                               "FTP://"};
+        for (const char* prefix : prefixes) {
+            QString linked;
+            if (WrapUrlInAnchor(Value, QString::fromLatin1(prefix), linked)) {
+                Value = linked;
+                break;
+            }
+        }
+    }
+    // a group header shows how many member rows its node holds
+    if (ACol == 1 && p->grouping->ShowGroupCount() && IsNode(ARow)) {
+        const int members = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+        const QString format = p->grouping->GroupCountFormat();
+        if (format.isEmpty()) {
+            Value += QStringLiteral(" (%1)").arg(members);
+        } else {
+            // a format that does not take one whole number shows no count
+            try {
+                Value += Format(format, {members});
+            } catch (const EConvertError&) {
+            }
         }
     }
 }
 
 bool TExStringGrid::IsWideCell(int ACol, int ARow) { return Cells(ACol, ARow).startsWith(QStringLiteral("|\\")); }
+
+void TExStringGrid::RichEditSelectionChanged(TObject* Sender)
+{
+    if (OnRichEditSelectionChange)
+        OnRichEditSelectionChange(Sender);
+}

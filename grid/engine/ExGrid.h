@@ -9,6 +9,8 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExObj.h"
 #include "grid/foundation/ExStyleIF.h"
+#include "grid/foundation/ExUtilShapes.h"
+#include "platform/ui/BalloonTip.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Geometry.h"
 
@@ -64,6 +66,9 @@ class THTMLPictureCache;
 class THTMLSettings;
 class TImageList;
 class TIntList;
+class TIcon;
+class TPicture;
+class TFilePicture;
 class TMouseActions;
 class TNavigation;
 class TPrintSettings;
@@ -783,9 +788,205 @@ public:
     // Sets a state and fires OnCheckBoxChange when it changed.
     bool SetCheckStateNotify(int ACol, int ARow, bool Value);
     virtual void FireCheckBoxChange(int ACol, int ARow, bool State);
+    // The selection-change handler given to the in-place rich editor.
+    void RichEditSelectionChanged(TObject* Sender);
     static TCheckBoxState BoolToCheckBoxState(bool bChecked);
     // The object slot of a cell by its real row, hidden rows included.
     TObject* GetRawCellObject(int ACol, int ARow);
+    // Raise "Invalid cell" beyond the grid, hidden columns and rows counted.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    // Every row from FixedRows (from 0 with MouseActions.CheckAllCheck); node
+    // rows get three-state boxes, summary rows none.
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    // Only for three-state boxes; fires nothing.
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+
+    // ---- radio groups and radio buttons ---------------------------------------------
+    // A radio group keeps its options in one cell (the list stays the caller's
+    // with AddRadio, the graphic's with CreateRadio); the radio buttons of a
+    // column form one group.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow);
+    void RemoveRadio(int ACol, int ARow);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButton(int ACol, int ARow);
+    void RemoveRadioButtonColumn(int ACol);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    int GetRadioButtonColumnIndex(int ACol);
+    // Selects a radio button and clears the selected ones of its column,
+    // fixed rows included; fires nothing.
+    virtual bool CheckRadioButtonCell(int ACol, int ARow, bool FromUser);
+
+    // ---- node rows ---------------------------------------------------------------------
+    // A node row carries a node graphic in column 0 and heads a block of span
+    // rows; contracting hides the rest of the block. Rows named real are
+    // indexes as if no row were hidden, the others display rows.
+    void AddNode(int ARow, int Span);
+    // Expands the node, lowers the levels of its block and removes it; a row
+    // that is no node is left alone.
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsSummary(int ARow);
+    // True while contracted; false for a row that is no node.
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // The expansion proper, without the ExpandOne rule.
+    void ExpandNodeCore(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    // The node row heading the block of a row; a top-level node row answers
+    // itself, a row outside every block -1.
+    int GetParentRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt = 0);
+    void RemoveChildRow(int ARow);
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    // The tree line of a row: 0 node row, 2 when the next row lies in a block
+    // at least as deep, else 1.
+    int GetNodeSpanType(int ARow);
+    // Whether a click at client X in column 0 of a node row hits its glyph.
+    virtual bool IsOnNodeGlyph(int ARow, int X);
+    // ARow is a real row.
+    void MarkSummaryRow(int ARow);
+    // Removes rows with their cell properties, keeping hidden-row records,
+    // footers, row marks, the current cell and the top row in step.
+    virtual void RemoveRows(int RowIndex, int RCount);
+
+    // ---- cell decorations --------------------------------------------------------------
+    // Add members store the caller's object, which stays the caller's; Create
+    // members make an object the graphic owns. Has members test the merge base
+    // cell; Get, Is and Set members the cell itself, answering the neutral
+    // value for another kind.
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow);
+    void RemoveBitmap(int ACol, int ARow);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow);
+    void RemovePicture(int ACol, int ARow);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow);
+    // The image-list kinds need GridImages; without it they do nothing.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& Idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    void RemoveDataImage(int ACol, int ARow);
+    // Dir 0 side by side, any other value stacked; fill the list through
+    // GetCellImages.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    // The change event of every multi-image list: repaints its cell.
+    void MultiImageChanged(TObject* Sender, int ACol, int ARow);
+    // The key image sorting orders image cells by; -1 for other kinds.
+    qint64 GetCellImageKey(int ACol, int ARow);
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow);
+    void RemoveProgress(int ACol, int ARow);
+    void AddExProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    void SetComment(int ACol, int ARow, const QString& Value);
+    QString GetComment(int ACol, int ARow);
+    bool IsComment(int ACol, int ARow, QString& Comment);
+    void RemoveComment(int ACol, int ARow);
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow);
+    // A rating click proposes NewRate; OnRatingChange may change or refuse it.
+    virtual bool FireRatingChange(int ACol, int ARow, int& NewRate);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    virtual bool HasScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    // -1 without a scroll bar.
+    virtual int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    // (-1, -1) without a scroll bar.
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    // Marks ErrLen characters from ErrPos for the error underline.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    // Buttons of bw by bh pixels; the caption and push members take the
+    // display column.
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    QString GetButtonText(int ACol, int ARow);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    // A balloon attaches to a check box or radio button, or stands alone in a
+    // cell without a graphic.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, platform::TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow);
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, platform::TBalloonIcon& Icon);
+    // Collapsed height is the row's height now.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    // DefaultRowHeight without a graphic.
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    // The object is drawn and measured through IGridCell; it stays the caller's.
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    // Angles are brought into 0 ... 360.
+    void AddRotated(int ACol, int ARow, qint16 AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
 
     // ---- cell editors ---------------------------------------------------------------
     // The combo editor, made hidden with the grid on first use.
@@ -1441,10 +1642,6 @@ public:
     TNoActiveForm* MoveImage() const;
     THeaderDragButton* HeaderDragButton();
     TArrowWindow* MoveArrow(int Dir) const;
-    // Cell content the mouse moves reach; the cell services answer them.
-    virtual bool HasScrollBar(int ACol, int ARow);
-    virtual int GetScrollPosition(int ACol, int ARow);
-    virtual bool IsOnNodeGlyph(int ARow, int X);
     virtual void FireStartBlockFocus();
     virtual void FireEndBlockFocus();
 
@@ -1523,6 +1720,7 @@ protected:
     void MouseLeave() override;
     virtual void HandleMouseMove(TShiftState Shift, int X, int Y);
     virtual void HandleMouseLeave();
+public:
     // Cell content the mouse reaches; the cell services answer them.
     virtual bool HasRating(int ACol, int ARow);
     virtual bool IsRadio(int ACol, int ARow);
@@ -1539,13 +1737,17 @@ protected:
     // Radio buttons and node rows the keyboard reaches; the cell services
     // answer them.
     virtual bool HasRadioButton(int ACol, int ARow);
-    virtual int GetRadioIdx(int ACol, int ARow);
-    virtual void SelectNextRadioOption(int ACol, int ARow);
-    virtual void SetRadioButtonColumnIndex(int ACol, int ARow);
+    // IdxRadio receives the option index of a cell with any graphic; the
+    // answer tells whether it is a radio group.
+    virtual bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    virtual void SelectNextRadioOption(int ACol, int ARow, bool FromUser);
+    // Selects the radio button of row Index in the column, clearing the others.
+    virtual void SetRadioButtonColumnIndex(int ACol, int Index);
     virtual bool IsNode(int ARow);
     virtual void ExpandNode(int ARow);
     virtual void ContractNode(int ARow);
 
+protected:
     // ---- selection and keyboard ---------------------------------------------------
     // Asked before every move of the current cell: refuses negative cells, the
     // node column and disabled rows, takes a merged cell's base instead, lets
@@ -1702,6 +1904,7 @@ private:
     bool releaseDisjunctCell(TShiftState Shift, int X, int Y);
     bool pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     bool pressRating(int ACol, int ARow, int X);
+    bool pressNodeGlyph(int ARow, TShiftState Shift, int X, int Y);
     bool pressCellButton(int ACol, int ARow, int X, int Y);
     bool releaseCellButton(int X, int Y);
     void releaseHeader(int ACol, int ARow, int X, TShiftState Shift);
@@ -1811,6 +2014,14 @@ private:
     void unregisterThemeWindow();
     // ---- per-cell appearance
     void repaintRealCell(int ACol, int ARow);
+    // ---- check boxes and node rows
+    void checkNodeBlock(int ACol, int ARow, bool Checked);
+    void updateNodeCheck(int ACol, int NodeRow);
+    TCellGraphic* nodeGraphic(int ARow);
+    int nodeBlockEnd(int ARow, int Span);
+    void setNodeLevel(int ARow, int Delta);
+    void contractNodeAt(int ARow);
+    void expandedNodeRows(std::vector<int>& Rows);
     template <typename Write>
     void writeCellProperty(int ACol, int ARow, Write write);
     template <typename Write>

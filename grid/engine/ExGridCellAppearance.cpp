@@ -248,10 +248,13 @@ void TExStringGrid::Zoom(int Step)
 void TExStringGrid::CellContentChanged(int ACol, int ARow)
 {
     TBaseGrid::CellContentChanged(ACol, ARow);
-    QScrollBar* bar = CellScrollBarWithAutoRange(ACol, ARow);
-    if (!bar)
+    if (!HasAutoRangeScrollBar(ACol, ARow))
         return;
     const int height = RowHeights(ARow);
-    bar->setPageStep(height);
-    bar->setRange(0, std::max(0, GetCellTextSize(ACol, ARow, true, false).cy - height));
+    const int range = GetCellTextSize(ACol, ARow, true, false).cy;
+    SetScrollProp(ACol, ARow, TScrollProp{height, range});
+    if (QScrollBar* bar = CellScrollBarWithAutoRange(ACol, ARow)) {
+        bar->setPageStep(height);
+        bar->setRange(0, std::max(0, range - height));
+    }
 }

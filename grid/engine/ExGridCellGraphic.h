@@ -15,8 +15,11 @@
 #include <QtCore/QString>
 #include <QtCore/QVariant>
 
+#include <functional>
 #include <variant>
 
+class TCanvas;
+class TExStringGrid;
 class TGraphic;
 class TPicture;
 
@@ -49,8 +52,29 @@ public:
     // 0 by 0 for anything else.
     TPoint PictureExtent() const;
 
+    // The kind setters: each sets the kind and its fields and nothing else.
     // A check box; Data makes it a data check box, whose state is the cell text.
     void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
+    void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+    void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
+    void SetBitmap(TGraphic* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void SetIcon(TGraphic* AIcon, TCellHAlign hal, TCellVAlign val);
+    void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
+    void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
+    // A new image index list of the cell, owned by the graphic, whose changes
+    // reach Notifier.
+    void SetMultiImage(int Col, int Row, int dir, TCellHAlign hal, TCellVAlign val,
+                       std::function<void(TObject*, int, int)> Notifier);
+    void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding, TCellHAlign hal,
+                    TCellVAlign val);
+    void SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding, TCellHAlign hal,
+                        TCellVAlign val);
+    // Width in the low 16 bits, height in the high 16 bits; not pushed.
+    void SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val);
+    void SetBitButton(int bw, int bh, const QString& caption, TGraphic* Glyph, TCellHAlign hal, TCellVAlign val);
+    void SetInterfacedCell(TObject* AObject);
+    // The rotation, brought into 0 ... 360.
+    void SetAngle(int AAngle);
 
     TCellType CellType = ctNone;
     TCellRef CellBitmap;
@@ -94,3 +118,17 @@ TRect PlaceCellGraphic(const TRect& R, TCellType Kind, int W, int H, int T, TAli
                        TCellHAlign HAlign, TCellVAlign VAlign);
 // The check-box and radio-button kinds, placed by the text alignment.
 bool IsCheckOrRadioKind(TCellType Kind);
+// The shared graphics grids lend out; never stored in a cell or freed by it.
+inline bool IsLentKind(TCellType Kind) { return Kind == ctVirtCheckBox || Kind == ctRowCheckBox; }
+// The kinds a balloon can be attached to.
+inline bool CarriesBalloon(TCellType Kind) { return Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadioButton; }
+
+// What an object shown in a ctInterface cell offers the grid: drawing into the
+// cell and its size there. A size of 0 takes the cell's own.
+class IGridCell {
+public:
+    virtual ~IGridCell() = default;
+    virtual void Draw(TCanvas* Canvas, const TRect& R, int Col, int Row, bool Selected, TExStringGrid* Grid) = 0;
+    virtual int GetExtentX() = 0;
+    virtual int GetExtentY() = 0;
+};

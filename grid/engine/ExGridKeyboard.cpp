@@ -263,9 +263,11 @@ void TExStringGrid::keyClicksCell(Word Key, int realCol)
         FireCheckBoxClick(Col(), row, state);
     }
     if ((mayClick || look.RadioAlwaysActive()) && space && IsRadio(realCol, row)) {
-        SelectNextRadioOption(realCol, row);
+        SelectNextRadioOption(realCol, row, true);
+        int index = -1;
+        GetRadioIdx(realCol, row, index);
         if (OnRadioClick)
-            OnRadioClick(this, Col(), row, GetRadioIdx(realCol, row));
+            OnRadioClick(this, Col(), row, index);
     }
     if ((mayClick || look.RadioAlwaysActive()) && space && HasRadioButton(realCol, row)) {
         SetRadioButtonColumnIndex(realCol, row);

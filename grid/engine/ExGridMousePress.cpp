@@ -184,6 +184,8 @@ void TExStringGrid::notePress(const TGridCoord& hit, int X, int Y)
 // in place of selecting.
 bool TExStringGrid::pressCellContent(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y)
 {
+    if (hit.X == 0 && pressNodeGlyph(hit.Y, Shift, X, Y))
+        return true;
     const int realCol = DisplayToRealCol(hit.X);
     if (IsRadio(realCol, hit.Y)) {
         bool canEdit = true;
@@ -208,6 +210,48 @@ bool TExStringGrid::pressCellContent(const TGridCoord& hit, const TRect& R, TShi
         return true;
     }
     return false;
+}
+
+// A press on a node glyph: in a fixed row with NodeAllExpandContract every
+// node opens or closes in turn and the press goes on; in a normal row the
+// node flips, each way asked first, and the press ends there.
+bool TExStringGrid::pressNodeGlyph(int ARow, TShiftState Shift, int X, int Y)
+{
+    if (!IsNode(ARow) || !IsOnNodeGlyph(ARow, X))
+        return false;
+    auto* g = dynamic_cast<TCellGraphic*>(GraphicObjects(0, ARow));
+    if (ARow < FixedRows()) {
+        if (p->mouseActions->NodeAllExpandContract()) {
+            if (g->CellBoolean)
+                ExpandAll();
+            else
+                ContractAll();
+            g->CellBoolean = !g->CellBoolean;
+        }
+        return false;
+    }
+    if (OnMouseDown)
+        OnMouseDown(this, mbLeft, SingleShiftKey(Shift), X, Y);
+    if (OnClickCell)
+        OnClickCell(this, ARow, 0);
+    const int real = DisplayToRealRow(ARow);
+    const bool expand = g->CellBoolean;
+    const TBeforeNodeEvent& before = expand ? OnBeforeExpandNode : OnBeforeContractNode;
+    const TNodeEvent& after = expand ? OnExpandNode : OnContractNode;
+    bool allow = true;
+    if (before)
+        before(this, ARow, real, allow);
+    if (allow) {
+        if (expand)
+            ExpandNode(real);
+        else
+            ContractNode(real);
+        if (after)
+            after(this, ARow, real);
+    }
+    if (p->mouseActions->MoveRowOnNodeClick())
+        SetRow(ARow);
+    return true;
 }
 
 // Hands the press to the base, which selects, sizes or moves, and keeps the
@@ -298,11 +342,18 @@ bool TExStringGrid::pressCheckBox(int ACol, int ARow, int X, int Y, TShiftState 
         QueryCellEditable(realCol, ARow, mayEdit);
     if (!mayEdit && !p->controlLook->CheckAlwaysActive() && !(ACol == 0 && p->mouseActions->HotmailRowSelect()))
         return false;
-    if (!HasCheckBox(realCol, ARow) || !IsInCheckBox(realCol, ARow, X, Y))
+    const bool radioButton = HasRadioButton(realCol, ARow);
+    if (!(radioButton || HasCheckBox(realCol, ARow)) || !IsInCheckBox(realCol, ARow, X, Y))
         return false;
     HideInplaceEdit();
     setFocus(Qt::MouseFocusReason);
-    ToggleCellCheck(realCol, ARow, true);
+    if (radioButton) {
+        CheckRadioButtonCell(realCol, ARow, true);
+        if (OnRadioButtonClick)
+            OnRadioButtonClick(this, realCol, ARow);
+    } else {
+        ToggleCellCheck(realCol, ARow, true);
+    }
     bool state = false;
     GetCheckBoxState(realCol, DisplayToRealRow(ARow), state);
     if (!p->navigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows())
@@ -326,10 +377,7 @@ bool TExStringGrid::pressRating(int ACol, int ARow, int X)
         return false;
     HideInplaceEdit();
     int rate = (X - CellRect(ACol, ARow).Left) / RatingStep / 2;
-    bool allow = true;
-    if (OnRatingChange)
-        OnRatingChange(this, ACol, ARow, rate, allow);
-    if (allow) {
+    if (FireRatingChange(ACol, ARow, rate)) {
         SetFloats(realCol, ARow, rate);
         InvalidateCell(ACol, ARow);
     }
@@ -535,6 +583,7 @@ void TExStringGrid::ClickRadioOption(int ACol, int ARow, int X, int Y)
     if (index < 0)
         return;
     SetCells(ACol, ARow, options[index]);
+    SetRadioIdx(ACol, ARow, index);
     if (OnRadioClick)
         OnRadioClick(this, ACol, ARow, index);
 }

@@ -12,29 +12,8 @@ void TExStringGrid::QSortGroupIndexed() {}
 void TExStringGrid::QUnSort() {}
 void TExStringGrid::InitSortXRef() {}
 
-bool TExStringGrid::HasRating(int, int) { return false; }
-bool TExStringGrid::IsRadio(int, int) { return false; }
-bool TExStringGrid::GetRadioOptions(int, int, QStringList&, bool&) { return false; }
-bool TExStringGrid::HasButton(int, int) { return false; }
-TRect TExStringGrid::GetCellButtonRect(int, int) { return TRect{}; }
-bool TExStringGrid::HasExpand(int, int) { return false; }
-TRect TExStringGrid::GetExpandButtonRect(int, int) { return TRect{}; }
-bool TExStringGrid::ToggleExpand(int, int) { return false; }
-void TExStringGrid::PushButton(int, int, bool) {}
 void TExStringGrid::CopySelectionToClipboard() {}
 void TExStringGrid::PasteSelectionFromClipboard() {}
-
-bool TExStringGrid::HasScrollBar(int, int) { return false; }
-int TExStringGrid::GetScrollPosition(int, int) { return -1; }
-bool TExStringGrid::IsOnNodeGlyph(int, int) { return false; }
-
-bool TExStringGrid::HasRadioButton(int, int) { return false; }
-int TExStringGrid::GetRadioIdx(int, int) { return -1; }
-void TExStringGrid::SelectNextRadioOption(int, int) {}
-void TExStringGrid::SetRadioButtonColumnIndex(int, int) {}
-bool TExStringGrid::IsNode(int) { return false; }
-void TExStringGrid::ExpandNode(int) {}
-void TExStringGrid::ContractNode(int) {}
 
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }
@@ -42,6 +21,5 @@ void TExStringGrid::SetFilterActive(bool) {}
 void TExStringGrid::MoveRows(int, int, int) {}
 void TExStringGrid::CalcFooter(int) {}
 int TExStringGrid::ColumnPosition(int) { return -1; }
-QScrollBar* TExStringGrid::CellScrollBarWithAutoRange(int, int) { return nullptr; }
 int TExStringGrid::SearchPanelHeight() const { return 0; }
 void TExStringGrid::FocusSearchEdit() {}

@@ -334,6 +334,10 @@ struct TExStringGrid::Private {
     // cell content
     bool urlShowInText = false;
     TImageList* gridImages = nullptr;
+    // node rows counted by the node operations; the one graphic lent to
+    // column 0 as the row check box
+    int numNodes = 0;
+    std::unique_ptr<TCellGraphic> rowCheckGraphic = std::make_unique<TCellGraphic>();
     // a child of the grid, freed with it
     TGridCombo* editCombo = nullptr;
     // rich edits, the edit link, fixed-cell and form-control editors

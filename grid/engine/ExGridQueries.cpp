@@ -28,13 +28,7 @@ bool isSpinEditor(TEditorType editor)
 
 // ---- cell content ------------------------------------------------------------------
 
-bool TExStringGrid::IsRotated(int, int, int&) { return false; }
-
 void TExStringGrid::QueryFloatFormat(int, int, QString& AFormat) { AFormat = p->floatFormat; }
-
-int TExStringGrid::RowNodeIndent(int) { return 0; }
-
-bool TExStringGrid::HasNodeRows() { return false; }
 
 // ACol is the display column the assistive tool sees; the text is read at its
 // real column, so hidden columns are passed over.
@@ -386,6 +380,7 @@ void TExStringGrid::FireExpandClick(int ACol, int ARow, bool Expanded)
 {
     if (OnExpandClick)
         OnExpandClick(this, ACol, ARow, Expanded);
+    SetRowHeights(ARow, GetExpandHeight(DisplayToRealCol(ACol), ARow, Expanded));
 }
 
 void TExStringGrid::FireComboCloseUp(int ARow, int ACol)

@@ -81,6 +81,12 @@ enum TCellHAlign : int { haLeft, haRight, haCenter, haBeforeText, haAfterText, h
 // How a picture is fitted into its cell.
 enum TStretchMode : int { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 
+// The proportions of a cell's own scroll bar.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+};
+
 // How check boxes, radio buttons and buttons in cells are drawn.
 enum TControlStyle : int { csClassic, csFlat, csWinXP, csBorland, csStudio, csGlyph, csTheme };
 

@@ -176,6 +176,24 @@ void TExStringGrid::RemoveRowsCore(int RowIndex, int RCount)
     DeleteRowRange(RowIndex, RCount, true);
 }
 
+// The bookkeeping around the core: the current cell is asked once, controls
+// below the rows move up with them and the modified marks stay in step.
+void TExStringGrid::RemoveRows(int RowIndex, int RCount)
+{
+    if (RCount <= 0 || RowIndex < 0 || RowIndex >= RowCount())
+        return;
+    RCount = std::min(RCount, RowCount() - RowIndex);
+    QueryCanSelectCell(Col(), Row());
+    const int realIndex = RealRowIndex(RowIndex);
+    RemoveRowsCore(RowIndex, RCount);
+    for (int i = 0; i < p->controlList->Count(); ++i)
+        if (TControlItem* control = p->controlList->Control(i); control->Y >= realIndex + RCount)
+            control->Y -= RCount;
+    TIntList& modified = *p->modifiedRows;
+    for (int i = 0; i < RCount && RowIndex < modified.Count(); ++i)
+        modified.Delete(RowIndex);
+}
+
 // The keys name the real row; the store holds the shown rows, so hidden rows
 // above it must not shift which row is removed or where one is inserted.
 void TExStringGrid::DeleteRowFromKey(int ARow)

@@ -2,6 +2,10 @@
 // check-true text, written by setting and toggling.
 
 #include "ColumnGridFixture.h"
+#include "StringGridFixture.h"
+#include "grid/engine/ExGridCellGraphic.h"
+#include "grid/engine/ExGridDataSettings.h"
+#include "platform/core/StringList.h"
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/foundation/ExObjMouseActions.h"
 
@@ -170,6 +174,244 @@ TEST(DataCheckBoxes, AClickAndSpaceToggleThroughTheGridsInputPaths)
         EXPECT_EQ(events, (QStringList{"change 2,2,1", "click 2,2,1"}));
         EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("Y"));
     }
+}
+
+// ---- other check kinds --------------------------------------------------------------
+
+TEST(CheckBoxes, ThreeStateBoxesCycleAndNodeRowsWithAutoCheckGroupNeverTurnGrayed)
+{
+    auto grid = MakeStringGrid(3, 6);
+    grid->AddCheckBox(1, 1, cbUnchecked);
+    grid->AddNode(3, 2);
+    grid->AddCheckBox(1, 3, cbUnchecked);
+    grid->Grouping()->SetAutoCheckGroup(true);
+    const std::pair<int, std::vector<TCheckBoxState>> cycles[] = {
+        {1, {cbGrayed, cbChecked, cbUnchecked}}, {3, {cbChecked, cbUnchecked, cbChecked}}};
+    for (const auto& [row, states] : cycles)
+        for (TCheckBoxState expected : states) {
+            EXPECT_TRUE(grid->ToggleCheckBox(1, row));
+            TCheckBoxState state = cbGrayed;
+            ASSERT_TRUE(grid->GetCheckBoxState(1, row, state));
+            EXPECT_EQ(state, expected) << "row " << row;
+            bool checked = !(expected == cbChecked);
+            EXPECT_TRUE(grid->GetCheckBoxState(1, row, checked)) << "the Boolean reader finds three-state boxes";
+            EXPECT_EQ(checked, expected == cbChecked);
+        }
+    EXPECT_FALSE(grid->SetCheckBoxState(1, 2, cbChecked)) << "no three-state box there";
+}
+
+TEST(CheckBoxes, AddingRaisesInvalidCellBeyondTheGridAndKeepsDataTexts)
+{
+    auto grid = MakeStringGrid(3, 4);
+    grid->HideColumn(2);
+    EXPECT_THROW(grid->AddCheckBox(3, 1, true, true), Exception);
+    EXPECT_THROW(grid->AddRadioButton(1, 4, true), Exception);
+    EXPECT_NO_THROW(grid->AddCheckBox(2, 3, true, false)) << "a hidden column counts";
+    grid->SetCells(1, 1, QStringLiteral("N"));
+    grid->SetCells(1, 2, QStringLiteral("abc"));
+    grid->AddCheckBox(1, 1, true, true);
+    grid->AddCheckBox(1, 2, true, true);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("N"));
+    EXPECT_EQ(grid->Cells(1, 2), QStringLiteral("Y"));
+}
+
+// Rows 1 to 4: plain unchecked, plain checked, text without a box, data "N".
+TEST(CheckBoxes, CheckAllChangesOnlyBoxesAndFiresOncePerChangedBox)
+{
+    auto grid = MakeStringGrid(3, 5);
+    grid->AddCheckBox(1, 1, false, false);
+    grid->AddCheckBox(1, 2, true, false);
+    grid->SetCells(1, 3, QStringLiteral("abc"));
+    grid->AddCheckBox(1, 4, false, true);
+    QStringList events;
+    grid->OnCheckBoxChange = [&](TObject*, int c, int r, bool s) { events << QStringLiteral("%1,%2,%3").arg(c).arg(r).arg(s); };
+    grid->CheckAll(1);
+    EXPECT_EQ(events, (QStringList{"1,1,1", "1,4,1"}));
+    EXPECT_EQ(grid->Cells(1, 3), QStringLiteral("abc"));
+    EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("Y"));
+    events.clear();
+    grid->UnCheckAll(1);
+    EXPECT_EQ(events, (QStringList{"1,1,0", "1,2,0", "1,4,0"}));
+}
+
+// Node at row 1 spanning rows 1 to 4, row 5 outside; plain boxes under it.
+TEST(CheckBoxes, AutoCheckGroupChecksTheBlockByRealRowAndGraysTheNodeOnADifference)
+{
+    auto grid = MakeStringGrid(3, 6);
+    grid->AddNode(1, 4);
+    grid->AddCheckBoxColumn(1, false, false);
+    grid->Grouping()->SetAutoCheckGroup(true);
+    auto states = [&] {
+        QString s;
+        for (int r = 1; r <= 5; ++r)
+            s += grid->IsChecked(1, r) ? QLatin1Char('x') : QLatin1Char('.');
+        return s;
+    };
+    grid->ToggleCheckBox(1, 1);
+    EXPECT_EQ(states(), QStringLiteral("xxxx."));
+    grid->ContractNode(1);
+    ASSERT_EQ(grid->NumHiddenRows(), 3);
+    grid->ToggleCheckBox(1, 1);
+    EXPECT_EQ(states(), QStringLiteral("....."));
+    grid->ToggleCheckBox(1, 1);
+    EXPECT_EQ(states(), QStringLiteral("xxxx.")) << "rows hidden in the contracted block follow by real row";
+    grid->ExpandNode(1);
+    grid->ToggleCheckBox(1, 3);
+    TCheckBoxState node = cbChecked;
+    grid->GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbGrayed);
+    grid->ToggleCheckBox(1, 3);
+    grid->GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbChecked);
+    grid->ToggleCheckBox(1, 5);
+    grid->GetCheckBoxState(1, 1, node);
+    EXPECT_EQ(node, cbChecked) << "a row outside every block changes no node";
+}
+
+TEST(CheckBoxes, RowCheckBoxesStandForTheRowSelection)
+{
+    auto grid = MakeStringGrid(3, 6);
+    grid->MouseActions()->SetHotmailRowSelect(true);
+    EXPECT_EQ(grid->GetCellType(0, 2), ctRowCheckBox);
+    grid->SetRowSelect(1, true);
+    grid->SetRowSelect(2, true);
+    const TCellGraphic* all = grid->GetCellGraphic(0, 0);
+    ASSERT_TRUE(all);
+    EXPECT_FALSE(all->CellBoolean);
+    EXPECT_EQ(all->CellAngle, 1) << "the partial mark";
+    for (int r = 3; r <= 5; ++r)
+        grid->SetRowSelect(r, true);
+    all = grid->GetCellGraphic(0, 0);
+    EXPECT_TRUE(all->CellBoolean);
+    EXPECT_EQ(all->CellAngle, 0);
+    grid->SetCells(0, 4, QStringLiteral("row"));
+    EXPECT_TRUE(grid->ToggleCheckBox(0, 4));
+    EXPECT_FALSE(grid->RowSelect(4));
+    EXPECT_FALSE(grid->IsChecked(0, 4));
+    EXPECT_EQ(grid->Cells(0, 4), QStringLiteral("row")) << "the toggle leaves column 0's text alone";
+    EXPECT_TRUE(grid->ToggleCheckBox(0, 4));
+    EXPECT_TRUE(grid->IsChecked(0, 4));
+    EXPECT_EQ(grid->Cells(0, 4), QStringLiteral("row"));
+}
+
+TEST(CheckBoxes, PreciseClicksHitTheCentredBoxOnly)
+{
+    auto grid = MakeStringGrid(3, 3);
+    grid->SetVAlignment(vtaCenter);
+    grid->SetRowHeights(1, 25);
+    grid->AddCheckBox(1, 1, false, false);
+    grid->MouseActions()->SetPreciseCheckBoxCheck(true);
+    const TRect cell = grid->CellRect(1, 1);
+    const int top = cell.Top + (25 - 15) / 2;
+    const std::pair<TPoint, bool> points[] = {{{cell.Left + 2, top}, true},
+                                              {{cell.Left + 16, top + 14}, true},
+                                              {{cell.Left + 17, top}, false},
+                                              {{cell.Left + 2, top - 1}, false}};
+    for (auto [point, hit] : points)
+        EXPECT_EQ(grid->IsInCheckBox(1, 1, point.X, point.Y), hit) << point.X - cell.Left << "," << point.Y - cell.Top;
+}
+
+TEST(CheckBoxes, AHiddenRowIsReadAndSetByItsRealRow)
+{
+    auto grid = MakeStringGrid(3, 6);
+    grid->AddCheckBox(1, 3, true, false);
+    grid->AddCheckBox(1, 4, false, true);
+    grid->HideRows(2, 4);
+    bool state = false;
+    EXPECT_TRUE(grid->GetCheckBoxState(1, 3, state));
+    EXPECT_TRUE(state);
+    EXPECT_TRUE(grid->SetCheckBoxState(1, 3, false));
+    EXPECT_TRUE(grid->SetCheckBoxState(1, 4, true));
+    grid->UnHideRows(2, 4);
+    EXPECT_FALSE(grid->IsChecked(1, 3));
+    EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("Y"));
+}
+
+TEST(CheckBoxes, OnlyDataBoxTogglesReachTheUndoRecorder)
+{
+    auto grid = MakeStringGrid(3, 4);
+    TExGridUndoRedo undo;
+    grid->SetUndoRedo(&undo);
+    grid->AddCheckBox(1, 1, false, false);
+    grid->AddCheckBox(1, 2, cbUnchecked);
+    grid->AddCheckBox(1, 3, false, true);
+    for (int r = 1; r <= 3; ++r)
+        grid->ToggleCheckBox(1, r);
+    ASSERT_EQ(undo.Items().Count(), 1);
+    EXPECT_EQ(undo.Items().Items(0).Row, 3);
+    EXPECT_EQ(undo.Items().Items(0).OrigValue, QStringLiteral("N"));
+    EXPECT_EQ(undo.Items().Items(0).Value, QStringLiteral("Y"));
+    EXPECT_TRUE(grid->Cells(1, 1).isEmpty());
+    grid->SetUndoRedo(nullptr);
+}
+
+// ---- radio groups and buttons -------------------------------------------------------
+
+TEST(RadioGroups, SpaceStepsToTheNextOptionFromTheIndexOrTheText)
+{
+    TStringList options;
+    for (const char* o : {"one", "two", "three"})
+        options.Add(QString::fromLatin1(o));
+    struct Case {
+        int index;
+        const char* text;
+        int nextIndex;
+        const char* nextText;
+        int lastSelected;
+    };
+    const Case cases[] = {
+        {2, "three", 0, "one", 0}, {-1, "two", 2, "three", 2}, {-2, "x", -2, "one", 0}, {0, "", 1, "two", 1}};
+    for (const Case& c : cases) {
+        auto grid = MakeStringGrid(3, 3);
+        grid->AddRadio(1, 1, 0, c.index, &options);
+        grid->SetCells(1, 1, QString::fromLatin1(c.text));
+        grid->SelectNextRadioOption(1, 1, false);
+        const TCellGraphic* g = grid->GetCellGraphic(1, 1);
+        EXPECT_EQ(g->CellIndex, c.nextIndex) << c.index;
+        EXPECT_EQ(grid->Cells(1, 1), QString::fromLatin1(c.nextText)) << c.index;
+        EXPECT_EQ(g->CellVar.toInt(), c.lastSelected) << c.index;
+        int index = 99;
+        EXPECT_TRUE(grid->GetRadioIdx(1, 1, index));
+        EXPECT_EQ(index, c.nextIndex);
+    }
+}
+
+TEST(RadioGroups, AGroupWithoutOptionsIgnoresSpace)
+{
+    auto grid = MakeStringGrid(3, 3);
+    grid->CreateRadio(1, 1, 0, 0);
+    grid->AddRadio(1, 2, 0, 0, nullptr);
+    for (int r : {1, 2}) {
+        grid->SetCells(1, r, QStringLiteral("kept"));
+        grid->SelectNextRadioOption(1, r, false);
+        EXPECT_EQ(grid->Cells(1, r), QStringLiteral("kept"));
+        EXPECT_EQ(grid->GetCellGraphic(1, r)->CellIndex, 0);
+    }
+    int index = 7;
+    EXPECT_FALSE(grid->GetRadioIdx(2, 2, index));
+    EXPECT_EQ(index, 7);
+    EXPECT_TRUE(grid->SetRadioIdx(1, 1, -1));
+    EXPECT_TRUE(grid->Cells(1, 1).isEmpty());
+}
+
+// Buttons in rows 0 (fixed) to 3 of column 1, rows 0 and 2 selected.
+TEST(RadioButtons, AClickSelectsOneButtonOfTheColumnFixedRowsIncluded)
+{
+    auto grid = MakeStringGrid(3, 4);
+    for (int r = 0; r < 4; ++r)
+        grid->AddRadioButton(1, r, r == 0 || r == 2);
+    EXPECT_TRUE(grid->CheckRadioButtonCell(1, 2, false));
+    EXPECT_TRUE(grid->IsRadioButtonChecked(1, 0)) << "a click on the selected button changes nothing";
+    EXPECT_TRUE(grid->CheckRadioButtonCell(1, 3, false));
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(grid->IsRadioButtonChecked(1, r), r == 3) << r;
+    EXPECT_FALSE(grid->CheckRadioButtonCell(2, 1, false)) << "no radio button there";
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(1), 3);
+    grid->SetRadioButtonColumnIndex(1, -1);
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(1), -1);
+    grid->SetRadioButtonColumnIndex(1, 2);
+    EXPECT_EQ(grid->GetRadioButtonColumnIndex(1), 2);
+    EXPECT_FALSE(grid->IsChecked(1, 2)) << "radio buttons are no check boxes";
 }
 
 }  // namespace
