@@ -36,9 +36,6 @@ bool TExStringGrid::FocusNextCellControl(int, int, const QString&) { return fals
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }
 void TExStringGrid::SetFilterActive(bool) {}
-void TExStringGrid::MoveRows(int, int, int) {}
-void TExStringGrid::CalcFooter(int) {}
-int TExStringGrid::ColumnPosition(int) { return -1; }
 QScrollBar* TExStringGrid::CellScrollBarWithAutoRange(int, int) { return nullptr; }
 int TExStringGrid::SearchPanelHeight() const { return 0; }
 void TExStringGrid::FocusSearchEdit() {}

@@ -126,16 +126,7 @@ int MulDivRounded(int a, int b, int c)
 // The grid's own changes for one event (update holds, options changed for a
 // moment) are scoped and undone while the fault passes, so the grid is whole
 // again when the box shows.
-void RunReportingFaults(const std::function<void()>& handling)
-{
-    try {
-        handling();
-    } catch (const Exception& e) {
-        MessageDlg(e.Message(), mtError, mbOK, 0);
-    } catch (const std::exception& e) {
-        MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
-    }
-}
+void RunReportingFaults(const std::function<void()>& handling) { ::RunReportingFaults(handling); }
 
 }  // namespace platform::grid
 

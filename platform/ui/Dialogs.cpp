@@ -1,5 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
+#include "platform/core/Exceptions.h"
 #include "platform/ui/ModalSeams.h"
 
 #include <QtCore/QDir>
@@ -98,6 +99,16 @@ TModalResult ModalResultOfButton(TMsgDlgBtn button) {
   for (const ButtonInfo& info : kButtons)
     if (info.button == button) return info.result;
   return mrNone;
+}
+
+void RunReportingFaults(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const Exception& e) {
+    MessageDlg(e.Message(), mtError, mbOK, 0);
+  } catch (const std::exception& e) {
+    MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
+  }
 }
 
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, int /*helpCtx*/) {

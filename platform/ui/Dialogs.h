@@ -6,6 +6,7 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+#include <functional>
 #include <memory>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -40,6 +41,10 @@ inline constexpr TMsgDlgButtons mbAbortIgnore = TMsgDlgButtons(mbAbort | mbIgnor
 // returns the modal result of the button pressed (mrCancel when the box is
 // closed otherwise). The help context is accepted and not used.
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx);
+
+// Runs an event handler's work; a fault it raises is shown in an error box
+// instead of leaving the toolkit's event handling.
+void RunReportingFaults(const std::function<void()>& work);
 
 // The modal result a message box button gives; mrNone for mbHelp.
 TModalResult ModalResultOfButton(TMsgDlgBtn button);
