@@ -5,6 +5,7 @@
 #include "platform/grid/InplaceEdit.h"
 #include "platform/ui/Dialogs.h"
 
+#include <QtCore/QMetaObject>
 #include <QtGui/QCursor>
 #include <QtGui/QFocusEvent>
 #include <QtGui/QImage>
@@ -42,9 +43,11 @@ QPainterPath downArrow()
 QPainterPath cross()
 {
     QPainterPath path;
-    path.addRect(QRectF(15, 6, 3, 21));
-    path.addRect(QRectF(6, 15, 21, 3));
-    return path.simplified();
+    path.addPolygon(QPolygonF({QPointF(15, 6), QPointF(18, 6), QPointF(18, 15), QPointF(27, 15), QPointF(27, 18),
+                               QPointF(18, 18), QPointF(18, 27), QPointF(15, 27), QPointF(15, 18), QPointF(6, 18),
+                               QPointF(6, 15), QPointF(15, 15)}));
+    path.closeSubpath();
+    return path;
 }
 
 QCursor drawCursor(const QPainterPath& shape, QPoint hotSpot)
@@ -144,11 +147,15 @@ void TExStringGrid::focusInEvent(QFocusEvent* e)
 {
     if (p->focus.invokedFocusChange)
         return;
-    // The platform grid learns of the new focus only after this event, so it
-    // still counts the focus inside when it came from the grid's editor.
+    // The platform grid learns of the new focus only after this event: it
+    // still counts the focus inside when it came from the grid's editor, and
+    // the grid's steps run once it knows, as editors open only in a grid
+    // that holds the focus.
     const bool fromEditor = IsFocusInside();
     TBaseGrid::focusInEvent(e);
-    RunReportingFaults([&] { HandleWmSetFocus(fromEditor); });
+    QMetaObject::invokeMethod(
+        this, [this, fromEditor] { RunReportingFaults([&] { HandleWmSetFocus(fromEditor); }); },
+        Qt::QueuedConnection);
 }
 
 void TExStringGrid::focusOutEvent(QFocusEvent* e)
