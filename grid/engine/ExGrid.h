@@ -1480,6 +1480,9 @@ protected:
     virtual void DestroyBalloonWindow();
     // The balloon asks the grid for its text at each showing; AText is its title.
     virtual void AddBalloonTool(int AIcon, const QString& AText);
+    // Copies the SearchFooter settings into the search panel; its change
+    // callback. Nothing while loading or without a search panel.
+    virtual void ApplySearchFooter();
     void ChangeBounds(const QRect& bounds) override;
     void Resize() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;

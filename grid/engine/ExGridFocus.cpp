@@ -85,6 +85,8 @@ TFixedSizingMarks TExStringGrid::FixedSizingMarks() const { return p->focus.sizi
 
 void TExStringGrid::SetFixedSizingMarks(const TFixedSizingMarks& Value) { p->focus.sizing = Value; }
 
+void TExStringGrid::SetMouseSelectMode(TMouseSelectMode Value) { p->mouseSelectMode = Value; }
+
 int TExStringGrid::chooseCursor(int X, int Y)
 {
     const TGridState state = GridState();
@@ -254,5 +256,3 @@ void TExStringGrid::HandleExit()
     p->selectionChanged = false;
     TBaseGrid::DoExit();
 }
-
-void TExStringGrid::SetMouseSelectMode(TMouseSelectMode Value) { p->mouseSelectMode = Value; }

@@ -19,6 +19,8 @@
 
 namespace {
 
+const QPoint TooltipOffset(2, 16);
+
 THintWindowClass& defaultHintWindowClass()
 {
     static THintWindowClass windowClass = hwcPlatformHint;
@@ -74,7 +76,9 @@ void ShowHintRequest(const THintInfo& Info)
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, ToQColor(Info.HintColor));
     QToolTip::setPalette(palette);
-    QToolTip::showText(ToQPoint(Info.HintPos), Info.HintStr);
+    // The toolkit places its tooltip 2 pixels right of and 16 below the point
+    // it is given; the hint's own position is where its corner goes.
+    QToolTip::showText(ToQPoint(Info.HintPos) - TooltipOffset, Info.HintStr);
 }
 
 // ---- hint settings ----------------------------------------------------------------------
@@ -306,6 +310,12 @@ bool TExStringGrid::balloonText(platform::TBalloonText& Request)
     Request.Icon = icon;
     return true;
 }
+
+// ---- the search footer ------------------------------------------------------------------------
+
+// The grid has no search panel until the search footer brings it, so there
+// is nothing to copy the settings into yet.
+void TExStringGrid::ApplySearchFooter() {}
 
 // ---- the owner form's resize ------------------------------------------------------------------
 

@@ -102,6 +102,7 @@ void TExStringGrid::createOwnedObjects()
     p->cellFont = std::make_unique<TFont>();
     p->focusHelper = std::make_unique<TFocusHelper>(this);
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
+    p->searchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
     p->printSettings = std::make_unique<TPrintSettings>(this);
