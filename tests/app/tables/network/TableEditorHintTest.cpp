@@ -38,6 +38,7 @@ void SaveWithTooltip(QWidget& window, QWidget& tooltip, const QString& name)
 
 TEST_F(LoRaAccess, AHeaderHintShowsSixPixelsBelowTheHeaderAtTheMousesX)
 {
+    WriteParGen("51", "0");
     Open([&] {
         TExColumnGrid* grid = Up();
         const TRect header = grid->CellRect(2, 0);
