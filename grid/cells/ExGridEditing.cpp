@@ -203,12 +203,14 @@ bool TExStringGrid::QueryCanShowEditor()
         } else {
             ShowEditorControl(base.X, base.Y);
             p->entered = true;
+            showFocusGlow();
             return false;
         }
     }
     if (answer) {
         p->entered = true;
         p->editing = true;
+        showFocusGlow();
     }
     return answer;
 }
@@ -485,6 +487,8 @@ bool TExStringGrid::validateEdit(const QString& NewValue, bool Wide)
         p->editWideText = DecodeWideCellText(GridCells(col, row));
     else
         p->editText = GridCells(col, row);
+    if (valid)
+        HideFocusWindow();
     return valid;
 }
 

@@ -41,6 +41,14 @@ class TExStringGrid;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
+class TFooterPanel;
+struct TFixedSizingMarks;
+struct THintInfo;
+namespace platform {
+class TBalloonToolTip;
+struct TBalloonText;
+} // namespace platform
+class QFocusEvent;
 class TGridCombo;
 class TGridSpin;
 class TGridEditBtn;
@@ -138,6 +146,11 @@ public:
     static QWidget* FindHostForm(QWidget* AControl);
     // Moves the focus glow to the current cell.
     void PositionFocusWindow();
+    // Shows the glow around the cell rectangle R (client coordinates): a ring
+    // 4 pixels wide left and above, 5 right and below.
+    void BuildFocusWindow(const TRect& R);
+    // Hides the glow and forgets the grid whose glow follows window moves.
+    void HideFocusWindow();
     // Set by the in-place editor when it changed the cell: the next Invalidate
     // only clears it.
     void SetEditChange(bool Value);
@@ -1603,11 +1616,101 @@ public:
     virtual void CutSelectionToClipboard();
     virtual bool FilterActive() const;
     virtual void SetFilterActive(bool Value);
-    // Moves Count rows from FromIndex to before the row ToIndex.
+    // Moves Count rows from FromIndex to before the row ToIndex; a negative
+    // count, a range past the last row or a target outside the grid changes
+    // nothing.
     virtual void MoveRows(int FromIndex, int ToIndex, int Count);
     virtual void CalcFooter(int ACol);
-    // The place of a column in the column order, -1 when it has none.
+    // The position of the column that first stood at ACol; ACol itself until
+    // an order is recorded.
     virtual int ColumnPosition(int ACol);
+    // ---- column order
+    // Display columns (rows); the first column move records the present
+    // order, and embedded controls stay with their cells.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    // Records the present arrangement as the first order.
+    void SetColumnOrder();
+    // Shows the hidden columns and moves every column back to its first
+    // position.
+    void ResetColumnOrder();
+    // The first index of the column now at position ACol.
+    int ColumnAtPosition(int ACol);
+    // The first column, hidden ones included, whose header text equals AValue
+    // exactly; -1 when none does.
+    int ColumnByHeader(const QString& AValue);
+    // ---- cursor
+    // Picks the pointer for the client point (X, Y) from the mouse select
+    // mode, the sizing borders, OnGetCellCursor and the fixed sizing marks,
+    // sets it on the viewport and records it: the mouse movement calls it
+    // after each move, and entering the grid does.
+    virtual void HandleWmSetCursor(int X, int Y);
+    // The cursor chosen last: SelectRowCursor ... SelectAllCursor or a
+    // platform cursor (crHSplit, ...).
+    int GridCursor() const;
+    // The mouse rests on (drags) the border of a fixed column or row.
+    TFixedSizingMarks FixedSizingMarks() const;
+    void SetFixedSizingMarks(const TFixedSizingMarks& Value);
+    // ---- hints and balloons
+    // HintShowCells: the hint of a normal cell is its text (without markup
+    // unless HTMLHint); HintShowLargeText: a text larger than its cell is
+    // shown whole (at the cell's top-left corner with hpCell).
+    bool HintShowCells() const;
+    void SetHintShowCells(bool Value);
+    bool HintShowLargeText() const;
+    void SetHintShowLargeText(bool Value);
+    bool HTMLHint() const;
+    void SetHTMLHint(bool Value);
+    QString LastAnchorHint() const;
+    // The base cell of the last hint prepared, (-1, -1) when none.
+    TPoint LastHintCell() const;
+    // Fills a hint request for the cell under Info.CursorPos; Hint arrives
+    // holding the grid's own Hint.
+    virtual void PrepareCellHint(QString& Hint, THintInfo& Info);
+    // The hint request of the toolkit: PrepareCellHint with the request's text.
+    virtual int HandleHintShow(THintInfo& Info);
+    // Whether the cell carries a comment, which then becomes Comment; the
+    // cell decorations answer it.
+    virtual bool IsComment(int ACol, int ARow, QString& Comment);
+    // The mouse moved to the client point (X, Y): a hint or balloon of a cell
+    // the mouse left is cancelled. The mouse movement calls it.
+    void CancelHintsAndBalloons(int X, int Y);
+    // Balloon tooltips of cells: one window, made once and ended by BalloonDone.
+    void BalloonInit();
+    void BalloonDone();
+    platform::TBalloonToolTip* BalloonWindow() const;
+    // ---- selection counts and small services
+    // Selection := the first normal cell; the disjunct cell list is emptied.
+    void ClearSelectedCells();
+    void ClearModifiedRows();
+    // Remembers the column widths and grid width that column scaling works from.
+    void InitOrigColSizes();
+    // Entry Index of the disjunct cell list; an index outside it throws.
+    TGridCoord SelectedCell(int Index) const;
+    // Without DisjunctCellSelect the list is rebuilt from the selection first.
+    int SelectedCellsCount();
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedRowCount();
+    int SelectedColCount();
+    // The i-th selected row, -1 past the last.
+    int SelectedRow(int Index) const;
+    // ---- floating footer
+    // The strip that shows the footer, made on first use.
+    TFooterPanel* FooterPanel();
+    void UpdateFooter();
+    // Calculates the footer cells of a column (-1: all) in fsFixedLastRow style.
+    virtual void ComputeFooterCells(int ACol);
+    virtual void RecalcFooterColumn(int ACol);
+    void FooterRowChanged() override;
+    // The column functions of the footer sums (sum, average, minimum, maximum,
+    // distinct values, standard deviation over FromRow..ToRow); the grid's data
+    // services install them. Without one every such footer cell is 0.
+    using TFooterColumnCalculator = std::function<double(TColumnCalcType Kind, int ACol, int FromRow, int ToRow)>;
+    void SetColumnCalculator(TFooterColumnCalculator Calculator);
+    // The custom preview's template with "<#n>" replaced by the current row's
+    // cell n.
+    QString ExpandFooterTemplate(const QString& Template);
     // The scroll bar of a cell whose range follows its text, nullptr when none.
     virtual QScrollBar* CellScrollBarWithAutoRange(int ACol, int ARow);
     // The height of the search panel while it is shown, else 0.
@@ -1665,6 +1768,35 @@ protected:
     virtual void CreateWnd();
     // The host form was resized.
     virtual void HandleFormResize(QWidget* AForm);
+    // ---- focus and cursor
+    // The focus messages are the grid's own focus-in and focus-out; the
+    // control's enter and exit hooks raise OnEnter and OnExit through
+    // HandleEnter and HandleExit. A fault of a handler goes to an error box.
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void MouseEnter() override;
+    // FromEditor: the focus came from the grid's own editor.
+    virtual void HandleWmSetFocus(bool FromEditor);
+    virtual void HandleWmKillFocus();
+    virtual void HandleEnter();
+    // Also run by the header clicks that select whole rows, columns or the
+    // grid while the grid keeps the focus.
+    virtual void HandleExit();
+    void SetMouseSelectMode(TMouseSelectMode Value);
+    // ---- hints and balloons
+    // A tooltip request over the cells goes through HandleHintShow.
+    bool viewportEvent(QEvent* e) override;
+    // The change callback of Balloon.Enable.
+    virtual void BalloonEnableChanged();
+    virtual void CreateBalloonWindow();
+    virtual void DestroyBalloonWindow();
+    // The balloon asks the grid for its text at each showing; AText is its title.
+    virtual void AddBalloonTool(int AIcon, const QString& AText);
+    // Copies the SearchFooter settings into the search panel; its change
+    // callback. Nothing while loading or without a search panel.
+    virtual void ApplySearchFooter();
     void ChangeBounds(const QRect& bounds) override;
     void Resize() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
@@ -1955,6 +2087,27 @@ private:
     bool InsideGrid(const TGridCoord& c) const;
     void moveColumnSizes(int FromIndex, int ToIndex);
     void moveInSyncGrid(bool Columns, int FromIndex, int ToIndex);
+    // ---- column order
+    void followColumnOrder(int FromIndex, int ToIndex);
+    void followEmbeddedControls(bool Columns, int FromIndex, int ToIndex);
+    // ---- focus and cursor
+    // The glow around the current cell while FocusHelper.Enabled is set.
+    void showFocusGlow();
+    int chooseCursor(int X, int Y);
+    bool currentCellVisible() const;
+    bool currentCellEditable();
+    // ---- hints and balloons
+    void prepareHintOfCell(int c, int r, QString& Hint, THintInfo& Info);
+    void anchorHint(int c, int r, const TRect& R, const QString& Text, QString& Hint, THintInfo& Info);
+    void largeTextHint(int rc, int r, const TRect& R, const QString& Text, QString& Hint, THintInfo& Info);
+    bool balloonText(platform::TBalloonText& Request);
+    // ---- floating footer
+    friend class TFooterPanel;
+    friend class TFloatingFooter;
+    void computeFooterCell(int ACol);
+    void paintFooterCells(TCanvas& Canvas, const TRect& Area);
+    void paintFooterPreview(TCanvas& Canvas, const TRect& Area);
+    void paintFooterTemplate(TCanvas& Canvas, const TRect& Area);
     // ---- selection and keyboard
     void reportRowChanged(int NewRow);
     void repaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow);

@@ -102,6 +102,7 @@ void TExStringGrid::createOwnedObjects()
     p->cellFont = std::make_unique<TFont>();
     p->focusHelper = std::make_unique<TFocusHelper>(this);
     p->searchFooter = std::make_unique<TSearchFooter>(this, false);
+    p->searchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };
     p->floatingFooter = std::make_unique<TFloatingFooter>(this);
     p->floatingFooter->OnChange = [this](TObject*) { Invalidate(); };
     p->printSettings = std::make_unique<TPrintSettings>(this);
@@ -168,6 +169,7 @@ void TExStringGrid::setDefaults()
     p->progressAppearance->OnChange = [this](TObject*) { Invalidate(); };
     p->syncGrid = std::make_unique<TSyncGrid>(this);
     p->balloon = std::make_unique<TBalloonSettings>();
+    p->balloon->OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
     p->showModified = std::make_unique<TShowModified>();
     p->showModified->OnChange = [this](TObject*) { InvalidateCol(0); };
 }
@@ -191,6 +193,7 @@ TExStringGrid::~TExStringGrid()
         InplaceEditor()->GridClosing();
     if (FocusGlowGrid() == this)
         SetFocusGlowGrid(nullptr);
+    BalloonDone();
     detachHostForm();
     unregisterThemeWindow();
     p->saveHiddenCells = false;
@@ -232,23 +235,6 @@ bool TExStringGrid::eventFilter(QObject* watched, QEvent* e)
     return TBaseGrid::eventFilter(watched, e);
 }
 
-void TExStringGrid::HandleFormResize(QWidget* AForm)
-{
-    if (p->destroying || QueryDesignMode())
-        return;
-    applyAutomaticStretch();
-    if (!p->sizeWithForm)
-        return;
-    const int newWidth = AForm->width() + Width() - p->prevSizeX;
-    const int newHeight = AForm->height() + Height() - p->prevSizeY;
-    if (newWidth > 0 && newHeight > 0) {
-        SetWidth(newWidth);
-        SetHeight(newHeight);
-        p->prevSizeX = AForm->width();
-        p->prevSizeY = AForm->height();
-    }
-}
-
 // ---- window creation and loading ---------------------------------------------------
 
 bool TExStringGrid::event(QEvent* e)
@@ -285,6 +271,8 @@ void TExStringGrid::CreateWnd()
     p->gridTimer->start();
     if (p->scrollType == ssMetro)
         CreateScrollControls();
+    if (p->balloon->Enable())
+        BalloonInit();
     // Without active visual styles the grid draws as on a system without them.
     p->isXP = p->isXP && platform::VisualStylesActive();
 }
@@ -313,6 +301,8 @@ void TExStringGrid::Loaded()
     for (int c = 0; c < ColCount(); ++c)
         p->originalColWidths->Insert(c, ColWidths(c));
     p->scaleGridWidth = Width();
+    if (p->balloon->Enable())
+        BalloonInit();
 }
 
 bool TExStringGrid::IsLoading() const { return p->loading; }

@@ -18,8 +18,5 @@ void TExStringGrid::PasteSelectionFromClipboard() {}
 void TExStringGrid::CutSelectionToClipboard() {}
 bool TExStringGrid::FilterActive() const { return false; }
 void TExStringGrid::SetFilterActive(bool) {}
-void TExStringGrid::MoveRows(int, int, int) {}
-void TExStringGrid::CalcFooter(int) {}
-int TExStringGrid::ColumnPosition(int) { return -1; }
 int TExStringGrid::SearchPanelHeight() const { return 0; }
 void TExStringGrid::FocusSearchEdit() {}

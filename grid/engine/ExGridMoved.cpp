@@ -34,6 +34,7 @@ void TExStringGrid::HandleColumnMoved(int FromIndex, int ToIndex)
     if (EnhRowColMove() || p->press.inRelease)
         p->press.colMoved = true;
     TBaseGrid::ColumnMoved(f, t);
+    followColumnOrder(f, t);
 
     for (const auto& item : p->gridItems) {
         TStringList* cells = item->Items();

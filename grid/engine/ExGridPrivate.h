@@ -10,6 +10,9 @@
 #include "grid/engine/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/ExGridMoveState.h"
+#include "grid/engine/ExGridFocus.h"
+#include "grid/engine/ExGridFooter.h"
+#include "grid/engine/ExGridHints.h"
 #include "grid/engine/ExGridPrintSettings.h"
 #include "grid/engine/ExGridPressState.h"
 #include "grid/engine/ExGridRenderState.h"
@@ -331,6 +334,12 @@ struct TExStringGrid::Private {
     TGridCoord lastKeyCell{-1, -1};
     // scrolling and sizing
     TExGridScrollState scroll;
+    // the floating footer's strip and column functions
+    TExGridFooterState footer;
+    // focus and cursor
+    TExGridFocusState focus;
+    // hint settings and the balloon tooltip
+    TExGridHintState hints;
     // cell content
     bool urlShowInText = false;
     TImageList* gridImages = nullptr;

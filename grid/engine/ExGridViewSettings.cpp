@@ -14,10 +14,6 @@ void TDragScrollOptions::Assign(const TObject* Source)
     m_margins = source->m_margins;
 }
 
-void TFloatingFooter::SetVisible(bool Value) { StoreAndNotify(this, m_visible, Value, OnChange); }
-
-void TFloatingFooter::SetFooterStyle(TFooterStyle Value) { StoreAndNotify(this, m_footerStyle, Value, OnChange); }
-
 void TFloatingFooter::SetColor(TColor Value) { StoreAndNotify(this, m_color, Value, OnChange); }
 
 void TFloatingFooter::SetBorderColor(TColor Value) { StoreAndNotify(this, m_borderColor, Value, OnChange); }

@@ -3,6 +3,7 @@
 // Settings of what a grid shows around its cells: scrolling while something is
 // dragged over it and the floating footer strip.
 
+#include "grid/foundation/BaseGridTypes.h"
 #include "grid/foundation/EnumSet.h"
 #include "platform/core/TObject.h"
 #include "platform/ui/Colors.h"
@@ -52,7 +53,8 @@ enum TFooterStyle : int { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCu
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 
 // The strip at the bottom of the grid that stays while the grid scrolls.
-// Changing what it shows repaints it (OnChange).
+// Changing what it shows repaints it (OnChange). Shown in fsFixedLastRow
+// style it takes the grid's last row as one fixed footer row.
 class TFloatingFooter : public TObject {
 public:
     explicit TFloatingFooter(TExStringGrid* AOwner) : m_owner(AOwner) {}
@@ -75,7 +77,8 @@ public:
     bool CalculateHiddenRows() const { return m_calculateHiddenRows; }
     void SetCalculateHiddenRows(bool Value) { m_calculateHiddenRows = Value; }
     int Height() const { return m_height; }
-    void SetHeight(int Value) { m_height = Value; }
+    // Sizes the shown strip to one pixel less than Value (above 0).
+    void SetHeight(int Value);
     bool EnableCalculation() const { return m_enableCalculation; }
     void SetEnableCalculation(bool Value) { m_enableCalculation = Value; }
 
@@ -83,6 +86,12 @@ public:
     // Visible (through its writer) and ShowHint from another TFloatingFooter;
     // any other source is ignored.
     void Assign(const TObject* Source);
+    // Repaints the strip.
+    void Invalidate();
+    // The calculation of a column, kept in the cell properties of its last-row
+    // cell; setting one calculates that column again.
+    TColumnCalcType ColumnCalc(int ACol) const;
+    void SetColumnCalc(int ACol, TColumnCalcType Value);
 
     TCalcFooterEvent OnCalcFooter;
     std::function<void(TObject* Sender)> OnChange;

@@ -39,6 +39,10 @@ bool TGridFocusWindow::Layered() const
     return !d->picture.isNull();
 }
 
+const QImage& TGridFocusWindow::LayeredPicture() const { return d->picture; }
+
+quint8 TGridFocusWindow::LayeredOpacity() const { return d->opacity; }
+
 void TGridFocusWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

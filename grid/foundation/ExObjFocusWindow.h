@@ -25,6 +25,9 @@ public:
     // painting the colour.
     void SetLayeredPicture(const QImage& Picture, quint8 Opacity);
     bool Layered() const;
+    // The layered picture and its opacity, as last given.
+    const QImage& LayeredPicture() const;
+    quint8 LayeredOpacity() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -414,10 +414,22 @@ void TCustomGrid::placeEditor()
 bool TCustomGrid::IsFocusInside() const { return d->focusInside; }
 
 // The grid counts as focused while the focus is on it or on its editor, so moving
-// into the editor is no exit.
+// into the editor is no exit; nor is the list an editor pops up, which holds
+// the focus only while it is open.
+static bool focusInsideGrid(const QWidget* grid, const QWidget* now)
+{
+    for (const QWidget* w = now; w; w = w->parentWidget()) {
+        if (w == grid)
+            return true;
+        if (w->isWindow() && w->windowType() != Qt::Popup)
+            return false;
+    }
+    return false;
+}
+
 void TCustomGrid::focusMoved(QWidget* now)
 {
-    const bool inside = now && (now == this || isAncestorOf(now));
+    const bool inside = focusInsideGrid(this, now);
     if (inside == d->focusInside)
         return;
     d->focusInside = inside;

@@ -1,6 +1,7 @@
 #include "platform/ui/Form.h"
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/ModalSeams.h"
 
@@ -138,7 +139,7 @@ void TForm::showEvent(QShowEvent* event) {
 
 void TForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  FormResize(this);
+  platform::RunReportingFaults([this] { FormResize(this); });
 }
 
 void TForm::keyPressEvent(QKeyEvent* event) {

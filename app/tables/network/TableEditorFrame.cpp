@@ -186,6 +186,8 @@ void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
         grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
         grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     }
+    grid->SetShowHint(true);
+    grid->SetHintShowCells(true);
     grid->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
     d->grids << grid;
     d->hints << QStringList();
