@@ -1669,9 +1669,6 @@ public:
     virtual void PrepareCellHint(QString& Hint, THintInfo& Info);
     // The hint request of the toolkit: PrepareCellHint with the request's text.
     virtual int HandleHintShow(THintInfo& Info);
-    // Whether the cell carries a comment, which then becomes Comment; the
-    // cell decorations answer it.
-    virtual bool IsComment(int ACol, int ARow, QString& Comment);
     // The mouse moved to the client point (X, Y): a hint or balloon of a cell
     // the mouse left is cancelled. The mouse movement calls it.
     void CancelHintsAndBalloons(int X, int Y);

@@ -92,8 +92,6 @@ void TExStringGrid::SetHTMLHint(bool Value) { p->hints.htmlHint = Value; }
 QString TExStringGrid::LastAnchorHint() const { return p->hints.lastAnchorHint; }
 TPoint TExStringGrid::LastHintCell() const { return TPoint{p->lastHintX, p->lastHintY}; }
 
-bool TExStringGrid::IsComment(int, int, QString&) { return false; }
-
 // ---- the cell hint -----------------------------------------------------------------------
 
 bool TExStringGrid::viewportEvent(QEvent* e)

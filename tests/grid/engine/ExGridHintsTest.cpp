@@ -20,29 +20,17 @@
 
 namespace {
 
-// A grid whose cell (3, 2) carries the comment "note".
-class HintGrid : public TExStringGrid {
-public:
-    using TExStringGrid::TExStringGrid;
-    bool IsComment(int ACol, int ARow, QString& Comment) override
-    {
-        if (ACol != 3 || ARow != 2)
-            return false;
-        Comment = QStringLiteral("note");
-        return true;
-    }
-};
-
 struct HintWindow {
     QWidget window;
-    HintGrid* grid;
+    TExStringGrid* grid;
     HintWindow()
     {
         window.resize(420, 300);
-        grid = new HintGrid(&window);
+        grid = new TExStringGrid(&window);
         grid->SetBounds(0, 0, 400, 280);
         grid->SetColCount(5);
         grid->SetRowCount(6);
+        grid->AddComment(3, 2, QStringLiteral("note"));
         grid->SetShowHint(true);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
