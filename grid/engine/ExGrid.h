@@ -2095,6 +2095,7 @@ private:
     bool currentCellEditable();
     // ---- hints and balloons
     void prepareHintOfCell(int c, int r, QString& Hint, THintInfo& Info);
+    void showHintRequest(const THintInfo& Info);
     void anchorHint(int c, int r, const TRect& R, const QString& Text, QString& Hint, THintInfo& Info);
     void largeTextHint(int rc, int r, const TRect& R, const QString& Text, QString& Hint, THintInfo& Info);
     bool balloonText(platform::TBalloonText& Request);

@@ -81,9 +81,20 @@ const QCursor& SelectCursorPicture(int Number)
 
 int TExStringGrid::GridCursor() const { return p->focus.cursor; }
 
-TFixedSizingMarks TExStringGrid::FixedSizingMarks() const { return p->focus.sizing; }
+TFixedSizingMarks TExStringGrid::FixedSizingMarks() const
+{
+    const TExGridMoveState& m = p->move;
+    return {m.sizeFixed, m.sizingFixed, m.sizeFixedR, m.sizingFixedR};
+}
 
-void TExStringGrid::SetFixedSizingMarks(const TFixedSizingMarks& Value) { p->focus.sizing = Value; }
+void TExStringGrid::SetFixedSizingMarks(const TFixedSizingMarks& Value)
+{
+    TExGridMoveState& m = p->move;
+    m.sizeFixed = Value.SizeFixed;
+    m.sizingFixed = Value.SizingFixed;
+    m.sizeFixedR = Value.SizeFixedR;
+    m.sizingFixedR = Value.SizingFixedR;
+}
 
 void TExStringGrid::SetMouseSelectMode(TMouseSelectMode Value) { p->mouseSelectMode = Value; }
 
@@ -122,7 +133,7 @@ int TExStringGrid::chooseCursor(int X, int Y)
 void TExStringGrid::HandleWmSetCursor(int X, int Y)
 {
     int cursor = chooseCursor(X, Y);
-    const TFixedSizingMarks& marks = p->focus.sizing;
+    const TFixedSizingMarks marks = FixedSizingMarks();
     if (marks.SizeFixed || marks.SizingFixed)
         cursor = crHSplit;
     if (marks.SizeFixedR || marks.SizingFixedR)

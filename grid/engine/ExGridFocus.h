@@ -26,7 +26,6 @@ struct TFixedSizingMarks {
 };
 
 struct TExGridFocusState {
-    TFixedSizingMarks sizing;
     // A BUTTON control of the cell markup drawn pressed, and its cell.
     bool ctrlDown = false;
     TPoint ctrlXY{-1, -1};

@@ -2,6 +2,7 @@
 // form's resize, and the small services on selection counts.
 
 #include "grid/engine/ExGridHints.h"
+#include "grid/engine/ExGridHintWindow.h"
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/EsgHTMLE.h"
@@ -27,18 +28,6 @@ THintWindowClass& defaultHintWindowClass()
     return windowClass;
 }
 
-THTMLHintShow& htmlHintShow()
-{
-    static THTMLHintShow show;
-    return show;
-}
-
-QString& hintFontName()
-{
-    static QString name;
-    return name;
-}
-
 // Swaps a setting of the grid for a while and puts it back, also when a
 // measurement fails.
 class TEnhTextSizeOff {
@@ -59,18 +48,10 @@ void UseHTMLHints() { defaultHintWindowClass() = hwcHTMLHint; }
 
 THintWindowClass DefaultHintWindowClass() { return defaultHintWindowClass(); }
 
-void SetHTMLHintShow(THTMLHintShow Show) { htmlHintShow() = std::move(Show); }
-
-QString HintFontName() { return hintFontName(); }
-
 void ShowHintRequest(const THintInfo& Info)
 {
     if (Info.HintStr.isEmpty()) {
         QToolTip::hideText();
-        return;
-    }
-    if (Info.HintWindowClass == hwcHTMLHint && htmlHintShow()) {
-        htmlHintShow()(Info);
         return;
     }
     QPalette palette = QToolTip::palette();
@@ -106,8 +87,27 @@ bool TExStringGrid::viewportEvent(QEvent* e)
     info.HintStr = ShowHint() ? Hint() : QString();
     platform::RunReportingFaults([&] { HandleHintShow(info); });
     if (ShowHint())
-        ShowHintRequest(info);
+        showHintRequest(info);
     return true;
+}
+
+// A markup hint shows in the grid's own hint window, any other as a platform
+// tooltip; an empty request hides both.
+void TExStringGrid::showHintRequest(const THintInfo& Info)
+{
+    THTMLHintWindow* window = p->scroll.hintWindow;
+    if (Info.HintWindowClass != hwcHTMLHint || Info.HintStr.isEmpty()) {
+        if (window && !p->move.sizingHintShown)
+            window->hide();
+        ShowHintRequest(Info);
+        return;
+    }
+    QToolTip::hideText();
+    window = GridHintWindow();
+    TRect r = window->CalcHintRect(Info.HintMaxWidth > 0 ? Info.HintMaxWidth : 32000, Info.HintStr, this);
+    OffsetRect(r, Info.HintPos.X, Info.HintPos.Y);
+    window->SetColor(Info.HintColor);
+    window->ActivateHint(r, Info.HintStr);
 }
 
 int TExStringGrid::HandleHintShow(THintInfo& Info)
@@ -121,7 +121,7 @@ void TExStringGrid::PrepareCellHint(QString& Hint, THintInfo& Info)
     const TGridCoord cell = MouseCoord(Info.CursorPos.X, Info.CursorPos.Y);
     if (p->controlLook->HintMaxWidth() > 0)
         Info.HintMaxWidth = p->controlLook->HintMaxWidth();
-    hintFontName() = Font().Name();
+    SetHTMLHintFontName(Font().Name());
     if (cell.X >= 0 && cell.Y >= 0)
         prepareHintOfCell(cell.X, cell.Y, Hint, Info);
     Info.HintColor = p->hintColor;
@@ -215,6 +215,8 @@ void TExStringGrid::CancelHintsAndBalloons(int X, int Y)
     const TPoint base = cell.X >= 0 && cell.Y >= 0 ? BaseCell(cell.X, cell.Y) : TPoint{-1, -1};
     if (p->lastHintX != -1 && (base.X != p->lastHintX || base.Y != p->lastHintY)) {
         QToolTip::hideText();
+        if (p->scroll.hintWindow && !p->move.sizingHintShown)
+            p->scroll.hintWindow->hide();
         p->lastHintX = -1;
         p->lastHintY = -1;
     }

@@ -40,12 +40,9 @@ struct THintInfo {
 void UseHTMLHints();
 THintWindowClass DefaultHintWindowClass();
 
-// How a request for the markup hint window is shown; the hint window's unit
-// installs it. Until then such hints show as platform tooltips.
-using THTMLHintShow = std::function<void(const THintInfo& Info)>;
-void SetHTMLHintShow(THTMLHintShow Show);
-// Shows the request's text at its HintPos (screen) in its window class, or
-// hides the hint when the text is empty.
+// Shows the request's text at its HintPos (screen) as a platform tooltip, or
+// hides the tooltip when the text is empty. Requests for the markup hint
+// window go to the grid's own hint window instead.
 void ShowHintRequest(const THintInfo& Info);
 
 // Makes the window layered with the constant Opacity (0..255); the colour key
@@ -53,9 +50,6 @@ void ShowHintRequest(const THintInfo& Info);
 // refuses for such a window.
 void SetWindowOpacity(QWidget* Window, TColor Key, quint8 Opacity, const TRect& R);
 
-// The font name wide-encoded hints are drawn in; each cell hint sets it to
-// the grid's font name.
-QString HintFontName();
 
 // The grid's hint settings, the cell of the last hint and anchor hint, and
 // its balloon tooltip window.

@@ -23,7 +23,14 @@ constexpr int SizingHintWidth = 200;
 
 }  // namespace
 
-void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) { HandleMouseMove(Shift, X, Y); }
+// The pointer is chosen before the move is handled, so that what the move
+// finds under the mouse (an anchor, a move in progress) has the last word.
+void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    HandleWmSetCursor(X, Y);
+    CancelHintsAndBalloons(X, Y);
+    HandleMouseMove(Shift, X, Y);
+}
 
 void TExStringGrid::MouseLeave() { HandleMouseLeave(); }
 

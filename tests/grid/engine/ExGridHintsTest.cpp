@@ -5,6 +5,7 @@
 #include "grid/engine/ExGrid.h"
 #include "grid/engine/ExGridAppearance.h"
 #include "grid/engine/ExGridColumnSize.h"
+#include "grid/engine/ExGridHintWindow.h"
 #include "grid/engine/ExGridHints.h"
 #include "grid/engine/ExGridViewSettings.h"
 #include "grid/foundation/ExObjMouseActions.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/ModalSeams.h"
 
+#include <QtGui/QHelpEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 
@@ -153,6 +155,25 @@ TEST(ExGridHints, MarkupHintsGoToTheMarkupHintWindowOnlyWithTheInternalClass)
     w.grid->OnGridHint = [](TObject*, int, int, QString& h) { h = QStringLiteral("plain"); };
     w.grid->SetUseInternalHintClass(true);
     EXPECT_EQ(w.Ask(1, 1).HintWindowClass, hwcPlatformHint);
+}
+
+// The toolkit's hint request over a cell with a markup hint shows the grid's
+// own hint window, without the markup; moving to another cell hides it.
+TEST(ExGridHints, AMarkupHintShowsInTheGridsHintWindowUntilTheMouseLeavesTheCell)
+{
+    HintWindow w;
+    w.grid->OnGridHint = [](TObject*, int, int, QString& h) { h = QStringLiteral("<B>bold</B>"); };
+    const TRect cell = w.grid->CellRect(1, 1);
+    const QPoint at(cell.Left + 5, cell.Top + 5);
+    QHelpEvent request(QEvent::ToolTip, at, w.grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(w.grid->viewport(), &request);
+    THTMLHintWindow* hint = w.grid->GridHintWindow();
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->Text(), QStringLiteral("<B>bold</B>"));
+    EXPECT_EQ(hint->pos().x(), w.Screen(at.x(), 0).X);
+    const TRect other = w.grid->CellRect(3, 3);
+    w.grid->CancelHintsAndBalloons(other.Left + 1, other.Top + 1);
+    EXPECT_FALSE(hint->isVisible());
 }
 
 TEST(ExGridHints, LeavingTheHintedCellCancelsTheHint)
