@@ -83,11 +83,8 @@ TGridEditBtn::TGridEditBtn(TExStringGrid* AGrid) : TEsgEditBtn(AGrid->viewport()
     setEnabled(false);
     OnClickBtn = [this](TObject*) { buttonClicked(); };
     OnChange = [this](TObject*) {
-        if (!isVisible())
-            return;
-        protocol_.StoreTyped(Text());
-        if (grid_->OnEditChange)
-            grid_->OnEditChange(grid_, grid_->Col(), grid_->Row(), Text());
+        if (isVisible())
+            protocol_.TextChanged(Text());
     };
 }
 

@@ -94,3 +94,10 @@ void TGridEditorProtocol::StoreTyped(const QString& Text)
     if (grid_.p->showEditProcess && !grid_.p->editStart && grid_.p->editMode)
         grid_.StoreEditText(grid_.Col(), grid_.Row(), Text);
 }
+
+void TGridEditorProtocol::TextChanged(const QString& Text)
+{
+    StoreTyped(Text);
+    if (grid_.OnEditChange)
+        grid_.OnEditChange(&grid_, grid_.Col(), grid_.Row(), Text);
+}

@@ -39,6 +39,9 @@ public:
     // Typed text goes into the current cell at once once the grid stores
     // edits as they are typed, so that Esc has the cell cache to return to.
     void StoreTyped(const QString& Text);
+    // The text of a shown editor changed: stored as typed, and reported
+    // through the grid's OnEditChange.
+    void TextChanged(const QString& Text);
     // After an editor opened by a mouse click takes the focus: the caret goes
     // before the character under the mouse.
     void ClickCaret(QLineEdit& Field);

@@ -20,11 +20,8 @@ TGridSpin::TGridSpin(TExStringGrid* AGrid) : TEsgSpinEdit(AGrid->viewport()), gr
     hide();
     setEnabled(false);
     OnChange = [this](TObject*) {
-        if (!isVisible())
-            return;
-        protocol_.StoreTyped(Text());
-        if (grid_->OnEditChange)
-            grid_->OnEditChange(grid_, grid_->Col(), grid_->Row(), Text());
+        if (isVisible())
+            protocol_.TextChanged(Text());
     };
 }
 

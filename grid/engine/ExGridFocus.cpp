@@ -12,6 +12,8 @@
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
 #include <QtGui/QPixmap>
+
+#include <initializer_list>
 #include <QtWidgets/QApplication>
 
 #include <map>
@@ -22,32 +24,31 @@ namespace {
 
 constexpr int CursorSize = 32;
 
-QPainterPath rightArrow()
+QPainterPath closedPolygon(std::initializer_list<QPointF> Points)
 {
     QPainterPath path;
-    path.addPolygon(QPolygonF({QPointF(6, 14), QPointF(18, 14), QPointF(18, 8), QPointF(26, 16), QPointF(18, 24),
-                               QPointF(18, 18), QPointF(6, 18)}));
+    path.addPolygon(QPolygonF(Points));
     path.closeSubpath();
     return path;
+}
+
+QPainterPath rightArrow()
+{
+    return closedPolygon({QPointF(6, 14), QPointF(18, 14), QPointF(18, 8), QPointF(26, 16), QPointF(18, 24),
+                         QPointF(18, 18), QPointF(6, 18)});
 }
 
 QPainterPath downArrow()
 {
-    QPainterPath path;
-    path.addPolygon(QPolygonF({QPointF(11, 6), QPointF(15, 6), QPointF(15, 18), QPointF(21, 18), QPointF(13, 26),
-                               QPointF(5, 18), QPointF(11, 18)}));
-    path.closeSubpath();
-    return path;
+    return closedPolygon({QPointF(11, 6), QPointF(15, 6), QPointF(15, 18), QPointF(21, 18), QPointF(13, 26),
+                         QPointF(5, 18), QPointF(11, 18)});
 }
 
 QPainterPath cross()
 {
-    QPainterPath path;
-    path.addPolygon(QPolygonF({QPointF(15, 6), QPointF(18, 6), QPointF(18, 15), QPointF(27, 15), QPointF(27, 18),
-                               QPointF(18, 18), QPointF(18, 27), QPointF(15, 27), QPointF(15, 18), QPointF(6, 18),
-                               QPointF(6, 15), QPointF(15, 15)}));
-    path.closeSubpath();
-    return path;
+    return closedPolygon({QPointF(15, 6), QPointF(18, 6), QPointF(18, 15), QPointF(27, 15), QPointF(27, 18),
+                         QPointF(18, 18), QPointF(18, 27), QPointF(15, 27), QPointF(15, 18), QPointF(6, 18),
+                         QPointF(6, 15), QPointF(15, 15)});
 }
 
 QCursor drawCursor(const QPainterPath& shape, QPoint hotSpot)
