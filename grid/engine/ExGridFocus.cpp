@@ -12,10 +12,9 @@
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
 #include <QtGui/QPixmap>
-
-#include <initializer_list>
 #include <QtWidgets/QApplication>
 
+#include <initializer_list>
 #include <map>
 
 // ---- the selection cursors ----------------------------------------------------------
