@@ -43,13 +43,7 @@ protected:
         QApplication::processEvents();
     }
 
-    TInplaceEdit* Editor() const { return grid->NormalEdit(); }
-    bool EditorShown() const { return Editor() && Editor()->isVisible(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QWidget* target = EditorShown() ? Editor()->Body() : static_cast<QWidget*>(grid);
-        QTest::keyClick(target, key, mods);
-    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { KeyToEditorOrGrid(key, mods); }
     void Type(const QString& text) { QTest::keyClicks(Editor()->Body(), text); }
     // Opens the editor of a cell with F2, with the given kind.
     void Open(int col, int row, TEditorType kind = edNormal)

@@ -41,12 +41,9 @@ protected:
         QApplication::processEvents();
     }
 
-    TInplaceEdit* Editor() const { return grid->NormalEdit(); }
-    bool EditorShown() const { return Editor() && Editor()->isVisible(); }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QWidget* target = EditorShown() ? Editor()->Body() : static_cast<QWidget*>(grid);
-        QTest::keyClick(target, key, mods);
+        KeyToEditorOrGrid(key, mods);
         QApplication::processEvents();
     }
     void At(int col, int row)

@@ -4,6 +4,7 @@
 // on, in a window of its own that a test shows once it has added its controls.
 
 #include "grid/engine/ExGrid.h"
+#include "platform/grid/InplaceEdit.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -32,6 +33,14 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    TInplaceEdit* Editor() const { return grid->NormalEdit(); }
+    bool EditorShown() const { return Editor() && Editor()->isVisible(); }
+    // A key to the open inplace editor, else to the grid.
+    void KeyToEditorOrGrid(Qt::Key key, Qt::KeyboardModifiers mods)
+    {
+        QWidget* target = EditorShown() ? Editor()->Body() : static_cast<QWidget*>(grid);
+        QTest::keyClick(target, key, mods);
     }
     // The window goes first: its closing still reaches the handlers, whose
     // data the test fixture holds.
