@@ -5,8 +5,8 @@
 
 #include "app/ShownProbe.h"
 #include "app/communication/UCommunicationStart.h"
-#include "app/shell/UMarquellFirmWare.h"
-#include "app/shell/UMarquellFirmWareStart.h"
+#include "app/shell/mainwindow/UMarquellFirmWare.h"
+#include "app/shell/mainwindow/UMarquellFirmWareStart.h"
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UNetworkTablesStart.h"
 

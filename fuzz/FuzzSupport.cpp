@@ -1,10 +1,10 @@
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/pictures/PictureContainer.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/ExeFolder.h"
 #include "platform/picture/Graphic.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 
 #include "fuzz/FuzzProject.h"
 
-#include "app/tables/network/UBACnetSlaveSetAccess.h"
-#include "app/tables/network/UBACnet_EDE_File.h"
+#include "app/tables/network/bacnet/UBACnetSlaveSetAccess.h"
+#include "app/tables/network/bacnet/UBACnet_EDE_File.h"
 #include "platform/core/StringList.h"
 
 #include <cstdlib>

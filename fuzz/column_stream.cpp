@@ -4,7 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/cells/ExColumnGrid.h"
+#include "grid/cells/columns/ExColumnGrid.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/ExUtilDate.h"
+#include "grid/foundation/util/ExUtilDate.h"
 
 namespace {
 

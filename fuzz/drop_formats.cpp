@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/cells/esgdd.h"
+#include "grid/cells/dragdrop/esgdd.h"
 
 #include <QtCore/QMimeData>
 

@@ -4,7 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "app/tables/network/UImportEDEFileRead.h"
+#include "app/tables/network/bacnet/UImportEDEFileRead.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/ExUtilFilter.h"
+#include "grid/foundation/util/ExUtilFilter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

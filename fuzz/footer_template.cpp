@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/engine/ExGridFooter.h"
+#include "grid/engine/hints/ExGridFooter.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/pictures/PictureContainer.h"
 
 #include <cstdlib>
 

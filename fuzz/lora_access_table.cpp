@@ -7,8 +7,8 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
-#include "app/tables/network/ULoRa_Set_Access.h"
-#include "platform/ui/ModalSeams.h"
+#include "app/tables/network/lorawan/ULoRa_Set_Access.h"
+#include "platform/ui/window/ModalSeams.h"
 
 #include <QDir>
 

@@ -7,10 +7,10 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/EsgHTMLE.h"
-#include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/markup/EsgHTMLE.h"
+#include "grid/foundation/pictures/PictureContainer.h"
 #include "platform/picture/Graphic.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QDir>
 #include <QImage>

@@ -4,10 +4,10 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/EsgHTMLESyntax.h"
-#include "grid/foundation/EsgHTMLEUtil.h"
-#include "grid/foundation/EsgHTMLEUtilEntities.h"
-#include "grid/foundation/EsgHTMLEUtilSearch.h"
+#include "grid/foundation/markup/EsgHTMLESyntax.h"
+#include "grid/foundation/markup/EsgHTMLEUtil.h"
+#include "grid/foundation/markup/EsgHTMLEUtilEntities.h"
+#include "grid/foundation/markup/EsgHTMLEUtilSearch.h"
 
 #include <cstdlib>
 

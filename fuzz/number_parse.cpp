@@ -3,7 +3,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/ExUtilNumber.h"
+#include "grid/foundation/util/ExUtilNumber.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Format.h"
 #include "platform/core/SysUtils.h"

@@ -6,7 +6,7 @@
 #include "app/communication/UParGen.h"
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/ModalSeams.h"
 
 #include <QDir>
 

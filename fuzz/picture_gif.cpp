@@ -4,7 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/pictures/PictureContainer.h"
 #include "platform/picture/GIFImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

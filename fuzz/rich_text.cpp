@@ -4,7 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 
-#include "grid/foundation/ExUtilRichText.h"
+#include "grid/foundation/markup/ExUtilRichText.h"
 
 #include <QtGui/QTextDocument>
 

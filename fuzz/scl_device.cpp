@@ -5,10 +5,10 @@
 
 #include "fuzz/FuzzProject.h"
 
-#include "app/tables/network/UIEC_61850_Access.h"
-#include "app/tables/network/UIEC_Client_Decode.h"
-#include "platform/ui/ListBox.h"
-#include "platform/ui/TreeView.h"
+#include "app/tables/network/iec61850/UIEC_61850_Access.h"
+#include "app/tables/network/iec61850/UIEC_Client_Decode.h"
+#include "platform/ui/controls/ListBox.h"
+#include "platform/ui/controls/TreeView.h"
 
 namespace {
 

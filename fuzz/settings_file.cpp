@@ -6,7 +6,7 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
-#include "app/shell/UMarquellFirmWareSettings.h"
+#include "app/shell/mainwindow/UMarquellFirmWareSettings.h"
 
 #include <cstdlib>
 

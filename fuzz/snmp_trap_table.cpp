@@ -4,8 +4,8 @@
 
 #include "fuzz/FuzzProject.h"
 
-#include "app/tables/network/USNMP_MIB.h"
-#include "app/tables/network/USNMP_Trap_Access.h"
+#include "app/tables/network/snmp/USNMP_MIB.h"
+#include "app/tables/network/snmp/USNMP_Trap_Access.h"
 
 namespace {
 

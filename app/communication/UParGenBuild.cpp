@@ -2,15 +2,15 @@
 
 #include "app/communication/UParGenLoRaTables.h"
 #include "app/communication/UParGenPrivate.h"
-#include "app/shell/LbButton.h"
-#include "platform/ui/CategoryPanelGroup.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/Font.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Memo.h"
-#include "platform/ui/Panel.h"
+#include "app/shell/buttons/LbButton.h"
+#include "platform/ui/panels/CategoryPanelGroup.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/paint/Font.h"
+#include "platform/ui/panels/Label.h"
+#include "platform/ui/controls/Memo.h"
+#include "platform/ui/panels/Panel.h"
 
 #include <tuple>
 

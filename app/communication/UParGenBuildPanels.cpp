@@ -3,12 +3,12 @@
 
 #include "app/communication/UParGenPanelRows.h"
 #include "app/communication/UParGenPrivate.h"
-#include "platform/ui/CategoryPanelGroup.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Memo.h"
+#include "platform/ui/panels/CategoryPanelGroup.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/panels/Label.h"
+#include "platform/ui/controls/Memo.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 #include "app/communication/UParGenPrivate.h"
 #include "app/shell/UComon.h"
 #include "platform/core/Files.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/Edit.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/window/Dialogs.h"
+#include "platform/ui/controls/Edit.h"
 #include "platform/xml/XmlDocument.h"
 
 #include <initializer_list>

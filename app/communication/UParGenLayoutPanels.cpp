@@ -4,9 +4,9 @@
 
 #include "app/communication/UParGenPanels.h"
 #include "app/communication/UParGenPrivate.h"
-#include "platform/ui/CategoryPanelGroup.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
+#include "platform/ui/panels/CategoryPanelGroup.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
 
 using namespace pargen;
 

@@ -3,12 +3,12 @@
 
 #include "app/communication/UParGenPanelRows.h"
 #include "app/communication/UParGenPrivate.h"
-#include "app/shell/LbButton.h"
+#include "app/shell/buttons/LbButton.h"
 #include "app/shell/ULanguage.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/Label.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/panels/Label.h"
 
 
 namespace {

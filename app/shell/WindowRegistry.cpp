@@ -2,7 +2,7 @@
 
 #include "app/shell/ULanguage.h"
 #include "platform/core/SysUtils.h"
-#include "platform/ui/Dialogs.h"
+#include "platform/ui/window/Dialogs.h"
 
 #include <QHash>
 

@@ -5,7 +5,7 @@
 // both and their ratio at two sizes. A ratio that grows with the size means
 // a part of the decode is worse than linear.
 
-#include "app/tables/network/UIEC_Client_Decode.h"
+#include "app/tables/network/iec61850/UIEC_Client_Decode.h"
 
 #include <pugixml.hpp>
 

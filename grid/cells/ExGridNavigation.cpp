@@ -5,7 +5,7 @@
 // a row at the end of the grid.
 
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/foundation/ExUtilText.h"
+#include "grid/foundation/util/ExUtilText.h"
 #include "platform/grid/InplaceEdit.h"
 
 #include <QtCore/QCoreApplication>

@@ -6,13 +6,13 @@
 
 #include "grid/engine/ExGridEvents.h"
 #include "grid/engine/ExGridTypes.h"
-#include "grid/foundation/BaseGrid.h"
-#include "grid/foundation/ExObj.h"
-#include "grid/foundation/ExStyleIF.h"
-#include "grid/foundation/ExUtilShapes.h"
-#include "platform/ui/BalloonTip.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/Geometry.h"
+#include "grid/foundation/cellstore/BaseGrid.h"
+#include "grid/foundation/objects/ExObj.h"
+#include "grid/foundation/styles/ExStyleIF.h"
+#include "grid/foundation/styles/ExUtilShapes.h"
+#include "platform/ui/window/BalloonTip.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/paint/Geometry.h"
 
 #include <QtCore/QString>
 

@@ -4,7 +4,7 @@
 // edited cell grows while text is typed.
 
 #include "platform/core/TObject.h"
-#include "platform/ui/Colors.h"
+#include "platform/ui/paint/Colors.h"
 
 #include <functional>
 #include <memory>

@@ -3,9 +3,9 @@
 #include "grid/engine/ExGridDataSettings.h"
 
 #include "grid/engine/ExGrid.h"
-#include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/objects/ExObjLists.h"
 #include "platform/picture/Bitmap.h"
-#include "platform/ui/Font.h"
+#include "platform/ui/paint/Font.h"
 
 // ---- TGrouping ---------------------------------------------------------------------
 

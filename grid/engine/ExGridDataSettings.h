@@ -5,7 +5,7 @@
 // services read them; here they hold their values and copy themselves.
 
 #include "platform/core/TObject.h"
-#include "platform/ui/Colors.h"
+#include "platform/ui/paint/Colors.h"
 
 #include <QtCore/QString>
 

@@ -5,11 +5,11 @@
 
 #include "grid/engine/ExGridTypes.h"
 #include "grid/engine/ExGridViewSettings.h"
-#include "grid/foundation/ExObj.h"
+#include "grid/foundation/objects/ExObj.h"
 #include "platform/grid/GridTypes.h"
-#include "platform/ui/Control.h"
-#include "platform/ui/Geometry.h"
-#include "platform/ui/InputTypes.h"
+#include "platform/ui/controls/Control.h"
+#include "platform/ui/paint/Geometry.h"
+#include "platform/ui/controls/InputTypes.h"
 
 #include <QtCore/QString>
 

@@ -4,9 +4,9 @@
 
 #include "grid/engine/ExGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"
-#include "grid/foundation/ExStyleIF.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/VisualStyles.h"
+#include "grid/foundation/styles/ExStyleIF.h"
+#include "platform/ui/window/Form.h"
+#include "platform/ui/paint/VisualStyles.h"
 
 #include <QtCore/QEvent>
 #include <QtCore/QPointer>

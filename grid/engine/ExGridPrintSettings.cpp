@@ -3,7 +3,7 @@
 #include "grid/engine/ExGridPrintSettings.h"
 
 #include "platform/core/StringList.h"
-#include "platform/ui/Font.h"
+#include "platform/ui/paint/Font.h"
 
 TPrintSettings::TPrintSettings(TExStringGrid* AOwner)
     : m_owner(AOwner),

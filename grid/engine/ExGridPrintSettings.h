@@ -5,8 +5,8 @@
 // 0.1 mm.
 
 #include "platform/core/TObject.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Colors.h"
+#include "platform/ui/paint/Canvas.h"
+#include "platform/ui/paint/Colors.h"
 
 #include <QtCore/QString>
 

@@ -3,9 +3,9 @@
 // word.
 
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/foundation/EsgHTMLEUtil.h"
-#include "grid/foundation/ExUtilText.h"
-#include "platform/ui/Canvas.h"
+#include "grid/foundation/markup/EsgHTMLEUtil.h"
+#include "grid/foundation/util/ExUtilText.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtGui/QCursor>
 #include <QtWidgets/QApplication>

@@ -4,7 +4,7 @@
 // that follow a change.
 
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/foundation/ExUtilClipboard.h"
+#include "grid/foundation/util/ExUtilClipboard.h"
 #include "platform/grid/InplaceEdit.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // The enumerations of the string grid control. Ordinal values are stored in
 // form files and saved settings, so the order of every enumeration is fixed.
 
-#include "grid/foundation/EnumSet.h"
+#include "grid/foundation/util/EnumSet.h"
 
 // How fixed cells are shaded and edged.
 enum TGridLook : int { glStandard, glSoft, glClassic, glStudio, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };

@@ -1,10 +1,10 @@
 // The update lock that batches changes, the grid timer, the coloured border,
 // column scaling with the grid's width and the balloon text of a cell.
 
-#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/paint/ExGridAppearance.h"
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/foundation/EsgHTMLEUtil.h"
-#include "grid/foundation/ExUtilText.h"
+#include "grid/foundation/markup/EsgHTMLEUtil.h"
+#include "grid/foundation/util/ExUtilText.h"
 
 #include <QtGui/QCursor>
 #include <QtGui/QPainter>

@@ -3,10 +3,10 @@
 // Settings of what a grid shows around its cells: scrolling while something is
 // dragged over it and the floating footer strip.
 
-#include "grid/foundation/BaseGridTypes.h"
-#include "grid/foundation/EnumSet.h"
+#include "grid/foundation/cellstore/BaseGridTypes.h"
+#include "grid/foundation/util/EnumSet.h"
 #include "platform/core/TObject.h"
-#include "platform/ui/Colors.h"
+#include "platform/ui/paint/Colors.h"
 
 #include <QtCore/QString>
 

@@ -2,7 +2,7 @@
 // notification, the loss of the mouse, live storing of typed text, middle-button
 // panning and the mouse wheel with its zoom.
 
-#include "grid/engine/ExGridPanPictures.h"
+#include "grid/engine/input/ExGridPanPictures.h"
 #include "grid/engine/ExGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"
 

@@ -3,7 +3,7 @@
 // cell store into records (TGridItem) and come back from them.
 
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/paint/ExGridAppearance.h"
 #include "grid/engine/ExGridViewSettings.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // keys share, and the hiding of the selection.
 
 #include "grid/engine/ExGridPrivate.h"
-#include "grid/engine/ExGridAppearance.h"
+#include "grid/engine/paint/ExGridAppearance.h"
 #include "grid/engine/ExGridViewSettings.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 
 #include "platform/grid/CustomGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 #include "platform/core/Exceptions.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/Font.h"
+#include "platform/ui/window/Dialogs.h"
+#include "platform/ui/paint/Font.h"
 
 #include <QtWidgets/QApplication>
 

@@ -2,10 +2,10 @@
 
 #include "platform/core/TObject.h"
 #include "platform/grid/GridTypes.h"
-#include "platform/ui/InputTypes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Control.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/controls/InputTypes.h"
+#include "platform/ui/paint/Colors.h"
+#include "platform/ui/controls/Control.h"
+#include "platform/ui/paint/Geometry.h"
 
 #include <QtWidgets/QAbstractScrollArea>
 

@@ -4,7 +4,7 @@
 #include "platform/grid/CustomGrid.h"
 
 #include "platform/grid/CustomGridPrivate.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtGui/QPainter>
 

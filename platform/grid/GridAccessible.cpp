@@ -4,7 +4,7 @@
 // while the grid has the focus, and the cells of the selection are selected.
 
 #include "platform/grid/CustomGrid.h"
-#include "platform/ui/Accessibility.h"
+#include "platform/ui/window/Accessibility.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QPointer>

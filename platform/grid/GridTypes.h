@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/Exceptions.h"
-#include "platform/ui/ScrollStyle.h"
+#include "platform/ui/paint/ScrollStyle.h"
 
 #include <QtCore/QFlags>
 

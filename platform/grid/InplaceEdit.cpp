@@ -2,7 +2,7 @@
 
 #include "platform/grid/CustomGrid.h"
 #include "platform/grid/CustomGridPrivate.h"
-#include "platform/ui/MaskEdit.h"
+#include "platform/ui/controls/MaskEdit.h"
 
 #include <QtGui/QClipboard>
 #include <QtGui/QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ui/Geometry.h"
-#include "platform/ui/InputTypes.h"
+#include "platform/ui/paint/Geometry.h"
+#include "platform/ui/controls/InputTypes.h"
 
 #include <QtWidgets/QWidget>
 

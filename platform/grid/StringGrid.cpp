@@ -2,7 +2,7 @@
 
 #include "platform/core/StringList.h"
 #include "platform/grid/InplaceEdit.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <algorithm>
 #include <vector>

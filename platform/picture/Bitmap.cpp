@@ -1,6 +1,6 @@
 #include "platform/picture/Bitmap.h"
 
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtCore/QBuffer>
 #include <QtGui/QImage>

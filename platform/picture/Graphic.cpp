@@ -1,7 +1,7 @@
 #include "platform/picture/Graphic.h"
 
 #include "platform/core/Files.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtCore/QBuffer>
 #include <QtGui/QImage>

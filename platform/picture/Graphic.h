@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/core/Exceptions.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/paint/Colors.h"
+#include "platform/ui/paint/Geometry.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QString>

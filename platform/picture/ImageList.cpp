@@ -1,7 +1,7 @@
 #include "platform/picture/ImageList.h"
 
 #include "platform/picture/Bitmap.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtGui/QImage>
 #include <QtGui/QPainter>

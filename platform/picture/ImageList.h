@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Colors.h"
+#include "platform/ui/paint/Colors.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "platform/picture/JPEGImage.h"
 
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include <QtGui/QImage>
 #include <QtGui/QPainter>

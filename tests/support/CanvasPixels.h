@@ -3,9 +3,9 @@
 // Pixel counting and ink boxes for painter tests that draw on a TCanvas over a
 // QImage.
 
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/paint/Canvas.h"
+#include "platform/ui/paint/Colors.h"
+#include "platform/ui/paint/Geometry.h"
 
 #include <QtCore/QRect>
 #include <QtGui/QImage>

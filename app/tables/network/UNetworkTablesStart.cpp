@@ -1,15 +1,15 @@
 #include "app/tables/network/UNetworkTablesStart.h"
 
 #include "app/shell/WindowRegistry.h"
-#include "app/tables/network/UBACnetAccess.h"
-#include "app/tables/network/UBACnetSlaveSetAccess.h"
-#include "app/tables/network/UBACnet_EDE_File.h"
-#include "app/tables/network/UBACnet_Eng_Unit.h"
-#include "app/tables/network/UIEC_61850_Access.h"
-#include "app/tables/network/UImportEDEFile.h"
-#include "app/tables/network/ULoRa_Set_Access.h"
-#include "app/tables/network/USNMP_MIB.h"
-#include "app/tables/network/USNMP_Trap_Access.h"
+#include "app/tables/network/bacnet/UBACnetAccess.h"
+#include "app/tables/network/bacnet/UBACnetSlaveSetAccess.h"
+#include "app/tables/network/bacnet/UBACnet_EDE_File.h"
+#include "app/tables/network/bacnet/UBACnet_Eng_Unit.h"
+#include "app/tables/network/iec61850/UIEC_61850_Access.h"
+#include "app/tables/network/bacnet/UImportEDEFile.h"
+#include "app/tables/network/lorawan/ULoRa_Set_Access.h"
+#include "app/tables/network/snmp/USNMP_MIB.h"
+#include "app/tables/network/snmp/USNMP_Trap_Access.h"
 
 void Create_Network_Table_Windows()
 {

@@ -1,4 +1,4 @@
-#include "UParGenTestFixture.h"
+#include "tests/app/communication/UParGenTestFixture.h"
 
 #include "app/shell/WindowRegistry.h"
 

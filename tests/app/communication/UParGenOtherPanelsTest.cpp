@@ -1,7 +1,7 @@
-#include "UParGenTestFixture.h"
+#include "tests/app/communication/UParGenTestFixture.h"
 
 #include "app/communication/UParGenPanels.h"
-#include "platform/ui/Memo.h"
+#include "platform/ui/controls/Memo.h"
 #include "platform/xml/XmlDocument.h"
 
 #include <QRegularExpression>

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "app/communication/UParGen.h"
-#include "app/shell/LbButton.h"
+#include "app/shell/buttons/LbButton.h"
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
-#include "platform/ui/CategoryPanelGroup.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/panels/CategoryPanelGroup.h"
+#include "platform/ui/controls/CheckBox.h"
+#include "platform/ui/controls/ComboBox.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/panels/Label.h"
+#include "platform/ui/window/ModalSeams.h"
 #include "tests/support/TempExeFolder.h"
 
 #include <QDir>

@@ -4,15 +4,15 @@
 
 #include "app/communication/UBoot.h"
 #include "app/communication/UCommunicationStart.h"
-#include "app/shell/LbButton.h"
+#include "app/shell/buttons/LbButton.h"
 #include "app/shell/UComon.h"
-#include "app/shell/UMarquellFirmWare.h"
-#include "app/shell/UMarquellFirmWareSettings.h"
-#include "app/shell/UMarquellFirmWareStart.h"
+#include "app/shell/mainwindow/UMarquellFirmWare.h"
+#include "app/shell/mainwindow/UMarquellFirmWareSettings.h"
+#include "app/shell/mainwindow/UMarquellFirmWareStart.h"
 #include "app/shell/WindowRegistry.h"
 #include "platform/net/Ping.h"
-#include "platform/ui/Edit.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/controls/Edit.h"
+#include "platform/ui/window/ModalSeams.h"
 
 #include <QDir>
 #include <QFile>

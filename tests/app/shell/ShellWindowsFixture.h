@@ -5,11 +5,11 @@
 
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
-#include "app/shell/UMarquellFirmWare.h"
-#include "app/shell/UMarquellFirmWareSettings.h"
-#include "app/shell/UMarquellFirmWareStart.h"
+#include "app/shell/mainwindow/UMarquellFirmWare.h"
+#include "app/shell/mainwindow/UMarquellFirmWareSettings.h"
+#include "app/shell/mainwindow/UMarquellFirmWareStart.h"
 #include "app/shell/WindowRegistry.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/ModalSeams.h"
 #include "tests/support/TempExeFolder.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/shell/WindowRegistry.h"
 
 #include "app/shell/ULanguage.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/ModalSeams.h"
 #include "tests/app/shell/ShellWindowsFixture.h"
 
 using testsupport::FakeWindow;

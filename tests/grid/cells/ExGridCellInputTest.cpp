@@ -2,11 +2,11 @@
 // on radio groups, radio buttons, expand buttons and ratings, with their
 // events in order.
 
-#include "GridInWindow.h"
-#include "grid/engine/ExGridCellGraphic.h"
+#include "tests/grid/cells/GridInWindow.h"
+#include "grid/engine/paint/ExGridCellGraphic.h"
 #include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/ModalSeams.h"
 
 namespace {
 

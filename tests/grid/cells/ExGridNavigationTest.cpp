@@ -3,7 +3,7 @@
 // offscreen grid.
 
 #include "grid/engine/ExGrid.h"
-#include "grid/foundation/ExObjNavigation.h"
+#include "grid/foundation/objects/ExObjNavigation.h"
 #include "platform/grid/InplaceEdit.h"
 #include "tests/grid/cells/GridInWindow.h"
 

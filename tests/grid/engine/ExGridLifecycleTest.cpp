@@ -1,13 +1,13 @@
-#include "ExGridTestSupport.h"
+#include "tests/grid/engine/ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
-#include "grid/engine/ExGridColumnSize.h"
-#include "grid/engine/ExGridControlLook.h"
-#include "grid/foundation/ExObjFocusWindow.h"
-#include "grid/foundation/ExObjGridSettings.h"
-#include "grid/foundation/ExObjNavigation.h"
+#include "grid/engine/layout/ExGridColumnSize.h"
+#include "grid/engine/paint/ExGridControlLook.h"
+#include "grid/foundation/objects/ExObjFocusWindow.h"
+#include "grid/foundation/objects/ExObjGridSettings.h"
+#include "grid/foundation/objects/ExObjNavigation.h"
 #include "platform/core/StringList.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/Form.h"
+#include "platform/ui/window/ModalSeams.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>

@@ -1,8 +1,8 @@
-#include "ExGridTestSupport.h"
+#include "tests/grid/engine/ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
-#include "grid/engine/ExGridAppearance.h"
-#include "grid/engine/ExGridColumnSize.h"
-#include "grid/foundation/ExObjNavigation.h"
+#include "grid/engine/paint/ExGridAppearance.h"
+#include "grid/engine/layout/ExGridColumnSize.h"
+#include "grid/foundation/objects/ExObjNavigation.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/grid/InplaceEdit.h"
 

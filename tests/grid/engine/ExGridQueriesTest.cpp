@@ -1,10 +1,10 @@
-#include "ExGridTestSupport.h"
+#include "tests/grid/engine/ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
-#include "grid/engine/ExGridControlLook.h"
-#include "grid/foundation/ExObjMouseActions.h"
+#include "grid/engine/paint/ExGridControlLook.h"
+#include "grid/foundation/objects/ExObjMouseActions.h"
 #include "platform/core/StringList.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Font.h"
+#include "platform/ui/paint/Canvas.h"
+#include "platform/ui/paint/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The selection model of the grid: rectangle, disjunct rows and columns, the
 // row marks and the texts of the selection.
 
-#include "ExGridTestSupport.h"
+#include "tests/grid/engine/ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
-#include "grid/foundation/ExObjMouseActions.h"
+#include "grid/foundation/objects/ExObjMouseActions.h"
 #include "platform/core/Exceptions.h"
 
 #include <QtWidgets/QApplication>

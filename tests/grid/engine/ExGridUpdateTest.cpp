@@ -1,4 +1,4 @@
-#include "ExGridTestSupport.h"
+#include "tests/grid/engine/ExGridTestSupport.h"
 #include "grid/engine/ExGrid.h"
 
 #include <QtCore/QEvent>

@@ -1,6 +1,6 @@
-#include "ExGridRenderFixture.h"
-#include "grid/engine/ExGridPanPictures.h"
-#include "grid/foundation/ExObjMouseActions.h"
+#include "tests/grid/engine/paint/ExGridRenderFixture.h"
+#include "grid/engine/input/ExGridPanPictures.h"
+#include "grid/foundation/objects/ExObjMouseActions.h"
 #include "platform/grid/InplaceEdit.h"
 
 #include <QtGui/QWheelEvent>

@@ -1,5 +1,5 @@
 #include "grid/engine/ExGrid.h"
-#include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/services/ExGridHiddenIndex.h"
 
 #include <gtest/gtest.h>

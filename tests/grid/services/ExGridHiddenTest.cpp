@@ -1,6 +1,6 @@
 #include "grid/engine/ExGrid.h"
-#include "grid/foundation/BaseGrid.h"
-#include "grid/foundation/ExObjLists.h"
+#include "grid/foundation/cellstore/BaseGrid.h"
+#include "grid/foundation/objects/ExObjLists.h"
 #include "grid/services/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 

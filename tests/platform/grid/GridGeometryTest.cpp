@@ -1,4 +1,4 @@
-#include "GridFixture.h"
+#include "tests/platform/grid/GridFixture.h"
 
 #include <QtWidgets/QScrollBar>
 

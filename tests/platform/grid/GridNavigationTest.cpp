@@ -1,8 +1,8 @@
-#include "GridFixture.h"
+#include "tests/platform/grid/GridFixture.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/ModalSeams.h"
+#include "platform/ui/window/Form.h"
+#include "platform/ui/window/ModalSeams.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "platform/picture/JPEGImage.h"
 #include "platform/picture/Picture.h"
 #include "platform/picture/PngImage.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/paint/Canvas.h"
 
 #include "tests/support/TempExeFolder.h"
 

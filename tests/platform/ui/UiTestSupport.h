@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Form.h"
+#include "platform/ui/window/Form.h"
 
 #include <QtCore/QStringList>
 #include <QtGui/QKeyEvent>
