@@ -11,8 +11,8 @@
 // program registers its windows when the program block creates them, and its
 // entry points (exports, the bank image build) as commands, so that the main
 // window, which may not call the folders above app/shell, needs to know none
-// of them; a later part only adds its registration lines to the program block
-// (app/main.cpp). A name that nothing registered stands for a step this build
+// of them; adding a window of another part takes only its registration lines
+// in the program block (app/main.cpp). A name that nothing registered stands for a step this build
 // does not have: showing or running it tells the user so in an information
 // box, and nothing pretends that it ran.
 
