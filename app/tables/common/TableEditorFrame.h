@@ -3,6 +3,16 @@
 // The window every table editor stands in: title, the six buttons, one or two
 // column grids on a page control, and the file the editor loads on show and
 // rewrites on OK.
+//
+// An editor describes its file once (TableFile: root, version, sections and
+// columns with attribute, header, hint, look, default, items and length); the
+// frame builds the grids from it, loads by it and saves by it, and
+// Read_Table_File lets the exports read any table file the same way. A column
+// without attribute is neither loaded nor saved. The rows of a grid end at the
+// first empty key cell; OK runs the editor's checks, asks before rows below that
+// or an unreadable file would be lost, and keeps the window open when the save
+// fails. Editors hook in after loading (TablesLoaded) and after a row button
+// moved rows (RowsChanged); TableFrameOptions leaves parts out or sizes them.
 
 #include "platform/ui/paint/Colors.h"
 #include "platform/ui/controls/Control.h"

@@ -1,3 +1,6 @@
+// The picture kept as the bytes of its image file: loading from data, files,
+// resources and locations, decoding the current frame and drawing it.
+
 #include "grid/foundation/pictures/PictureContainer.h"
 
 #include "grid/foundation/pictures/PictureContainerPrivate.h"
