@@ -283,11 +283,11 @@ TEST(Picture, OnlyRegularFilesWithinTheLimitAreRead) {
       testsupport::WriteLargeTestFile("over.png", png, limit + 1),
       testsupport::WriteLargeTestFile("gigabytes.png", png, qint64(8) << 30),
   };
+  TPicture picture;
+  picture.LoadFromFile(withinLimit);
+  ASSERT_EQ(picture.Width(), 8);
   for (const QString& path : paths) {
     SCOPED_TRACE(path.toStdString());
-    TPicture picture;
-    picture.LoadFromFile(withinLimit);
-    ASSERT_EQ(picture.Width(), 8);
     EXPECT_THROW(picture.LoadFromFile(path), EFOpenError);
     EXPECT_EQ(picture.Width(), 8);
     TPngImage graphic;
