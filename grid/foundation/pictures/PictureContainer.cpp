@@ -4,7 +4,6 @@
 #include "grid/foundation/pictures/PictureContainer.h"
 
 #include "grid/foundation/pictures/PictureContainerPrivate.h"
-#include "platform/core/Files.h"
 #include "platform/picture/Picture.h"
 #include "platform/ui/paint/Canvas.h"
 
@@ -150,14 +149,11 @@ void THTMLPicture::Assign(const TGraphic* Source)
 
 void THTMLPicture::LoadFromFile(const QString& FileName)
 {
-    QByteArray bytes;
     bool loaded = false;
-    if (platform::ReadWholeFile(FileName, bytes)) {
-        try {
-            loadData(bytes, false);
-            loaded = true;
-        } catch (const std::exception&) {
-        }
+    try {
+        loadData(platform::readPictureFile(FileName), false);
+        loaded = true;
+    } catch (const std::exception&) {
     }
     if (!loaded) {
         clearPicture();
