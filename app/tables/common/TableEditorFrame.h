@@ -80,6 +80,7 @@ struct TableFrameOptions {
     int rowCount = 257;       // header row included
     int numberWidth = 40;     // column 0
     bool enableColumn = true; // column 1 is the Enable box: "Y" in reset and inserted rows
+    QString cellFont = QStringLiteral("Verdana"); // the data cells'; headers are Tahoma bold
 };
 
 // The rows of each section of a table file in section order: one list of
@@ -95,6 +96,10 @@ bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows
 void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight);
 void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
 void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column);
+// The fonts of a table grid, for the grid and every column it has: data cells
+// in cellFont, the header row, the fixed column and the active cell in Tahoma
+// bold, all 8 points.
+void Setup_Grid_Fonts(TExColumnGrid* grid, const QString& cellFont = QStringLiteral("Verdana"));
 // The texts "0" .. count - 1, as position and bit lists hold them.
 QStringList Number_Items(int count);
 // Replaces the combo items of a grid column.
