@@ -9,7 +9,6 @@
 #include "platform/ui/window/Accessibility.h"
 
 #include <QtCore/QHash>
-#include <QtCore/QPointer>
 #include <QtGui/QAccessible>
 #include <QtWidgets/QAccessibleWidget>
 
@@ -28,44 +27,46 @@ bool isFixedCell(const TCustomGrid& grid, int col, int row)
     return col < grid.FixedCols() || row < grid.FixedRows();
 }
 
+class GridAccessible;
+
 class GridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    GridCellAccessible(TCustomGrid* grid, int col, int row) : grid_(grid), col_(col), row_(row) {}
+    // The grid's own interface owns its cells' and outlives them; a cell asks it
+    // whether the grid is still there, since the grid's state goes before the
+    // grid's widget base reports it gone.
+    GridCellAccessible(GridAccessible* table, int col, int row) : table_(table), col_(col), row_(row) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
                                                        : nullptr;
     }
-    bool isValid() const override
-    {
-        return !grid_.isNull() && col_ < grid_->ColCount() && row_ < grid_->RowCount();
-    }
+    bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(grid_.data()); }
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return isValid() && t == QAccessible::Name ? grid_->AccessibleCellText(col_, row_) : QString();
+        return isValid() && t == QAccessible::Name ? grid()->AccessibleCellText(col_, row_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
         if (!isValid())
             return QRect();
-        const QRect local = ToQRect(grid_->CellRect(col_, row_));
-        return QRect(grid_->viewport()->mapToGlobal(local.topLeft()), local.size());
+        const QRect local = ToQRect(grid()->CellRect(col_, row_));
+        return QRect(grid()->viewport()->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::Role role() const override
     {
         if (!isValid())
             return QAccessible::Cell;
-        if (row_ < grid_->FixedRows())
+        if (row_ < grid()->FixedRows())
             return QAccessible::ColumnHeader;
-        if (col_ < grid_->FixedCols())
+        if (col_ < grid()->FixedCols())
             return QAccessible::RowHeader;
         return QAccessible::Cell;
     }
@@ -76,12 +77,12 @@ public:
             s.invalid = true;
             return s;
         }
-        const bool fixed = isFixedCell(*grid_, col_, row_);
+        const bool fixed = isFixedCell(*grid(), col_, row_);
         s.selectable = !fixed;
         s.focusable = !fixed;
-        s.selected = !fixed && inSelection(*grid_, col_, row_);
-        s.focused = grid_->hasFocus() && grid_->Col() == col_ && grid_->Row() == row_;
-        s.invisible = !grid_->isVisible() || grid_->CellRect(col_, row_).Right <= 0;
+        s.selected = !fixed && inSelection(*grid(), col_, row_);
+        s.focused = grid()->hasFocus() && grid()->Col() == col_ && grid()->Row() == row_;
+        s.invisible = !grid()->isVisible() || grid()->CellRect(col_, row_).Right <= 0;
         return s;
     }
 
@@ -95,7 +96,8 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<TCustomGrid> grid_;
+    TCustomGrid* grid() const;
+    GridAccessible* table_;
     int col_;
     int row_;
 };
@@ -116,53 +118,59 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    int childCount() const override { return grid()->RowCount() * grid()->ColCount(); }
+    // Every question is answered from the grid's state, which is gone while the
+    // grid's widget base tears down: an invalid grid has no cells.
+    int childCount() const override { return isValid() ? grid()->RowCount() * grid()->ColCount() : 0; }
     QAccessibleInterface* child(int index) const override
     {
-        const int cols = grid()->ColCount();
+        const int cols = isValid() ? grid()->ColCount() : 0;
         if (index < 0 || cols == 0 || index >= childCount())
             return nullptr;
         return cellAt(index / cols, index % cols);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        if (!child || child->parent() != this)
+        if (!isValid() || !child || child->parent() != this)
             return -1;
         auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
         return cell ? cell->rowIndex() * grid()->ColCount() + cell->columnIndex() : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
+        if (!isValid())
+            return nullptr;
         const QPoint p = grid()->viewport()->mapFromGlobal(QPoint(x, y));
         const TGridCoord c = grid()->MouseCoord(p.x(), p.y());
         return c.X >= 0 && c.Y >= 0 ? cellAt(c.Y, c.X) : nullptr;
     }
     QAccessibleInterface* focusChild() const override
     {
-        return grid()->hasFocus() ? cellAt(grid()->Row(), grid()->Col()) : nullptr;
+        return isValid() && grid()->hasFocus() ? cellAt(grid()->Row(), grid()->Col()) : nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (row < 0 || column < 0 || row >= grid()->RowCount() || column >= grid()->ColCount())
+        if (!isValid() || row < 0 || column < 0 || row >= grid()->RowCount() || column >= grid()->ColCount())
             return nullptr;
         const quint64 key = (quint64(quint32(row)) << 32) | quint32(column);
         if (const auto it = cells_.constFind(key); it != cells_.cend())
             return QAccessible::accessibleInterface(*it);
-        auto* cell = new GridCellAccessible(grid(), column, row);
+        auto* cell = new GridCellAccessible(const_cast<GridAccessible*>(this), column, row);
         cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
         return cell;
     }
-    int columnCount() const override { return grid()->ColCount(); }
-    int rowCount() const override { return grid()->RowCount(); }
+    int columnCount() const override { return isValid() ? grid()->ColCount() : 0; }
+    int rowCount() const override { return isValid() ? grid()->RowCount() : 0; }
     QString columnDescription(int) const override { return QString(); }
     QString rowDescription(int) const override { return QString(); }
     int selectedCellCount() const override { return selectedCells().size(); }
     QList<QAccessibleInterface*> selectedCells() const override
     {
         QList<QAccessibleInterface*> list;
+        if (!isValid())
+            return list;
         const TGridRect s = grid()->Selection();
         for (int r = s.Top; r <= s.Bottom; ++r)
             for (int c = s.Left; c <= s.Right; ++c)
@@ -187,6 +195,21 @@ private:
     TCustomGrid* grid() const { return static_cast<TCustomGrid*>(widget()); }
     mutable QHash<quint64, QAccessible::Id> cells_;
 };
+
+bool GridCellAccessible::isValid() const
+{
+    return table_->isValid() && col_ < grid()->ColCount() && row_ < grid()->RowCount();
+}
+
+QAccessibleInterface* GridCellAccessible::parent() const
+{
+    return table_;
+}
+
+TCustomGrid* GridCellAccessible::grid() const
+{
+    return static_cast<TCustomGrid*>(table_->object());
+}
 
 QAccessibleInterface* makeGridAccessible(QObject* object)
 {

@@ -315,7 +315,7 @@ void TExPageControl::LayoutChanged() {
 
 QString TExPageControl::AccessibleTabName(int index) const {
   const auto* page = static_cast<TExTabSheet*>(TabObject(index));
-  return page ? platform::StripAccelerator(page->Caption()).trimmed() : QString();
+  return page ? page->accessibleName() : QString();
 }
 
 // ---- tab texts and the room in each tab

@@ -85,6 +85,8 @@ QString TExTabSheet::Caption() const { return d->caption; }
 void TExTabSheet::SetCaption(const QString& caption) {
   d->caption = caption;
   d->tabCaption = d->showClose ? caption + QLatin1Char(' ') : withoutPaddingBlanks(caption);
+  // Screen readers name the page they enter as its tab reads.
+  setAccessibleName(platform::StripAccelerator(caption).trimmed());
   if (d->control) d->control->refreshTabText(this);
 }
 

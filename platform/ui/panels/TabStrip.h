@@ -28,7 +28,8 @@ using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)
 // selection. Selecting from code (SetTabIndex) and changing the items raise no
 // events; inserting into an empty strip selects the new tab, and deleting the
 // selected tab leaves none selected. The selected row of a multi-line strip
-// moves next to the page area. Assistive tools see a page tab list of page tabs.
+// moves next to the page area. Assistive tools see a page tab list of page tabs,
+// then the controls on the strip: a page control's pages with their grids.
 class TCustomTabControl : public QWidget, public platform::TControl, public TObject {
   Q_OBJECT
 

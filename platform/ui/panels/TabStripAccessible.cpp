@@ -1,6 +1,10 @@
 // The tab strip as assistive technology and UI test tools see it: a page tab
-// list whose children are page tabs, named by their text, selected when they are
-// the selected tab, unavailable when they cannot be selected, and pressable.
+// list whose children are first its page tabs, named by their text, selected
+// when they are the selected tab, unavailable when they cannot be selected, and
+// pressable; then the controls on the strip, as any container reports them: a
+// page control's pages with everything placed on them, the pages not shown
+// marked invisible. Without them, the grids and fields on the pages would be
+// out of reach of screen readers and UI test tools.
 
 #include "platform/ui/window/Accessibility.h"
 #include "platform/ui/panels/TabStrip.h"
@@ -10,28 +14,31 @@
 
 #include <mutex>
 
+class TabStripAccessible;
+
 class TabStripTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  TabStripTabAccessible(TCustomTabControl* strip, int index) : strip_(strip), index_(index) {}
+  // The strip's own interface owns its tabs' and outlives them.
+  TabStripTabAccessible(TabStripAccessible* list, int index) : list_(list), index_(index) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
   }
-  bool isValid() const override { return !strip_.isNull() && index_ < strip_->TabCount(); }
+  bool isValid() const override;
   QObject* object() const override { return nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(strip_.data()); }
+  QAccessibleInterface* parent() const override;
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return isValid() && t == QAccessible::Name ? strip_->AccessibleTabName(index_) : QString();
+    return isValid() && t == QAccessible::Name ? strip()->AccessibleTabName(index_) : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return QRect();
-    const QRect local = ToQRect(strip_->TabRect(index_));
-    return QRect(strip_->mapToGlobal(local.topLeft()), local.size());
+    const QRect local = ToQRect(strip()->TabRect(index_));
+    return QRect(strip()->mapToGlobal(local.topLeft()), local.size());
   }
   QAccessible::Role role() const override { return QAccessible::PageTab; }
   QAccessible::State state() const override {
@@ -41,20 +48,21 @@ class TabStripTabAccessible : public QAccessibleInterface, public QAccessibleAct
       return s;
     }
     s.selectable = true;
-    s.selected = strip_->TabIndex() == index_;
-    s.disabled = !strip_->isEnabled() || !strip_->CanShowTab(index_);
-    s.invisible = !strip_->isVisible();
+    s.selected = strip()->TabIndex() == index_;
+    s.disabled = !strip()->isEnabled() || !strip()->CanShowTab(index_);
+    s.invisible = !strip()->isVisible();
     return s;
   }
 
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& actionName) override {
-    if (actionName == pressAction() && isValid() && strip_->isEnabled()) strip_->userSelect(index_);
+    if (actionName == pressAction() && isValid() && strip()->isEnabled()) strip()->userSelect(index_);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  QPointer<TCustomTabControl> strip_;
+  TCustomTabControl* strip() const;
+  TabStripAccessible* list_;
   int index_;
 };
 
@@ -65,32 +73,54 @@ class TabStripAccessible : public QAccessibleWidget {
     for (QAccessible::Id id : std::as_const(tabs_)) QAccessible::deleteAccessibleInterface(id);
   }
 
-  int childCount() const override { return strip()->TabCount(); }
+  // Every question is answered from the strip's state, which is gone while the
+  // strip's widget base tears the pages down: an invalid strip has no children.
+  int childCount() const override {
+    return isValid() ? strip()->TabCount() + QAccessibleWidget::childCount() : 0;
+  }
   QAccessibleInterface* child(int index) const override {
-    if (index < 0 || index >= strip()->TabCount()) return nullptr;
+    if (!isValid() || index < 0) return nullptr;
+    const int tabs = strip()->TabCount();
+    if (index >= tabs) return QAccessibleWidget::child(index - tabs);
     if (const auto it = tabs_.constFind(index); it != tabs_.cend()) return QAccessible::accessibleInterface(*it);
-    auto* tab = new TabStripTabAccessible(strip(), index);
+    auto* tab = new TabStripTabAccessible(const_cast<TabStripAccessible*>(this), index);
     tabs_.insert(index, QAccessible::registerAccessibleInterface(tab));
     return tab;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
+    if (!isValid() || !child) return -1;
+    const int tabs = strip()->TabCount();
     for (auto it = tabs_.cbegin(); it != tabs_.cend(); ++it)
-      if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
-    return -1;
+      if (QAccessible::accessibleInterface(it.value()) == child) return it.key() < tabs ? it.key() : -1;
+    const int control = QAccessibleWidget::indexOfChild(child);
+    return control >= 0 ? tabs + control : -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
+    if (!isValid()) return nullptr;
     const QPoint p = strip()->mapFromGlobal(QPoint(x, y));
     const int index = strip()->IndexOfTabAt(p.x(), p.y());
-    return index >= 0 ? child(index) : nullptr;
+    if (index >= 0) return child(index);
+    // The shown control under the point; hidden pages lie under the shown one.
+    QWidget* hit = strip()->childAt(p);
+    while (hit && hit->parentWidget() != strip()) hit = hit->parentWidget();
+    return hit ? QAccessible::queryAccessibleInterface(hit) : nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    return strip()->hasFocus() && strip()->TabIndex() >= 0 ? child(strip()->TabIndex()) : nullptr;
+    if (!isValid()) return nullptr;
+    if (strip()->hasFocus()) return strip()->TabIndex() >= 0 ? child(strip()->TabIndex()) : nullptr;
+    return QAccessibleWidget::focusChild();
   }
 
  private:
   TCustomTabControl* strip() const { return static_cast<TCustomTabControl*>(widget()); }
   mutable QHash<int, QAccessible::Id> tabs_;
 };
+
+bool TabStripTabAccessible::isValid() const { return list_->isValid() && index_ < strip()->TabCount(); }
+
+TCustomTabControl* TabStripTabAccessible::strip() const { return static_cast<TCustomTabControl*>(list_->object()); }
+
+QAccessibleInterface* TabStripTabAccessible::parent() const { return list_; }
 
 namespace {
 

@@ -519,10 +519,11 @@ TEST_F(PageControlTest, VersionAndAssistiveNames) {
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&control);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->role(), QAccessible::PageTabList);
-  ASSERT_EQ(list->childCount(), 1);
+  ASSERT_EQ(list->childCount(), 2);  // the tab, then its page
   EXPECT_EQ(list->child(0)->role(), QAccessible::PageTab);
   EXPECT_EQ(list->child(0)->text(QAccessible::Name), "Nodes");
   EXPECT_TRUE(list->child(0)->state().selected);
+  EXPECT_EQ(list->child(1)->text(QAccessible::Name), "Nodes");
 }
 
 }  // namespace
