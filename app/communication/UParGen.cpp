@@ -26,11 +26,23 @@ constexpr int Form_Width = 460;
 constexpr int Form_Height = 700;
 constexpr TColor Form_Color = 15595512;
 
-// True when the sender is one of the named controls of the other panels.
-bool Is_Control(const TFParGen& form, TObject* Sender, std::initializer_list<const char*> names)
+// True when the sender is one of the named controls of the other panels; a
+// panel not yet built holds no sender, so none is built to find out.
+bool Is_Control(const QHash<QString, platform::TControl*>& built, TObject* Sender,
+                std::initializer_list<const char*> names)
 {
     for (const char* name : names)
-        if (Sender == dynamic_cast<TObject*>(form.Find_Control(QLatin1String(name))))
+        if (Sender == dynamic_cast<TObject*>(built.value(QLatin1String(name))))
+            return true;
+    return false;
+}
+
+// The gateway check boxes and the spare password edit that have no handler.
+bool Is_Unwired(const platform::TControl* control)
+{
+    for (const char* name : {"CB_EtherNetIP_Master_GAT", "CB_IEC61850_Server_En_GAT", "CB_BACnet_IP_Master_GAT",
+                             "E_MQTT_Password__"})
+        if (control->Name() == QLatin1String(name))
             return true;
     return false;
 }
@@ -39,7 +51,7 @@ bool Is_Control(const TFParGen& form, TObject* Sender, std::initializer_list<con
 
 TFParGen::TFParGen(QWidget* parent)
     : TForm(parent)
-    , d(std::make_unique<Data>())
+    , d(std::make_unique<Data>(*this))
 {
     setObjectName(QStringLiteral("FParGen"));
     SetPosition(poScreenCenter);
@@ -55,7 +67,6 @@ TFParGen::TFParGen(QWidget* parent)
     d->panels[size_t(TParPanel::Ethernet_Connection)] = CP_Ethernet_Connection;
     d->panels[size_t(TParPanel::LoRa)] = CP_LoRa;
     d->panels[size_t(TParPanel::SNMP_Agent)] = CP_SNMP_Agent;
-    Build_Other_Panels();
     d->focusChains = {
         {E_EthConn_Pri_DNS_IP1, E_EthConn_Pri_DNS_IP2, E_EthConn_Pri_DNS_IP3, E_EthConn_Pri_DNS_IP4,
          E_EthConn_Sec_DNS_IP1, E_EthConn_Sec_DNS_IP2, E_EthConn_Sec_DNS_IP3, E_EthConn_Sec_DNS_IP4},
@@ -74,12 +85,27 @@ TFParGen::~TFParGen()
 
 void TFParGen::Wire_Handlers()
 {
+    Wire_Controls(this);
+    for (const std::vector<TEdit*>& chain : d->focusChains)
+        for (TEdit* edit : chain)
+            Wire_Address_Byte(edit);
+    for (TEdit* edit : {E_LoRa_Device_Address, E_LoRa_JoinEUI, E_LoRa_Network_Session_Key,
+                        E_LoRa_Application_Session_Key, E_LoRa_Application_Key, E_LoRa_Payload_Size}) {
+        edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { OnKeyPress(Sender, Key); };
+        pargen::Install_Paste_Filter(edit, Hex_Key_Passes, &d->loading);
+    }
+    Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
+}
+
+void TFParGen::Wire_Controls(QWidget* root)
+{
     auto onChange = [this](TObject* Sender) { On_Change(Sender); };
     auto onClick = [this](TObject* Sender) { On_Click(Sender); };
     // The control classes carry no meta-object of their own, so they are
     // told apart by their C++ type.
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (d->unwired.contains(platform::AsControl(widget)))
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const platform::TControl* control = platform::AsControl(widget);
+        if (control && Is_Unwired(control))
             continue;
         if (auto* edit = dynamic_cast<TEdit*>(widget))
             edit->OnChange = onChange;
@@ -90,21 +116,12 @@ void TFParGen::Wire_Handlers()
         else if (auto* check = dynamic_cast<TCheckBox*>(widget))
             check->OnClick = onClick;
     }
-    auto wireAddressByte = [this](TEdit* edit) {
-        edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { KeyPress(Sender, Key); };
-        pargen::Install_Paste_Filter(edit, Address_Key_Passes, &d->loading);
-    };
-    for (const std::vector<TEdit*>& chain : d->focusChains)
-        for (TEdit* edit : chain)
-            wireAddressByte(edit);
-    for (TEdit* edit : d->otherAddressEdits)
-        wireAddressByte(edit);
-    for (TEdit* edit : {E_LoRa_Device_Address, E_LoRa_JoinEUI, E_LoRa_Network_Session_Key,
-                        E_LoRa_Application_Session_Key, E_LoRa_Application_Key, E_LoRa_Payload_Size}) {
-        edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { OnKeyPress(Sender, Key); };
-        pargen::Install_Paste_Filter(edit, Hex_Key_Passes, &d->loading);
-    }
-    Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
+}
+
+void TFParGen::Wire_Address_Byte(TEdit* edit)
+{
+    edit->OnKeyPress = [this](TObject* Sender, QChar& Key) { KeyPress(Sender, Key); };
+    pargen::Install_Paste_Filter(edit, Address_Key_Passes, &d->loading);
 }
 
 void TFParGen::FormCreate(TObject*)
@@ -116,7 +133,8 @@ void TFParGen::FormCreate(TObject*)
     setMinimumWidth(Form_Width);
     setMaximumWidth(Form_Width);
     for (TCategoryPanel* panel : d->panels)
-        panel->Hide();
+        if (panel)
+            panel->Hide();
     Order_TAB_Panels();
     Move_GroupBoxs();
     Set_Lang();
@@ -134,7 +152,7 @@ void TFParGen::FormResize(TObject*)
 void TFParGen::On_Change(TObject* Sender)
 {
     if (Sender == CB_LoRa_Activation_Method || Sender == CB_SNMP_Agent_SecurityLevel
-        || Is_Control(*this, Sender, {"CB_MBus_OnWire_Present", "CB_wMBus_Wireless_Present", "CB_WiFi_Type",
+        || Is_Control(d->controls, Sender, {"CB_MBus_OnWire_Present", "CB_wMBus_Wireless_Present", "CB_WiFi_Type",
                                "CB_WiFi_Secure_Type", "CB_BACnet_Master_Type", "CB_BACnet_Slave_Type"})) {
         Move_GroupBoxs();
     } else if (Sender == CB_LoRa_RF_Band) {
@@ -149,7 +167,7 @@ void TFParGen::On_Change(TObject* Sender)
 void TFParGen::On_Click(TObject* Sender)
 {
     if (Sender == CB_SNMP_Agent_Version3 || Sender == CB_EthConn_En_DHCP_Cable || Sender == CB_EthConn_En_DHCP_WiFi
-        || Is_Control(*this, Sender, {"CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
+        || Is_Control(d->controls, Sender, {"CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
                                "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_TLS_Server_Enable",
                                "CB_WiFi_IP_Auto", "CB_WiFi_En_DHCP"}))
         Move_GroupBoxs();

@@ -15,6 +15,7 @@ class TLabel;
 class TLbButton;
 class TPanel;
 enum class TParPanel;
+struct TParPanelDesign;
 namespace platform {
 class TControl;
 }
@@ -27,10 +28,11 @@ class TControl;
 // One table of the parameters in file order serves both loading and writing
 // (UParGenFile.cpp); a file that is not XML is reported and the defaults are
 // shown. Pasted text passes the same character filters as typed keys. The
-// panels of the other models of the family are built too, hidden, from their
-// row designs (UParGenPanelRows.h); they are reached by name through
-// Find_Control or by panel through Panel(), and each lays itself out from its
-// own choices (and the cable DHCP box) alone. UParGenPrivate.h holds the state the form's files share.
+// panels of the other models of the family are built hidden from their row
+// designs (UParGenPanelRows.h) on first use: when a control of one is asked
+// for by name through Find_Control, its panel through Panel(), or its layout
+// runs. Each lays itself out from its own choices (and the cable DHCP box)
+// alone. UParGenPrivate.h holds the state the form's files share.
 class TFParGen : public TForm {
 public:
     explicit TFParGen(QWidget* parent = nullptr);
@@ -99,11 +101,13 @@ public:
 
     void Set_Lang();
 
-    // The category panel of every protocol or function of the family.
-    TCategoryPanel* Panel(TParPanel panel) const;
+    // The category panel of every protocol or function of the family, built
+    // now if it was not yet.
+    TCategoryPanel* Panel(TParPanel panel);
     // A control of the panels of the other models by its name ("CB_CAN_Baudrate",
-    // "L_MQTT_Username"); nullptr for a name the form does not hold.
-    platform::TControl* Find_Control(const QString& name) const;
+    // "L_MQTT_Username"), its panel built now if it was not yet; nullptr for a
+    // name the form does not hold.
+    platform::TControl* Find_Control(const QString& name);
 
     TPanel* P_Title;
     TLabel* L_SW_Code;
@@ -211,10 +215,13 @@ private:
     void Build_Ethernet_Connection();
     void Build_LoRa();
     void Build_SNMP_Agent();
-    void Build_Other_Panels();
+    void Build_Panel(const TParPanelDesign& design);
     void Set_Lang_Other_Panels();
+    void Set_Lang_Panel(const TParPanelDesign& design);
     void RePosition_Object_BACnet(bool master);
     void Wire_Handlers();
+    void Wire_Controls(QWidget* root);
+    void Wire_Address_Byte(TEdit* edit);
     void Load_Defaults();
     bool Save_Parameters();
 };

@@ -99,18 +99,27 @@ TMemo* MakeMemo(QWidget* parent, const QString& name, int top)
     return memo;
 }
 
+QString OctetName(const QString& prefix, int number)
+{
+    return prefix + QString::number(number);
+}
+
+QString DotName(const QString& prefix, const QStringList& dotNames, int number)
+{
+    return dotNames.size() == 3 ? dotNames[number - 1] : prefix + QStringLiteral("_Dot") + QString::number(number);
+}
+
 TAddressEdits MakeAddressRow(QWidget* parent, const QString& prefix, int editTop, int dotTop, const QStringList& dotNames,
                              std::vector<platform::TControl*>* dots)
 {
     TAddressEdits edits{};
     for (int i = 0; i < 4; ++i) {
-        edits[size_t(i)] = Make<TEdit>(parent, prefix + QString::number(i + 1));
+        edits[size_t(i)] = Make<TEdit>(parent, OctetName(prefix, i + 1));
         edits[size_t(i)]->SetBounds(Octet_Lefts[i], editTop, Octet_Width, Edit_Height);
         edits[size_t(i)]->SetShowHint(true);
     }
     for (int i = 0; i < 3; ++i) {
-        const QString dotName = dotNames.size() == 3 ? dotNames[i] : prefix + QStringLiteral("_Dot") + QString::number(i + 1);
-        TLabel* dot = MakeLabel(parent, dotName, Dot_Lefts[i], dotTop);
+        TLabel* dot = MakeLabel(parent, DotName(prefix, dotNames, i + 1), Dot_Lefts[i], dotTop);
         dot->SetCaption(QStringLiteral("."));
         if (dots)
             dots->push_back(dot);

@@ -1,5 +1,6 @@
-// The panels of the other models of the family, built from their designs:
-// hidden in this model, but complete with their rows, lists and presets.
+// The panels of the other models of the family, built from their designs on
+// first use: hidden in this model, but complete with their rows, lists and
+// presets. Building them only when asked for keeps the program's start short.
 
 #include "app/communication/UParGenPanelRows.h"
 #include "app/communication/UParGenPrivate.h"
@@ -15,10 +16,6 @@
 using namespace pargen;
 
 namespace {
-
-// The gateway check boxes and the spare password edit that have no handler.
-const char* const Unwired_Controls[] = {"CB_EtherNetIP_Master_GAT", "CB_IEC61850_Server_En_GAT",
-                                        "CB_BACnet_IP_Master_GAT", "E_MQTT_Password__"};
 
 struct BuiltRow {
     TParRowControls row;
@@ -110,40 +107,97 @@ int LowestBottom(const QWidget* surface)
     return bottom;
 }
 
-} // namespace
-
-void TFParGen::Build_Other_Panels()
+// The names of the controls a row's design makes.
+QStringList ControlNames(const TParRow& spec)
 {
-    for (const TParPanelDesign& design : Par_Other_Panel_Designs()) {
-        TCategoryPanel* panel = MakePanel(CPG, QLatin1String(Par_Panel_Info(design.panel).name), 0);
-        panel->SetCaption(design.header);
-        d->panels[size_t(design.panel)] = panel;
-        QWidget* surface = panel->Surface();
-        for (const TParRow& spec : design.rows) {
-            const BuiltRow built = BuildRow(surface, spec);
-            const platform::TControl* key = built.row.caption ? built.row.caption : built.row.inputs.front();
-            d->rows.insert(key->Name(), built.row);
-            d->otherAddressEdits.insert(d->otherAddressEdits.end(), built.octets.begin(), built.octets.end());
-        }
-        for (QObject* child : surface->children())
-            if (platform::TControl* control = platform::AsControl(child))
-                d->controls.insert(control->Name(), control);
-        const int height = design.height > 0 ? design.height
-                                              : LowestBottom(surface) + Panel_Bottom_Margin + CPG->HeaderHeight();
-        panel->SetHeight(height);
+    QStringList names;
+    if (spec.kind != TParRowKind::Lone_Edit)
+        names << spec.caption;
+    if (spec.kind == TParRowKind::Address || spec.kind == TParRowKind::Check_Address) {
+        for (int i = 1; i <= 4; ++i)
+            names << OctetName(spec.input, i);
+        for (int i = 1; i <= 3; ++i)
+            names << DotName(spec.input, spec.dots, i);
+    } else if (spec.kind != TParRowKind::Check) {
+        names << spec.input;
     }
-    for (const char* name : Unwired_Controls)
-        d->unwired.insert(d->controls.value(QLatin1String(name)));
+    return names;
 }
 
-TCategoryPanel* TFParGen::Panel(TParPanel panel) const
+// The panel of every control of the other models by the control's name, so
+// that a control asked for by name builds its own panel and no other.
+const QHash<QString, TParPanel>& Control_Panels()
 {
+    static const QHash<QString, TParPanel> panels = [] {
+        QHash<QString, TParPanel> all;
+        for (const TParPanelDesign& design : Par_Other_Panel_Designs())
+            for (const TParRow& spec : design.rows)
+                for (const QString& name : ControlNames(spec))
+                    all.insert(name, design.panel);
+        return all;
+    }();
+    return panels;
+}
+
+const TParPanelDesign& DesignOf(TParPanel panel)
+{
+    const std::vector<TParPanelDesign>& designs = Par_Other_Panel_Designs();
+    const auto found = std::find_if(designs.begin(), designs.end(),
+                                    [panel](const TParPanelDesign& design) { return design.panel == panel; });
+    Q_ASSERT(found != designs.end());
+    return *found;
+}
+
+} // namespace
+
+void TFParGen::Build_Panel(const TParPanelDesign& design)
+{
+    TCategoryPanel* panel = MakePanel(CPG, QLatin1String(Par_Panel_Info(design.panel).name), 0);
+    panel->Hide();
+    panel->SetCaption(design.header);
+    d->panels[size_t(design.panel)] = panel;
+    QWidget* surface = panel->Surface();
+    for (const TParRow& spec : design.rows) {
+        const BuiltRow built = BuildRow(surface, spec);
+        const platform::TControl* key = built.row.caption ? built.row.caption : built.row.inputs.front();
+        d->rows.insert(key->Name(), built.row);
+        for (TEdit* octet : built.octets)
+            Wire_Address_Byte(octet);
+    }
+    for (QObject* child : surface->children())
+        if (platform::TControl* control = platform::AsControl(child)) {
+            Q_ASSERT(Control_Panels().value(control->Name()) == design.panel);
+            d->controls.insert(control->Name(), control);
+        }
+    Wire_Controls(surface);
+    panel->SetHeight(design.height > 0 ? design.height : LowestBottom(surface) + Panel_Bottom_Margin + CPG->HeaderHeight());
+    if (d->textsSet)
+        Set_Lang_Panel(design);
+}
+
+TCategoryPanel* TFParGen::Panel(TParPanel panel)
+{
+    if (!d->panels[size_t(panel)])
+        Build_Panel(DesignOf(panel));
     return d->panels[size_t(panel)];
 }
 
-platform::TControl* TFParGen::Find_Control(const QString& name) const
+platform::TControl* TFParGen::Find_Control(const QString& name)
 {
+    const auto owner = Control_Panels().constFind(name);
+    if (owner == Control_Panels().constEnd())
+        return nullptr;
+    Panel(*owner);
     return d->controls.value(name);
+}
+
+const TParRowControls& TFParGen::Data::Row(const QString& caption)
+{
+    static const TParRowControls none;
+    form.Find_Control(caption);
+    const auto found = rows.constFind(caption);
+    Q_ASSERT(found != rows.constEnd());
+    return found != rows.constEnd() ? *found : none;
 }
 
 void TParRowControls::SetVisible(bool visible) const

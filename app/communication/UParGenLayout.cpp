@@ -72,8 +72,12 @@ void (TFParGen::*PanelLayout(TParPanel panel))()
     return layouts[size_t(panel)];
 }
 
-bool Shown(const TFParGen& form, const TParModelPanel& entry)
+// Only a panel that follows a BACnet type asks for the BACnet panels, so that
+// no other model builds them.
+bool Shown(TFParGen& form, const TParModelPanel& entry)
 {
+    if (entry.shown == TParPanelShown::Always)
+        return true;
     const auto typeOf = [&form](const char* combo) {
         return dynamic_cast<const TComboBox&>(*form.Find_Control(QLatin1String(combo))).ItemIndex();
     };

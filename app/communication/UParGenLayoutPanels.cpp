@@ -15,29 +15,29 @@ namespace {
 using P = TParPanel;
 
 template <class Control>
-Control* Named(const TFParGen& form, const QString& name)
+Control* Named(TFParGen& form, const QString& name)
 {
     auto* control = dynamic_cast<Control*>(form.Find_Control(name));
     Q_ASSERT(control);
     return control;
 }
 
-platform::TControl* Named(const TFParGen& form, const char* name)
+platform::TControl* Named(TFParGen& form, const char* name)
 {
     return Named<platform::TControl>(form, QLatin1String(name));
 }
 
-bool Checked(const TFParGen& form, const char* name)
+bool Checked(TFParGen& form, const char* name)
 {
     return Named<TCheckBox>(form, QLatin1String(name))->Checked();
 }
 
-int ItemIndex(const TFParGen& form, const char* name)
+int ItemIndex(TFParGen& form, const char* name)
 {
     return Named<TComboBox>(form, QLatin1String(name))->ItemIndex();
 }
 
-void Fit(const TFParGen& form, P panel, const char* lowest)
+void Fit(TFParGen& form, P panel, const char* lowest)
 {
     Fit_Panel_Height(form.Panel(panel), Named(form, lowest));
 }
@@ -45,7 +45,7 @@ void Fit(const TFParGen& form, P panel, const char* lowest)
 // While the cable connection takes its address by DHCP, the panel's own
 // address, mask and gateway bytes are greyed, and on some panels the gateway
 // check box with them.
-void ApplyDhcpRule(const TFParGen& form, const QString& octetPrefix, const char* gatewayCheck = nullptr)
+void ApplyDhcpRule(TFParGen& form, const QString& octetPrefix, const char* gatewayCheck = nullptr)
 {
     const bool enabled = !form.CB_EthConn_En_DHCP_Cable->Checked();
     for (const char* row : {"_IP", "_SM", "_GAT"})
@@ -55,7 +55,7 @@ void ApplyDhcpRule(const TFParGen& form, const QString& octetPrefix, const char*
         Named(form, gatewayCheck)->SetEnabled(enabled);
 }
 
-void FitOwnAddressPanel(const TFParGen& form, P panel, const char* infix, const char* lowest,
+void FitOwnAddressPanel(TFParGen& form, P panel, const char* infix, const char* lowest,
                         const char* gatewayCheck = nullptr)
 {
     Fit(form, panel, lowest);
@@ -91,14 +91,6 @@ BACnetRows BACnetRowsOf(bool master)
 }
 
 } // namespace
-
-const TParRowControls& TFParGen::Data::Row(const QString& caption) const
-{
-    static const TParRowControls none;
-    const auto found = rows.constFind(caption);
-    Q_ASSERT(found != rows.constEnd());
-    return found != rows.constEnd() ? *found : none;
-}
 
 void TFParGen::RePosition_Object_Modbus_Slave() { Fit(*this, P::Modbus_Slave, "CB_ModbusSlave_ReadInput"); }
 void TFParGen::RePosition_Object_Modbus_Master() { Fit(*this, P::Modbus_Master, "E_ModbusMaster_CyclicDelay"); }

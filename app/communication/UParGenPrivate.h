@@ -7,7 +7,6 @@
 #include "app/communication/UParGenPanels.h"
 
 #include <QtCore/QHash>
-#include <QtCore/QSet>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -40,6 +39,12 @@ struct TParRowControls {
 };
 
 struct TFParGen::Data {
+    explicit Data(TFParGen& form_)
+        : form(form_)
+    {
+    }
+
+    TFParGen& form;
     TAddressEdits priDns{};
     TAddressEdits secDns{};
     TAddressEdits snmpIp{};
@@ -53,16 +58,19 @@ struct TFParGen::Data {
     bool loading = false;
     bool resizing = false;
 
+    // Set_Lang has run: a panel built afterwards takes the texts at once.
+    bool textsSet = false;
+
+    // The panels built so far; those of the other models are built on first use.
     std::array<TCategoryPanel*, Par_Panel_Count> panels{};
-    // Every control of the panels of the other models by name, and their rows
-    // by the name of the caption (of the input for a row without caption).
+    // Every control of the built panels of the other models by name, and their
+    // rows by the name of the caption (of the input for a row without caption).
     QHash<QString, platform::TControl*> controls;
     QHash<QString, TParRowControls> rows;
-    std::vector<TEdit*> otherAddressEdits;
-    // Controls that the change handlers leave alone.
-    QSet<const platform::TControl*> unwired;
 
-    const TParRowControls& Row(const QString& caption) const;
+    // The row of the other panels by its caption's name; builds its panel on
+    // first use.
+    const TParRowControls& Row(const QString& caption);
 };
 
 // Geometry of the rows of a panel (pixels of the panel's surface).
@@ -93,6 +101,9 @@ TCheckBox* MakeCheck(QWidget* parent, const QString& name, int left, int top, in
 // Four byte edits named prefix1 ... prefix4 with the three dots between them,
 // named prefix_Dot1 ... prefix_Dot3 unless three names are given; the dots
 // are added to `dots` when it is given.
+// The names of the byte edits (1 to 4) and of the dots (1 to 3) of an address row.
+QString OctetName(const QString& prefix, int number);
+QString DotName(const QString& prefix, const QStringList& dotNames, int number);
 TAddressEdits MakeAddressRow(QWidget* parent, const QString& prefix, int editTop, int dotTop,
                              const QStringList& dotNames = {}, std::vector<platform::TControl*>* dots = nullptr);
 // The design height keeps the panels apart until the layout fits them.

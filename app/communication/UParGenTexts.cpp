@@ -39,6 +39,7 @@ void PutHints(const TAddressEdits& edits, int firstText)
 
 void TFParGen::Set_Lang()
 {
+    d->textsSet = true;
     SetCaption(Lang_Texts[400]);
     L_SW_Desc->SetCaption(Lang_Texts[401]);
     Btn_OK->SetCaption(Lang_Texts[402]);
@@ -121,34 +122,40 @@ void TFParGen::Set_Lang()
     PutHints(d->secDns, 2921);
 }
 
-// Each row takes its caption, then the hints of its check box and of its
-// input or four bytes, from consecutive texts; a list built from texts is
-// refilled and set to its first item.
 void TFParGen::Set_Lang_Other_Panels()
 {
     for (const TParPanelDesign& design : Par_Other_Panel_Designs())
-        for (const TParRow& spec : design.rows) {
-            if (spec.kind == TParRowKind::Lone_Edit)
-                continue;
-            const TParRowControls& row = d->Row(spec.caption);
-            int text = spec.text;
-            if (auto* label = dynamic_cast<TLabel*>(row.caption))
-                PutCaption(label, text++);
-            else if (auto* check = dynamic_cast<TCheckBox*>(row.caption)) {
-                PutCaption(check, text++);
-                PutHint(check, text++);
-            }
-            if (spec.listText >= 0) {
-                auto* combo = dynamic_cast<TComboBox*>(row.inputs.front());
-                combo->Items().Clear();
-                for (int i = 0; i < spec.listCount; ++i)
-                    combo->Items().Add(Lang_Texts[spec.listText + i]);
-                combo->SetItemIndex(0);
-                PutHint(combo, spec.hintText);
-                continue;
-            }
-            if (spec.inputHint)
-                for (platform::TControl* input : row.inputs)
-                    PutHint(input, text++);
+        if (d->panels[size_t(design.panel)])
+            Set_Lang_Panel(design);
+}
+
+// Each row takes its caption, then the hints of its check box and of its
+// input or four bytes, from consecutive texts; a list built from texts is
+// refilled and set to its first item.
+void TFParGen::Set_Lang_Panel(const TParPanelDesign& design)
+{
+    for (const TParRow& spec : design.rows) {
+        if (spec.kind == TParRowKind::Lone_Edit)
+            continue;
+        const TParRowControls& row = d->Row(spec.caption);
+        int text = spec.text;
+        if (auto* label = dynamic_cast<TLabel*>(row.caption))
+            PutCaption(label, text++);
+        else if (auto* check = dynamic_cast<TCheckBox*>(row.caption)) {
+            PutCaption(check, text++);
+            PutHint(check, text++);
         }
+        if (spec.listText >= 0) {
+            auto* combo = dynamic_cast<TComboBox*>(row.inputs.front());
+            combo->Items().Clear();
+            for (int i = 0; i < spec.listCount; ++i)
+                combo->Items().Add(Lang_Texts[spec.listText + i]);
+            combo->SetItemIndex(0);
+            PutHint(combo, spec.hintText);
+            continue;
+        }
+        if (spec.inputHint)
+            for (platform::TControl* input : row.inputs)
+                PutHint(input, text++);
+    }
 }

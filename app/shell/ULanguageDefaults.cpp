@@ -4,6 +4,8 @@
 
 #include "app/shell/ULanguageDefaults.h"
 
+#include <string>
+
 namespace {
 
 const char16_t* const kDefaultTexts[Default_Texts_Count] = {
@@ -6311,9 +6313,13 @@ const char16_t* const kDefaultTexts[Default_Texts_Count] = {
 
 } // namespace
 
+// The texts live as long as the program, so the strings share them instead of
+// copying six thousand texts at every start.
 QString Default_Text(int index)
 {
     if (index < 0 || index >= Default_Texts_Count)
         return QString();
-    return QString::fromUtf16(kDefaultTexts[index]);
+    const char16_t* text = kDefaultTexts[index];
+    return QString::fromRawData(reinterpret_cast<const QChar*>(text),
+                                qsizetype(std::char_traits<char16_t>::length(text)));
 }

@@ -180,6 +180,22 @@ void TableEditorFrame::buildWindow(int clientWidth, const TableFrameOptions& opt
     PageControl->SetAlign(alClient);
 }
 
+namespace {
+
+// The columns are set up in one batch, so that the grid refreshes its headers once.
+void SetupColumns(TExColumnGrid* grid, const TableSection& section, const TableFrameOptions& options)
+{
+    const TGridColumnsUpdate update(*grid->Columns());
+    TGridColumnItem* number = grid->Columns()->Items(0);
+    number->SetWidth(options.numberWidth);
+    number->SetHeaderAlignment(taLeftJustify);
+    for (int c = 1; c < grid->Columns()->Count(); ++c)
+        Setup_Grid_Column(grid->Columns()->Items(c), section.columns[c - 1]);
+    Setup_Grid_Fonts(grid, options.cellFont);
+}
+
+} // namespace
+
 void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
 {
     const TableSection& section = d->file.sections[index];
@@ -199,18 +215,12 @@ void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
     // the user sizes the columns by their header borders
     grid->SetOptions(grid->Options() | goColSizing);
     grid->Loaded();
-    TGridColumnItem* number = grid->Columns()->Items(0);
-    number->SetWidth(options.numberWidth);
-    number->SetHeaderAlignment(taLeftJustify);
-    for (int c = 1; c < grid->Columns()->Count(); ++c) {
-        Setup_Grid_Column(grid->Columns()->Items(c), section.columns[c - 1]);
-    }
+    SetupColumns(grid, section, options);
     if (options.cellHandlers) {
         grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
         grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
         grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     }
-    Setup_Grid_Fonts(grid, options.cellFont);
     grid->SetShowHint(true);
     grid->SetHintShowCells(true);
     grid->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
@@ -255,6 +265,7 @@ void TableEditorFrame::Set_Lang()
         const TableSection& section = d->file.sections[g];
         Sheets[g]->SetCaption(Lang_Texts[section.tab]);
         TGridColumnCollection* columns = d->grids[g]->Columns();
+        const TGridColumnsUpdate update(*columns);
         columns->Items(0)->SetHeader(Lang_Texts[section.numberHeader]);
         d->hints[g].clear();
         for (int c = 0; c < section.columns.size(); ++c) {

@@ -222,3 +222,20 @@ private:
     bool noRecursiveUpdate_ = false;
     bool pendingChange_ = false;
 };
+
+// Holds the changes of a collection back while it lives and reports them once
+// when it goes, so that setting up many columns refreshes the grid once.
+class TGridColumnsUpdate {
+public:
+    explicit TGridColumnsUpdate(TGridColumnCollection& columns)
+        : columns_(columns)
+    {
+        columns_.BeginUpdate();
+    }
+    ~TGridColumnsUpdate() { columns_.EndUpdate(); }
+    TGridColumnsUpdate(const TGridColumnsUpdate&) = delete;
+    TGridColumnsUpdate& operator=(const TGridColumnsUpdate&) = delete;
+
+private:
+    TGridColumnCollection& columns_;
+};

@@ -19,7 +19,8 @@ TEST_F(ParGenLayout, ThreePanelsStackedNumberedAndInTabOrder)
             EXPECT_EQ(panels[i]->Top(), top) << captions[i];
             top += panels[i]->Height();
         }
-        EXPECT_EQ(form->CPG->PanelCount(), 36);
+        // The panels of the other models wait for their first use.
+        EXPECT_EQ(form->CPG->PanelCount(), 3);
         EXPECT_EQ(form->CP_Ethernet_Connection->Height(), 206);
         EXPECT_EQ(form->CP_LoRa->Height(), 372);
         EXPECT_EQ(form->CP_SNMP_Agent->Height(), 232);

@@ -1,6 +1,6 @@
 #include "tests/app/communication/UParGenTestFixture.h"
 
-#include "app/communication/UParGenPanels.h"
+#include "app/communication/UParGenPanelRows.h"
 #include "platform/ui/controls/Memo.h"
 #include "platform/xml/XmlDocument.h"
 
@@ -31,9 +31,100 @@ std::vector<platform::TControl*> ControlsOf(const TCategoryPanel* panel)
     return controls;
 }
 
+// What a panel shows, control by control: names, places, states, texts,
+// lists, presets and which handlers are set.
+QStringList Snapshot(const TCategoryPanel* panel)
+{
+    QStringList lines{QStringLiteral("%1 %2 %3 %4").arg(panel->Name(), panel->Caption()).arg(panel->Height()).arg(panel->Visible())};
+    for (platform::TControl* control : ControlsOf(panel)) {
+        QString line = QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8")
+                           .arg(control->Name())
+                           .arg(control->Left())
+                           .arg(control->Top())
+                           .arg(control->Width())
+                           .arg(control->Height())
+                           .arg(control->Visible())
+                           .arg(control->Enabled())
+                           .arg(control->Hint());
+        if (auto* label = dynamic_cast<TLabel*>(control))
+            line += QStringLiteral(" label ") + label->Caption();
+        if (auto* check = dynamic_cast<TCheckBox*>(control))
+            line += QStringLiteral(" check %1 %2 %3").arg(check->Caption()).arg(check->Checked()).arg(bool(check->OnClick));
+        if (auto* combo = dynamic_cast<TComboBox*>(control))
+            line += QStringLiteral(" combo %1 %2 %3").arg(Joined(combo)).arg(combo->ItemIndex()).arg(bool(combo->OnChange));
+        if (auto* edit = dynamic_cast<TEdit*>(control))
+            line += QStringLiteral(" edit %1 %2 %3 %4 %5")
+                        .arg(edit->Text())
+                        .arg(edit->MaxLength())
+                        .arg(int(edit->CharCase()))
+                        .arg(bool(edit->OnChange))
+                        .arg(bool(edit->OnKeyPress));
+        if (auto* memo = dynamic_cast<TMemo*>(control))
+            line += QStringLiteral(" memo %1 %2").arg(memo->Text()).arg(bool(memo->OnChange));
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 using ParGenOtherPanels = ParGenForm;
+
+// Shown, loaded and saved, the form has built the panels of this model only.
+TEST_F(ParGenOtherPanels, OnlyThePanelsOfThisModelAreBuiltAtStart)
+{
+    EXPECT_EQ(form->CPG->PanelCount(), 3);
+    OpenAndSave([&] {
+        form->CB_SNMP_Agent_Version3->SetChecked(true);
+        Pick(form->CB_LoRa_RF_Band, 5);
+        Pick(form->CB_SNMP_Agent_SecurityLevel, 2);
+    });
+    Open();
+    EXPECT_EQ(form->CPG->PanelCount(), 3);
+    // The control classes carry no meta-object of their own.
+    int panels = 0;
+    for (QWidget* widget : form->findChildren<QWidget*>())
+        panels += dynamic_cast<TCategoryPanel*>(widget) ? 1 : 0;
+    EXPECT_EQ(panels, 3);
+    EXPECT_EQ(form->Find_Control(QStringLiteral("CB_LoRa_RF_Band")), nullptr);
+    EXPECT_EQ(form->Find_Control(QStringLiteral("No_Such_Control")), nullptr);
+    EXPECT_EQ(form->CPG->PanelCount(), 3);
+}
+
+// A panel built on first use, by its control, its layout or itself, holds what
+// it holds when it is built with the form before the form's texts are set.
+TEST_F(ParGenOtherPanels, APanelBuiltOnFirstUseShowsTheSameFields)
+{
+    std::unique_ptr<TFParGen> early(new TFParGen);
+    for (int i = 0; i < Par_Panel_Count; ++i)
+        early->Panel(P(i));
+    early->Created();
+    for (TFParGen* shown : {early.get(), form.get()}) {
+        seams.HandleModal(*shown, [shown] { shown->Btn_Cancel->Click(); });
+        shown->ShowModal();
+    }
+
+    const std::map<P, void (TFParGen::*)()> layouts = {
+        {P::MQTT, &TFParGen::RePosition_Object_MQTT}, {P::WiFi, &TFParGen::RePosition_Object_WiFi},
+        {P::BACnet_Slave, &TFParGen::RePosition_Object_BACnet_Slave}, {P::Ethernet, &TFParGen::RePosition_Object_Ethernet}};
+    for (const TParPanelDesign& design : Par_Other_Panel_Designs()) {
+        const char* name = Par_Panel_Info(design.panel).name;
+        const int built = form->CPG->PanelCount();
+        const auto layout = layouts.find(design.panel);
+        if (layout != layouts.end()) {
+            (form.get()->*layout->second)();
+            (early.get()->*layout->second)();
+        } else {
+            // Asked for by the last control on it.
+            const std::vector<platform::TControl*> controls = ControlsOf(early->Panel(design.panel));
+            ASSERT_FALSE(controls.empty()) << name;
+            ASSERT_NE(form->Find_Control(controls.back()->Name()), nullptr) << name;
+        }
+        EXPECT_EQ(form->CPG->PanelCount(), built + 1) << name;
+        EXPECT_EQ(Snapshot(form->Panel(design.panel)), Snapshot(early->Panel(design.panel))) << name;
+    }
+    EXPECT_EQ(form->CPG->PanelCount(), Par_Panel_Count);
+}
 
 TEST_F(ParGenOtherPanels, ThirtySixPanelsOfWhichThisModelShowsThree)
 {
@@ -184,6 +275,8 @@ TEST_F(ParGenOtherPanels, EditPresetsAndLimits)
 // hexadecimal LoRaWAN edits drop letters beyond F as well.
 TEST_F(ParGenOtherPanels, AllAddressByteEditsTakeTheAddressKeyHandler)
 {
+    for (int i = 0; i < Par_Panel_Count; ++i)
+        form->Panel(P(i));
     int addressEdits = 0;
     // The control classes carry no meta-object of their own.
     for (QWidget* widget : form->findChildren<QWidget*>()) {

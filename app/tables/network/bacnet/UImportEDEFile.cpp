@@ -108,6 +108,7 @@ void TFImportEDEFile::buildGrid()
     ACG->SetFixedRows(1);
     ACG->SetDefaultRowHeight(22);
     ACG->Loaded();
+    const TGridColumnsUpdate update(*ACG->Columns());
     ACG->Columns()->Items(0)->SetWidth(32);
     for (int c = 1; c < 9; ++c) {
         const GridColumn& column = Grid_Columns[c - 1];
@@ -139,6 +140,7 @@ void TFImportEDEFile::Set_Lang()
     Btn_Cancel->SetCaption(Lang_Texts[1403]);
     Btn_Select_All->SetCaption(Lang_Texts[1420]);
     Btn_Unselect_All->SetCaption(Lang_Texts[1421]);
+    const TGridColumnsUpdate update(*ACG->Columns());
     ACG->Columns()->Items(0)->SetHeader(Lang_Texts[1404]);
     for (int c = 1; c < 9; ++c)
         ACG->Columns()->Items(c)->SetHeader(Lang_Texts[Grid_Columns[c - 1].header]);

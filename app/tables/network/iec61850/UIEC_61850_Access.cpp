@@ -89,6 +89,7 @@ TExColumnGrid* MakeGrid(QWidget* parent, const QString& name, const QList<GridCo
     grid->SetFixedRows(1);
     grid->SetDefaultRowHeight(22);
     grid->Loaded();
+    const TGridColumnsUpdate update(*grid->Columns());
     for (int c = 0; c < columns.size(); ++c) {
         const GridColumn& column = columns[c];
         TGridColumnItem* item = grid->Columns()->Items(c);
@@ -230,6 +231,7 @@ void TFIEC_61850_Access::Set_Lang()
         buttons[i]->SetHint(Lang_Texts[Text_First_Button_Hint + i]);
     }
     Hint.clear();
+    const TGridColumnsUpdate update(*ACG_DA->Columns());
     for (int c = 0; c < Da_Columns; ++c) {
         ACG_DA->Columns()->Items(c)->SetHeader(Lang_Texts[Da_Header_Texts[c]]);
         Hint << Lang_Texts[Da_Hint_Texts[c]];
