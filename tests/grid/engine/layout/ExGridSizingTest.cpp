@@ -151,6 +151,30 @@ TEST_F(ExGridSizing, AutoSizedWidthsAndHeightsOfMixedFontsAndTextsArePinned)
     EXPECT_EQ(heights, (std::vector<int>{19, 76, 22, 48, 20, 22}));
 }
 
+// A colour handler may measure another cell while a measure runs; each keeps
+// its own font.
+TEST_F(ExGridSizing, AMeasureInsideAColourHandlerLeavesTheOuterMeasureAlone)
+{
+    grid->SetColCount(2);
+    grid->SetRowCount(1);
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(0);
+    grid->SetCells(0, 0, QStringLiteral("wide text here"));
+    grid->SetCells(1, 0, QStringLiteral("large"));
+    grid->SetFontSizes(1, 0, 20);
+    const TSize outerAlone = grid->GetCellTextSize(0, 0, false, false);
+    const TSize innerAlone = grid->GetCellTextSize(1, 0, false, false);
+    ASSERT_GT(innerAlone.cy, outerAlone.cy);
+
+    TSize inner;
+    grid->OnGetCellColor = [&](TObject*, int, int ACol, TGridDrawState, TBrush*, TFont*) {
+        if (ACol == 0)
+            inner = grid->GetCellTextSize(1, 0, false, false);
+    };
+    EXPECT_EQ(grid->GetCellTextSize(0, 0, false, false), outerAlone);
+    EXPECT_EQ(inner, innerAlone);
+}
+
 TEST_F(ExGridSizing, AutoSizeCellsGrowsRowsAndFitsColumns)
 {
     grid->SetCells(2, 3, QStringLiteral("wide text here"));
