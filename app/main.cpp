@@ -1,4 +1,4 @@
-// The program block: creates every window in the program's fixed order, the
+// The program block: makes the window fonts available, creates every window in the program's fixed order, the
 // main window first, registers each by name with the main window's registry,
 // registers the entry points of the other parts, and runs the message loop
 // until the main window closes.
@@ -9,12 +9,14 @@
 #include "app/shell/mainwindow/UMarquellFirmWareStart.h"
 #include "app/shell/WindowRegistry.h"
 #include "app/tables/network/UNetworkTablesStart.h"
+#include "platform/ui/paint/WindowFonts.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    platform::RegisterWindowFonts();
     Create_Shell_Windows();
     Create_Communication_Windows();
     Create_Network_Table_Windows();

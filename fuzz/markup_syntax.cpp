@@ -80,7 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         (void)MarkupIndexOfVisible(text, n);
     for (const bool caseSensitive : {false, true}) {
         const QString wrapped = WrapMatchesInTag(text, search, QStringLiteral("HI"), caseSensitive);
-        (void)RemoveTagPairs(wrapped, QStringLiteral("HI"));
+        const QString unwrapped = RemoveTagPairs(wrapped, QStringLiteral("HI"));
+        const bool plain = !text.contains(u'<') && !text.contains(u'>') && !text.contains(u'&');
+        if (plain && unwrapped != text)
+            std::abort(); // on plain text nothing but the tags is added
     }
     int position = 0;
     (void)FindPos(search, text, position);

@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libpugixml-dev libjpeg62-turbo-dev libgtest-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-wine libxcb1-dev libxcb-damage0-dev
   smitools
 )
 

@@ -1,3 +1,6 @@
+// The Update Device window: its layout per connection type, the ping of the
+// gateway, the job description and the start of the update program.
+
 #include "app/communication/UBoot.h"
 
 #include "app/shell/buttons/LbButton.h"

@@ -16,7 +16,12 @@ class TPanel;
 
 // The Update Device window: the user types the gateway's address and picks
 // what to update; the window pings the gateway, writes the job description
-// "Ethernet_Update.xml" beside the executable and runs the update program.
+// "Ethernet_Update.xml" beside the executable and runs the update program
+// through the main window's Start_Program. Its layout follows Form_Type, which
+// the main window sets before showing it. The address is checked before the
+// ping; each echo try (400 ms, through platform::CurrentPinger) waits on a
+// worker while the window keeps painting, two answers end the ping and 5 s end
+// it in any case. The Update button is disabled while an update runs.
 class TFBoot : public TForm {
 public:
     explicit TFBoot(QWidget* parent = nullptr);

@@ -1,3 +1,6 @@
+// The parameter form's construction, its change handlers and the LoRaWAN data
+// rate and payload size that follow the band.
+
 #include "app/communication/UParGen.h"
 
 #include "app/communication/UParGenLoRaTables.h"

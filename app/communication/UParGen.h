@@ -23,6 +23,14 @@ class TControl;
 // connection, LoRaWAN side, SNMP agent) in one category panel per protocol,
 // kept in the configuration's parameter file "ParGen.xml". Every showing loads
 // the file (or the defaults); OK checks every entry and rewrites the file.
+//
+// One table of the parameters in file order serves both loading and writing
+// (UParGenFile.cpp); a file that is not XML is reported and the defaults are
+// shown. Pasted text passes the same character filters as typed keys. The
+// panels of the other models of the family are built too, hidden, from their
+// row designs (UParGenPanelRows.h); they are reached by name through
+// Find_Control or by panel through Panel(), and each lays itself out from its
+// own choices (and the cable DHCP box) alone. UParGenPrivate.h holds the state the form's files share.
 class TFParGen : public TForm {
 public:
     explicit TFParGen(QWidget* parent = nullptr);

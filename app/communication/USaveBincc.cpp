@@ -1,3 +1,6 @@
+// The image builder's entry points (build and save), its shared state and the
+// file reading and byte helpers its steps share.
+
 #include "app/communication/USaveBincc.h"
 #include "app/communication/USaveBinccState.h"
 

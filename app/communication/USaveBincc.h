@@ -3,7 +3,10 @@
 // The builder of the two bank images the gateway loads: bank 1 (2048 bytes of
 // general parameters with a byte sum) and bank 2 (32768 bytes: the LoRaWAN
 // block, the uplink and downlink tables and the SNMP trap tables). Both are
-// rebuilt from the open configuration's files at every Update Device.
+// rebuilt from the open configuration's files ("ParGen.xml",
+// "LoRaWAN_SetAccess.xml", "SNMP_Trap.xml") at every Update Device. Tables and
+// text fields never grow past the place the image gives them. The steps live in
+// USaveBinccBank1.cpp, USaveBinccLoRa.cpp and USaveBinccTrap.cpp.
 
 #include <QByteArray>
 #include <QString>

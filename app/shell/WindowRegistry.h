@@ -10,9 +10,11 @@
 // The windows and commands the main window reaches by name. Each part of the
 // program registers its windows when the program block creates them, and its
 // entry points (exports, the bank image build) as commands, so that the main
-// window needs to know none of them. A name that nothing registered stands
-// for a step this build does not have: showing or running it tells the user
-// so in an information box, and nothing pretends that it ran.
+// window, which may not call the folders above app/shell, needs to know none
+// of them; adding a window of another part takes only its registration lines
+// in the program block (app/main.cpp). A name that nothing registered stands for a step this build
+// does not have: showing or running it tells the user so in an information
+// box, and nothing pretends that it ran.
 
 struct WindowEntry {
     TForm* form = nullptr;

@@ -2,7 +2,17 @@
 
 // The editable string grid control on which every table of the program stands.
 // Its member functions live in the folders of the behaviour they belong to
-// (engine, cells, services), in files named by concern.
+// (engine, cells, services), in files named by concern; ExGridPrivate.h holds the
+// state they share.
+//
+// It stands on the cell store (TBaseGrid), which paints each cell's background
+// and lines and hands the inside to RenderCellContent. The settings objects it
+// shows (Navigation, MouseActions, ControlLook, SortSettings, PrintSettings, ...)
+// are owned by the grid, created and wired to it in a fixed order and copied with
+// Assign. Events are std::function members with Sender first, then the system's
+// argument order; the cell questions (QueryCellColor, QueryCellEditable, ...)
+// apply the grid's own settings first and give their event the last word.
+// Operations that later parts fill in are neutral seams (ExGridMouseSeams.cpp).
 
 #include "grid/engine/ExGridEvents.h"
 #include "grid/engine/ExGridTypes.h"

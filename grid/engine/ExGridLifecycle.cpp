@@ -1,6 +1,17 @@
 // The grid's life: creation with its owned objects and defaults, the first
 // showing, finishing a load, copying from another grid, resizing and
 // destruction; and the unit's start-up with the focus-glow watch.
+//
+// Creation follows the system's order: the owned settings objects with their
+// callbacks, the defaults, the platform facts from ExStyleIF, then the focus-glow
+// and arrow windows. Loaded is called by the form, else by the first showing;
+// CreateWnd runs at the first showing with a parent, and drops the XP flag while
+// visual styles are inactive. Copying cells copies every cell text until the grid
+// has its cell stream. The Invalidate that follows an editor's own change is
+// skipped once. The host form is heard through the grid's event filter on it,
+// removed when the grid goes; the unit start-up installs one application event
+// filter that moves the focus glow of FocusGlowGrid (held weakly) when its window
+// moves or is resized.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"

@@ -27,7 +27,7 @@
 #include "grid/foundation/objects/ExObjNavigation.h"
 #include "grid/foundation/objects/ExObjSearchFooter.h"
 #include "grid/foundation/pictures/PictureContainer.h"
-#include "grid/services/ExGridHiddenIndex.h"
+#include "grid/services/shape/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/ui/paint/Font.h"

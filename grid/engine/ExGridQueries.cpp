@@ -1,6 +1,7 @@
 // The grid's questions about single cells and its notifications: each applies
 // the grid's own settings first and then gives the matching event the last
-// word.
+// word, with the system's argument order. Assistive tools read a cell's text
+// without markup and, in password cells, masked.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/markup/EsgHTMLEUtil.h"

@@ -2,6 +2,12 @@
 // column and cell selections, the row marks (modified, disabled), the cell
 // selection question every move of the current cell asks, and the repaints
 // that follow a change.
+//
+// SelectCell asks QueryCanSelectCell (grid/cells ExGridNavigation.cpp); an
+// accepted move is reported by cellSelected: row indicator, the one registered
+// ITExStringGridSelect listener, active headers and rows, cell borders and
+// OnRowChanged, raised once per move whether the Row writer or the cell selection
+// made it. SelectRows and SelectCols stop at the last row and column.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/util/ExUtilClipboard.h"

@@ -1,5 +1,7 @@
 // The grid's settings: the plain properties, the owned settings objects and
 // the sizes of fixed rows and columns; and the column-size settings object.
+// Each settings object belongs to the grid, tells it of its changes through the
+// callback set at creation and is copied with Assign.
 
 #include "grid/engine/ExGridPrivate.h"
 

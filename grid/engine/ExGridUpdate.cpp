@@ -1,5 +1,11 @@
 // The update lock that batches changes, the grid timer, the coloured border,
 // column scaling with the grid's width and the balloon text of a cell.
+//
+// While the lock is held the paint event paints nothing. The grid timer ticks
+// every 500 ms (GridTimerTick, which tests call directly): it ends the
+// incremental search, moves to the hovered cell and blinks blinking cells. With
+// ColumnSize.SynchWithGrid the columns keep their share of the width that Loaded
+// remembered. The coloured border is drawn over the frame in the grid's own paint.
 
 #include "grid/engine/paint/ExGridAppearance.h"
 #include "grid/engine/ExGridPrivate.h"

@@ -1,6 +1,13 @@
 // What reaches the grid before the platform grid handles it: the edit-done
 // notification, the loss of the mouse, live storing of typed text, middle-button
 // panning and the mouse wheel with its zoom.
+//
+// OnEditCellDone is posted, so it comes after the key or click that ended the
+// edit; with EditOnDblClickOnly editing ends there. Typed text is stored in the
+// cell at once for the kinds that show their edit live. Panning grabs the
+// viewport's mouse and moves the view on a 10 ms timer from the last mouse
+// position the grid saw; any press, key, focus loss or hiding ends it. The wheel
+// zooms with Ctrl, otherwise scrolls or moves the selection as WheelAction says.
 
 #include "grid/engine/input/ExGridPanPictures.h"
 #include "grid/engine/ExGridPrivate.h"

@@ -28,6 +28,11 @@ namespace platform {
 QStringList FindFolders(const QString& folder, const QString& mask);
 
 bool ReadWholeFile(const QString& path, QByteArray& out, QString* error = nullptr);
+// Reads a regular file of at most maxBytes bytes. Anything else is refused
+// before a byte is read: a folder, a device (which may never end), a pipe or
+// socket (which would wait for a writer), a file larger than maxBytes. Opening
+// never blocks, also when the file is swapped for a pipe after it was checked.
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& out, QString* error = nullptr);
 // Writes to a temporary file in the same folder and renames it over the
 // target, so that a failed write never leaves a half file.
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);

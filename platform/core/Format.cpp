@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/core/TextEncoding.h"
 
 #include <cmath>
 #include <limits>
@@ -14,7 +15,7 @@ FormatArg::FormatArg(unsigned long v) : kind_(Kind::Unsigned), unsigned_(v) {}
 FormatArg::FormatArg(unsigned long long v) : kind_(Kind::Unsigned), unsigned_(v) {}
 FormatArg::FormatArg(double v) : kind_(Kind::Float), float_(v) {}
 FormatArg::FormatArg(const QString& v) : kind_(Kind::Text), text_(v) {}
-FormatArg::FormatArg(const char* v) : kind_(Kind::Text), text_(QString::fromUtf8(v)) {}
+FormatArg::FormatArg(const char* v) : kind_(Kind::Text), text_(platform::StringFromUtf8(v)) {}
 
 namespace {
 

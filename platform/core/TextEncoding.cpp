@@ -34,14 +34,17 @@ QByteArray toUtf16Le(const QString& text)
 
 namespace platform {
 
+QString StringFromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
 QString DecodeText(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        // The toolkit's plain UTF-8 reading would drop a second mark as well,
-        // losing a text's own leading U+FEFF.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return utf8(QByteArrayView(bytes).sliced(3));
-    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return StringFromUtf8(QByteArrayView(bytes).sliced(3));
     if (bytes.startsWith("\xFF\xFE"))
         return fromUtf16(bytes, 2, true);
     if (bytes.startsWith("\xFE\xFF"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // How a text is written to a file.
@@ -12,6 +13,12 @@ enum class TEncoding {
 };
 
 namespace platform {
+
+// UTF-8 bytes as text with every character kept. A leading U+FEFF is a
+// character of the value here: only a file's own start can hold a byte-order
+// mark (DecodeText drops it there), whereas the toolkit's fromUtf8 drops it
+// from any value and so loses it on the next save.
+QString StringFromUtf8(QByteArrayView bytes);
 
 // Decodes file content: a byte-order mark selects UTF-8, UTF-16 LE or
 // UTF-16 BE (the mark is dropped); without one the bytes are ANSI.

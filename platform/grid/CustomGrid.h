@@ -24,6 +24,13 @@ class TInplaceEdit;
 // inside the border and the scroll bars. Color is the colour of the normal cells
 // and of the area beyond the last cells. Events name the grid as their Sender,
 // as the other events of the grid family do.
+//
+// Qt's key, mouse, wheel, focus and resize events arrive as the virtual hooks
+// below, so that descendants decide as the grid family expects. A fault thrown
+// while a key or mouse event is handled ends that event with an error box. The
+// scroll bars are 17 pixels wide on every style and take the SB_ scroll codes,
+// which callers may send through WMHScroll/WMVScroll. In right-to-left reading
+// the Left and Right keys swap.
 class TCustomGrid : public QAbstractScrollArea, public platform::TControl, public TObject {
     Q_OBJECT
 

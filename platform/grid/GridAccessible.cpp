@@ -2,6 +2,8 @@
 // children are its cells, row by row. Fixed cells are the column headers (fixed
 // rows) and row headers (fixed columns); the current cell is the focused child
 // while the grid has the focus, and the cells of the selection are selected.
+// A cell's text comes from the grid's AccessibleCellText, so each grid decides
+// what it reveals; a move of the current cell sends a focus event.
 
 #include "platform/grid/CustomGrid.h"
 #include "platform/ui/window/Accessibility.h"

@@ -15,6 +15,9 @@ class TCustomGrid;
 // Its body is chosen at each showing: one line (masks, password echo) or
 // several lines (wrapping, line breaks). The text, selection and caret calls
 // below reach whichever body is in use, so callers never see the difference.
+// A Ctrl+letter types its control code (Ctrl+H is a Backspace). Edit masks in
+// the platform's notation become the toolkit's input masks
+// (platform::InputMaskFromEditMask).
 class TInplaceEdit : public QWidget {
     Q_OBJECT
 

@@ -27,7 +27,8 @@ public:
 };
 
 // The pinger in use: an ICMP socket (the unprivileged datagram kind where the
-// system allows it, else a raw socket), unless a test set another one.
+// system allows it, else a raw socket; never a shell command), unless a test
+// set another one.
 Pinger& CurrentPinger();
 void SetPingerForTesting(Pinger* pinger); // nullptr restores the real one
 

@@ -27,14 +27,7 @@ void TGraphic::changed() {
   }
 }
 
-void TGraphic::LoadFromFile(const QString& path) {
-  QByteArray data;
-  QString error;
-  if (!platform::ReadWholeFile(path, data, &error)) {
-    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, error));
-  }
-  LoadFromStream(data);
-}
+void TGraphic::LoadFromFile(const QString& path) { LoadFromStream(platform::readPictureFile(path)); }
 
 void TGraphic::SaveToFile(const QString& path) const {
   QByteArray data;
@@ -73,11 +66,24 @@ QImage withKeyColorTransparent(const QImage& image, TColor key) {
   return out;
 }
 
+bool exceedsPictureLimit(qint64 width, qint64 height) {
+  return width > 0 && height > 0 && width * height * 4 > qint64(kPictureAllocationLimitMB) * 1024 * 1024;
+}
+
+QByteArray readPictureFile(const QString& path) {
+  // No picture within the limit needs a larger file.
+  constexpr qint64 maxBytes = qint64(kPictureAllocationLimitMB) * 1024 * 1024;
+  QByteArray data;
+  QString error;
+  if (!ReadRegularFile(path, maxBytes, data, &error)) {
+    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, error));
+  }
+  return data;
+}
+
 namespace {
-// Pictures are kept at four bytes a pixel whatever their file's depth.
 bool tooLargeToKeep(const QSize& size) {
-  return size.isValid() &&
-         qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMB) * 1024 * 1024;
+  return size.isValid() && exceedsPictureLimit(size.width(), size.height());
 }
 }  // namespace
 

@@ -75,6 +75,13 @@ QImage withKeyColorTransparent(const QImage& image, TColor key);
 // Decoded pictures larger than this many megabytes are refused as not valid
 // (2048 x 2048 pixels at four bytes each; glyphs, flags and cell pictures are far smaller).
 inline constexpr int kPictureAllocationLimitMB = 16;
+// True when a picture of this size would decode beyond the limit (pictures are
+// kept at four bytes a pixel whatever their file's depth).
+bool exceedsPictureLimit(qint64 width, qint64 height);
+// The bytes of a picture file. Only a regular file of at most the picture size
+// limit is read; anything else (a device, a pipe, a larger file) is refused
+// before reading it, and throws EFOpenError as a file that cannot be read does.
+QByteArray readPictureFile(const QString& path);
 // Reads a picture of the given format ("bmp", "png", ...) with the toolkit; a null
 // image when the data is not such a picture or would decode too large.
 QImage readImage(const QByteArray& data, const char* format);

@@ -17,9 +17,6 @@
 
 namespace {
 
-// Larger pictures are refused before any pixel memory is taken.
-constexpr unsigned long long kMaxPixels = 64ull * 1024 * 1024;
-
 struct ErrorManager {
   jpeg_error_mgr pub;
   std::jmp_buf jump;
@@ -81,7 +78,9 @@ void runDecode(DecodeContext& ctx, const QByteArray& data, bool grayscale, QImag
   } else {
     cinfo.out_color_space = JCS_RGB;
   }
-  if (static_cast<unsigned long long>(cinfo.image_width) * cinfo.image_height > kMaxPixels) {
+  // The header's size is checked before any pixel memory is taken or any
+  // decoding time spent: a few hundred bytes can declare a gigantic picture.
+  if (platform::exceedsPictureLimit(cinfo.image_width, cinfo.image_height)) {
     ERREXIT1(&cinfo, JERR_IMAGE_TOO_BIG, 65500);
   }
   jpeg_start_decompress(&cinfo);

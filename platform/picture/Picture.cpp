@@ -1,6 +1,5 @@
 #include "platform/picture/Picture.h"
 
-#include "platform/core/Files.h"
 #include "platform/picture/Bitmap.h"
 #include "platform/picture/GIFImage.h"
 #include "platform/picture/Icon.h"
@@ -92,14 +91,7 @@ int TPicture::Width() const { return graphic_ ? graphic_->Width() : 0; }
 
 int TPicture::Height() const { return graphic_ ? graphic_->Height() : 0; }
 
-void TPicture::LoadFromFile(const QString& path) {
-  QByteArray data;
-  QString error;
-  if (!platform::ReadWholeFile(path, data, &error)) {
-    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, error));
-  }
-  LoadFromStream(data);
-}
+void TPicture::LoadFromFile(const QString& path) { LoadFromStream(platform::readPictureFile(path)); }
 
 void TPicture::LoadFromStream(const QByteArray& data) { hold(platform::loadGraphic(data)); }
 

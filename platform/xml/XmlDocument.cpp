@@ -1,6 +1,7 @@
 #include "platform/xml/XmlDocument.h"
 
 #include "platform/core/Files.h"
+#include "platform/core/TextEncoding.h"
 
 #include <QByteArray>
 
@@ -163,7 +164,7 @@ bool XmlDocument::SaveFile(const QString& path, QString* error) const
 
 QString XmlDocument::SaveString() const
 {
-    return QString::fromUtf8(d->serialize());
+    return StringFromUtf8(d->serialize());
 }
 
 void XmlDocument::Clear()
@@ -206,7 +207,7 @@ QStringList XmlDocument::Comments() const
     QStringList comments;
     for (const pugi::xml_node& node : d->doc.children())
         if (node.type() == pugi::node_comment)
-            comments.append(QString::fromUtf8(node.value()));
+            comments.append(StringFromUtf8(node.value()));
     return comments;
 }
 

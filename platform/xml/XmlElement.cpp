@@ -1,5 +1,7 @@
 #include "platform/xml/XmlElement.h"
 
+#include "platform/core/TextEncoding.h"
+
 #include <pugixml.hpp>
 
 namespace platform {
@@ -58,7 +60,7 @@ XmlElement::XmlElement(pugi::xml_node_struct* node)
 
 QString XmlElement::Name() const
 {
-    return QString::fromUtf8(pugi::xml_node(node_).name());
+    return StringFromUtf8(pugi::xml_node(node_).name());
 }
 
 QString XmlElement::Text() const
@@ -67,7 +69,7 @@ QString XmlElement::Text() const
     for (const pugi::xml_node& child : pugi::xml_node(node_).children())
         if (isTextNode(child))
             text += child.value();
-    return QString::fromUtf8(text);
+    return StringFromUtf8(text);
 }
 
 void XmlElement::SetText(const QString& text)
@@ -103,7 +105,7 @@ bool XmlElement::HasAttribute(const QString& name) const
 QString XmlElement::Attribute(const QString& name, const QString& def) const
 {
     const pugi::xml_attribute attribute = pugi::xml_node(node_).attribute(name.toUtf8().constData());
-    return attribute ? QString::fromUtf8(attribute.value()) : def;
+    return attribute ? StringFromUtf8(attribute.value()) : def;
 }
 
 bool XmlElement::SetAttribute(const QString& name, const QString& value)
@@ -122,7 +124,7 @@ QStringList XmlElement::AttributeNames() const
 {
     QStringList names;
     for (const pugi::xml_attribute& attribute : pugi::xml_node(node_).attributes())
-        names.append(QString::fromUtf8(attribute.name()));
+        names.append(StringFromUtf8(attribute.name()));
     return names;
 }
 

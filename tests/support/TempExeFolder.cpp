@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace testsupport {
 
 namespace {
@@ -56,6 +58,23 @@ QString WriteTestFile(const QString& relativePath, const QByteArray& content)
     if (!file.open(QIODevice::WriteOnly))
         ADD_FAILURE() << "cannot write test file " << path.toStdString();
     file.write(content);
+    return path;
+}
+
+QString WriteLargeTestFile(const QString& relativePath, const QByteArray& content, qint64 size)
+{
+    const QString path = WriteTestFile(relativePath, content);
+    if (!QFile::resize(path, size))
+        ADD_FAILURE() << "cannot lengthen test file " << path.toStdString();
+    return path;
+}
+
+QString MakeTestPipe(const QString& relativePath)
+{
+    const QString path = QDir(TestFolder()).filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        ADD_FAILURE() << "cannot make pipe " << path.toStdString();
     return path;
 }
 

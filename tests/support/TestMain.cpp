@@ -1,5 +1,8 @@
 // The one main of every test binary: one QApplication on the offscreen
-// platform, and a fresh temporary executable folder for each test.
+// platform with the program's window fonts, and a fresh temporary executable
+// folder for each test.
+
+#include "platform/ui/paint/WindowFonts.h"
 
 #include <QApplication>
 
@@ -13,6 +16,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    platform::RegisterWindowFonts();
     ::testing::InitGoogleTest(&argc, argv);
     testsupport::InstallTempExeFolderListener();
     return RUN_ALL_TESTS();

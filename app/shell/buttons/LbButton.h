@@ -16,6 +16,13 @@ class QMenu;
 // carries a glyph strip of up to four frames (normal, disabled, pressed, hot),
 // offers preset kinds and colour styles, and handles Enter and Space, "&x"
 // accelerators (Alt+x) and the dialog keys of its window (Default, Cancel).
+//
+// A mouse click comes on the release of a press on the button, wherever the
+// pointer is then. Enter and Space act on the release of a press the button
+// received itself (platform::KeyPressTracker), once for a held key. After
+// OnClick the button gives its ModalResult to its window. The fade runs on one
+// timer that ticks only while fading. The face is painted by DrawLbButtonFace
+// (LbButtons.h) on a TCanvas; assistive tools see a push button.
 class TLbButton : public QWidget, public platform::TControl, public TObject, public platform::DialogButton {
   Q_OBJECT
 

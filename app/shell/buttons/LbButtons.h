@@ -1,6 +1,10 @@
 #pragma once
 
-// Types, presets and face painting of the push button TLbButton.
+// Types, presets and face painting of the push button TLbButton: the ten kind
+// presets and ten colour-style presets, and the face painter, which draws on a
+// TCanvas so the face can be painted on an image as well. The glyph strips of
+// the kinds ("LBOK" ... "LBALL", "LBARROW") are the program's own pictures in
+// LbButtonGlyphs/, compiled in through LbButtonGlyphs.qrc.
 
 #include "platform/ui/paint/Colors.h"
 #include "platform/ui/controls/Control.h"

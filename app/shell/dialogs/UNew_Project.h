@@ -13,7 +13,8 @@ public:
     ~TFNew_Project() override;
 
     // Checks the typed name, creates the configuration and closes with mrOk;
-    // a refused name leaves the dialog open after an error box.
+    // a refused name leaves the dialog open after an error box. A folder only
+    // half made is removed again.
     void Btn_OKClick(TObject* Sender);
     void Set_Lang();
 

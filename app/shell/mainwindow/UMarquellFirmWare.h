@@ -13,6 +13,10 @@ class TTimer;
 
 // The main window: prepares the shared state at start-up, lays out the step
 // buttons of this product, and runs every step of the configuration work.
+// Every step button goes through the one click handler Btn_Click; the windows
+// and exports of the other parts are reached only by name through the window
+// registry (WindowRegistry.h). The update program runs through
+// platform::RunProgram, limited by Start_Program_Limit_Ms.
 class TFMarquellFirmWare : public TForm {
 public:
     explicit TFMarquellFirmWare(QWidget* parent = nullptr);

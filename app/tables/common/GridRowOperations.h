@@ -1,8 +1,10 @@
 #pragma once
 
-// The row operations every table editor shares. "Columns" are the real
-// columns 1 to the last, hidden ones included: the row number in column 0 is
-// never touched, so numbers stay with their grid rows.
+// The row operations every table editor shares: delete, insert, copy and paste
+// of rows (through the shared Row_Clipboard), Enter to the next cell and the
+// tests of rows in use. "Columns" are the real columns 1 to the last, hidden
+// ones included: the row number in column 0 is never touched, so numbers stay
+// with their grid rows.
 
 #include <QChar>
 #include <QStringList>

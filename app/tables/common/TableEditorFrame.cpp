@@ -9,6 +9,7 @@
 #include "grid/foundation/pagecontrol/ExPageControl.h"
 #include "platform/core/Files.h"
 #include "platform/core/SysUtils.h"
+#include "platform/ui/paint/Font.h"
 #include "platform/ui/window/Dialogs.h"
 #include "platform/ui/panels/Label.h"
 #include "platform/ui/panels/Panel.h"
@@ -55,11 +56,34 @@ void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column)
     item->SetCheckTrue(QStringLiteral("Y"));
     item->SetCheckFalse(QStringLiteral("N"));
     item->SetHeaderAlignment(taLeftJustify);
-    item->HeaderFont()->SetStyle(fsBold);
     item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
     item->SetEditLength(column.editLength);
     for (const QString& text : column.items)
         item->ComboItems()->Add(text);
+}
+
+namespace {
+
+void setFont(TFont& font, const QString& name, TFontStyles style)
+{
+    font.SetName(name);
+    font.SetSize(8);
+    font.SetStyle(style);
+}
+
+} // namespace
+
+void Setup_Grid_Fonts(TExColumnGrid* grid, const QString& cellFont)
+{
+    const QString fixedFont = QStringLiteral("Tahoma");
+    setFont(grid->Font(), cellFont, {});
+    setFont(*grid->FixedFont(), fixedFont, fsBold);
+    setFont(*grid->ActiveCellFont(), fixedFont, fsBold);
+    TGridColumnCollection* columns = grid->Columns();
+    for (int c = 0; c < columns->Count(); ++c) {
+        columns->Items(c)->SetFont(grid->Font());
+        columns->Items(c)->SetHeaderFont(*grid->FixedFont());
+    }
 }
 
 bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows, QString& error)
@@ -186,6 +210,7 @@ void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
         grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
         grid->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
     }
+    Setup_Grid_Fonts(grid, options.cellFont);
     grid->SetShowHint(true);
     grid->SetHintShowCells(true);
     grid->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };

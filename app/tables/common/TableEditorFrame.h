@@ -3,6 +3,16 @@
 // The window every table editor stands in: title, the six buttons, one or two
 // column grids on a page control, and the file the editor loads on show and
 // rewrites on OK.
+//
+// An editor describes its file once (TableFile: root, version, sections and
+// columns with attribute, header, hint, look, default, items and length); the
+// frame builds the grids from it, loads by it and saves by it, and
+// Read_Table_File lets the exports read any table file the same way. A column
+// without attribute is neither loaded nor saved. The rows of a grid end at the
+// first empty key cell; OK runs the editor's checks, asks before rows below that
+// or an unreadable file would be lost, and keeps the window open when the save
+// fails. Editors hook in after loading (TablesLoaded) and after a row button
+// moved rows (RowsChanged); TableFrameOptions leaves parts out or sizes them.
 
 #include "platform/ui/paint/Colors.h"
 #include "platform/ui/controls/Control.h"
@@ -70,6 +80,7 @@ struct TableFrameOptions {
     int rowCount = 257;       // header row included
     int numberWidth = 40;     // column 0
     bool enableColumn = true; // column 1 is the Enable box: "Y" in reset and inserted rows
+    QString cellFont = QStringLiteral("Verdana"); // the data cells'; headers are Tahoma bold
 };
 
 // The rows of each section of a table file in section order: one list of
@@ -85,6 +96,10 @@ bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows
 void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight);
 void Build_Title_Band(QWidget* form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
 void Setup_Grid_Column(TGridColumnItem* item, const TableColumn& column);
+// The fonts of a table grid, for the grid and every column it has: data cells
+// in cellFont, the header row, the fixed column and the active cell in Tahoma
+// bold, all 8 points.
+void Setup_Grid_Fonts(TExColumnGrid* grid, const QString& cellFont = QStringLiteral("Verdana"));
 // The texts "0" .. count - 1, as position and bit lists hold them.
 QStringList Number_Items(int count);
 // Replaces the combo items of a grid column.

@@ -4,6 +4,9 @@
 // questions (editor and items, check texts, read-only and fixed cells, looks,
 // borders, printing, sorting, filter lists and size bounds). It keeps exactly
 // one definition per grid column and follows column moves and width changes.
+// The data cells of a column whose editor is edDataCheckBox show one shared,
+// lent check-box graphic (ctVirtCheckBox) instead of a graphic per cell. A
+// column's pop-up menu opens on the click its definition names.
 
 #include "grid/cells/columns/ExGridColumns.h"
 #include "grid/engine/ExGrid.h"

@@ -1,6 +1,9 @@
 // The cell graphic record, attaching and removing it, finding a cell's graphic
 // and kind, measuring graphics on screen and for printing, and the display
-// text hook that turns addresses into links.
+// text hook that turns addresses into links (URLShowInText) and adds the group
+// count to node rows. A new graphic takes the cell's slot before the old one is
+// freed; the graphics a grid lends out (the row check box and the column grid's
+// shared check box) are never freed by a cell. The record itself is declared in grid/engine (ExGridCellGraphic.h).
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/pictures/ExObjFilePicture.h"

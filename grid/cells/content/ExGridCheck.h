@@ -2,7 +2,10 @@
 
 // The neutral cell checker a grid links through CellChecker: a concrete
 // checker derives from it to correct texts or mark their faults when a cell
-// is validated after editing and when the grid checks cells on request.
+// is validated after editing and when the grid checks cells on request. On
+// validation the correction comes before OnCellValidate, the error marking after
+// it. The grid holds the checker through a guarded pointer, so a freed checker
+// leaves no link behind.
 
 #include "platform/core/TObject.h"
 

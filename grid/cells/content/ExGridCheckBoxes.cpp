@@ -5,6 +5,13 @@
 // see a plain text change, and toggling writes the check-true text unless the
 // cell already holds it. A row check box stands for the row's selection, a
 // plain box and a radio button keep their state in the graphic.
+//
+// The row boxes of HotmailRowSelect are the grid's one lent graphic; row 0
+// shows the partial mark. Adding a box outside the grid raises "Invalid cell".
+// States are read and set by real row, hidden rows from their records. Toggling
+// records undo for data boxes only, with the text the cell really held. With
+// Grouping.AutoCheckGroup a node's box checks its block and turns grayed when
+// the rows under it differ. Radio groups without options do nothing.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "platform/core/Exceptions.h"

@@ -5,7 +5,8 @@
 // through its virtual operations; a descendant supplies the control and the
 // value transfer. While the link's control is open, an event filter on it
 // hands its keys to EditKeyDown (with the grid's goTabs also Tab) and its loss
-// of focus to EditExit.
+// of focus to EditExit. A link that gives no control opens nothing, and the
+// cell is then not edited.
 
 #include "platform/core/TObject.h"
 #include "platform/ui/paint/Colors.h"

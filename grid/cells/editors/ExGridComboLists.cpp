@@ -1,5 +1,6 @@
 // The list of the grid's combo editor as the application fills and queries
-// it, and the selection hint the editor opens with.
+// it, the selection hint the editor opens with, and whether a cell is a
+// password cell.
 
 #include "grid/cells/editors/GridEditors.h"
 #include "grid/engine/ExGridPrivate.h"

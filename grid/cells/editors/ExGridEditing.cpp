@@ -1,6 +1,15 @@
 // The in-cell editing flow of the string grid: whether and with which editor
 // kind the current cell is edited, the edit text going in and out, the
 // validation of an edited value, and the report of the end of an edit.
+//
+// The kind comes from DefaultEditor, the column or cell settings and
+// OnGetEditorType. The combo kinds open the grid's combo over the cell and write
+// its text back when it closes; a special kind whose control is not there is
+// edited as edNormal; edNone and a forced edDataCheckBox open nothing. The edit
+// length is GetEditLimit (in a column grid the column's EditLength). A refused
+// value restores the old text and the modified flag, moves back to the cell,
+// reopens the editor and shows the invalid-entry balloon; the bookkeeping of a
+// validation is restored by a scoped guard when a handler throws.
 
 #include "grid/cells/content/ExGridCheck.h"
 #include "grid/cells/editors/ExInplaceEdit.h"

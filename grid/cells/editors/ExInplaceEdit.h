@@ -2,6 +2,14 @@
 
 // The grid's inplace edit: the editor of the plain text kinds of in-cell
 // editing (edNormal, the number, case, password and valid-character kinds).
+//
+// It loads itself from the grid and places itself over the cell with text
+// margins of 3, 3, 2 and 0 pixels. A key runs through the key-down message,
+// key-down, character filter and key-press stages; the filters keep characters
+// and pastes to the cell's kind and limit the length. The value is validated on
+// Enter, Tab, Up and Down at the text's ends and on focus loss, and the end of
+// the edit is reported once. With the grid's Lookup it completes from
+// LookupItems; OnEditChange follows the live storing of typed text.
 
 #include "platform/grid/InplaceEdit.h"
 

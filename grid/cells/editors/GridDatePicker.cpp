@@ -1,5 +1,7 @@
 // The grid's date and time editor: the cell's date in and out, its grid keys
-// and the move to the next field after a typed field.
+// and the move to the next field after a typed field. Esc puts the cell's date
+// back, Enter first takes a half-typed field, and a changed field moves on once,
+// through a call the grid posts after the key.
 
 #include "grid/cells/editors/GridEditors.h"
 

@@ -1,6 +1,8 @@
 // The seam through which the drop-down editors, which live with the drop-down
 // family, join the grid: one factory per kind, one editor per grid and kind
-// made on first use, opened and closed by the editing flow.
+// made on first use, opened and closed by the editing flow. A new editor joins
+// the grid's list of drop-down editors, so it follows the grid's style and tone
+// set.
 
 #include "grid/cells/editors/GridEditors.h"
 

@@ -1,7 +1,11 @@
 #pragma once
 
 // The grid's in-cell editor controls. Each is owned and parented by its grid,
-// made once, hidden between edits and reused.
+// made once, hidden between edits and reused. The editing flow opens and closes
+// them through ShowEditorControl/HideEditorControl, which run each editor's
+// OpenInCell/CloseInCell; the steps they share with the grid are in
+// TGridEditorProtocol. Their member functions live in the Grid*.cpp files beside
+// this header (GridCombo.cpp, GridSpin.cpp, ...).
 
 #include "grid/cells/editors/EditLink.h"
 #include "grid/cells/editors/controls/EsgComboBox.h"
@@ -20,10 +24,6 @@
 
 class TExStringGrid;
 
-// The combo editor of edComboList and edComboEdit cells: the column's items
-// and drop-down count are given to it when a cell's editor is prepared. It
-// keeps the keys that work inside it and hands Enter, Esc, Tab and the keys
-// that leave the cell back to its grid.
 // The button colours of an in-place editor under a tone set: normal, hot and
 // pressed, the button border, and the flat frame in the grid's colour.
 struct TEditButtonTones {
@@ -35,6 +35,15 @@ struct TEditButtonTones {
     TColor FlatLineColor = clNone;
 };
 
+// The combo editor of edComboList and edComboEdit cells (the grid's hidden
+// EditCombo): the column's items and drop-down count are given to it when a
+// cell's editor is prepared. It keeps the keys that work inside it and hands
+// Enter, Esc, Tab and the keys that leave the cell back to its grid: Enter
+// commits with validation, Esc puts the cell's text back, Left and Right leave
+// a list combo, and Tab commits with validation before the grid's Tab walk.
+// Each user change raises one OnComboChange/OnComboObjectChange with the real
+// column, the wheel one per step. Typing is limited to the column's length, yet
+// a longer stored text opens whole.
 class TGridCombo : public TEsgComboBox {
 public:
     explicit TGridCombo(TExStringGrid* AGrid);

@@ -1,5 +1,9 @@
 // The grid's spin editor: the cell's value in and out by spin kind, its grid
-// keys and the spin events it raises.
+// keys and the spin events it raises. The value goes back as an integer, a
+// float, a time text or a date by spin kind. Home sets the range's upper end and
+// End its lower end, both reported through OnSpinClick; Esc puts back the text
+// the cell had when the edit began; Tab and Enter commit with validation. Each
+// spin raises the event of its spin type (OnSpinClick, OnFloatSpinClick, ...).
 
 #include "grid/cells/editors/GridEditors.h"
 

@@ -1,5 +1,9 @@
 // The floating footer: its settings' effect on the grid, the strip that paints
 // it, the footer cells' calculations and the custom preview's template.
+// Shown as the fixed last row, the footer hides the last row from the normal
+// rows and sets FixedFooters. The column functions of the footer cells come from
+// the one calculator the data services install (SetColumnCalculator); without
+// one they give 0.
 
 #include "grid/engine/hints/ExGridFooter.h"
 

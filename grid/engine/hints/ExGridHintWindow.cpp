@@ -1,3 +1,6 @@
+// The grid's small windows: the markup hint window, kept inside its monitor and
+// never activated; the picture window of a drag; the header drag button.
+
 #include "grid/engine/hints/ExGridHintWindow.h"
 
 #include "grid/engine/ExGrid.h"

@@ -1,5 +1,13 @@
 // Cell hints, the balloon tooltips of cells and their cancelling, the owner
 // form's resize, and the small services on selection counts.
+//
+// A tooltip event over the viewport fills a THintInfo for the cell under the
+// mouse: the comment of a cell decoration, an anchor's hint, the cell text with
+// HintShowCells, a text too large for its cell with HintShowLargeText, and
+// OnGridHint last (not on a floating footer's row). Markup hints show in the
+// grid's THTMLHintWindow, the others as platform tooltips. Balloon tooltips
+// stand on the platform's TBalloonToolTip and ask GetBalloonText at each
+// showing; the mouse movement cancels hints and balloons.
 
 #include "grid/engine/hints/ExGridHints.h"
 #include "grid/engine/hints/ExGridHintWindow.h"

@@ -1,5 +1,12 @@
 // How the grid answers the focus arriving and leaving, its enter and exit, and
 // which pointer it shows over its cells and borders.
+//
+// The pointer is chosen when the mouse enters and after each move: the select
+// cursors, the sizing borders, OnGetCellCursor and the fixed sizing marks; the
+// choice is kept as GridCursor. The focus-in handling runs once the platform grid
+// knows it holds the focus, so that Navigation.AlwaysEdit can open the editor.
+// HandleEnter and HandleExit are the base DoEnter and DoExit. A fault of a
+// handler on these paths shows in an error box (platform::RunReportingFaults).
 
 #include "grid/engine/ExGridPrivate.h"
 #include "platform/grid/InplaceEdit.h"

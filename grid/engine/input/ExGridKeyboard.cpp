@@ -1,6 +1,15 @@
 // A key pressed and released on the grid itself: what the grid decides before
 // the framework's key-down processing (which may consume the key), the rules
 // after the cell store's navigation, and the release.
+//
+// The key message (HandleWmKeyDown) holds the scroll-only keys, the editing gates
+// of Enter and F2, the clicks of check boxes, radios and buttons by key, Home and
+// End, node keys, Tab, skipping fixed cells, appending on Down, the clipboard
+// shortcuts, Insert, Ctrl+A, disjunct selections and Delete. KeyDown
+// (HandleKeyDown) wraps the cell store's navigation with moving rows, wrapping,
+// disabled rows and the synchronised grid. Settings changed for one key
+// (RangeSelectAndEdit, FilterActive, drawing holds) are scoped guards, so a
+// throwing handler leaves them as they were.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/markup/EsgHTMLEUtilControls.h"

@@ -1,7 +1,10 @@
 // Mouse moves over the grid: hover marks, the in-cell scroll bar, header drag
 // selection, sizing fixed columns and rows, the mouse select mode, anchors,
 // the sizing events and the sizing hint. The drag start and the feedback of
-// an enhanced move are in ExGridMoveFeedback.cpp.
+// an enhanced move are in ExGridMoveFeedback.cpp. The press starts fixed
+// sizing, header selections and drag candidates, the moves carry them on and the
+// release ends them; the mouse select mode set at the press holds while the
+// button is down.
 
 #include "grid/engine/hints/ExGridHintWindow.h"
 #include "grid/engine/ExGridPrivate.h"

@@ -1,5 +1,17 @@
 // The left press: what the grid decides before the base grid selects, sizes
 // or moves, and the state the press leaves for the moves and the release.
+//
+// The base grid's viewport calls the button messages (WMLButtonDown, ...); the
+// grid answers them in HandleWm... and hands a message to the base body at most
+// once. The press goes through, in order: the selection grip (SelectionResizer:
+// the selection is copied here and pasted into the dragged range on the release,
+// between OnSelectionResize and OnSelectionResized), OnCanClickCell, fixed
+// sizing, node glyphs (whose before-events may refuse), radio options, ratings,
+// cell and expand buttons, links, check boxes, the inner fixed cells, the base
+// press and direct editing. A link found in a plain URL or by hit-testing the
+// markup either moves the current cell ("CELL://") or opens only through
+// platform::OpenWebAddress. OnClickCell is not raised inside the header's sizing
+// band; a left, right or double click may ask for the fixed-cell editor.
 
 #include "grid/engine/ExGridPrivate.h"
 

@@ -1,5 +1,13 @@
 // The left release with the header click that sorts, the double click that
 // sizes a column or edits, and the right button.
+//
+// The release clicks a pushed button, picks cells one by one with
+// DisjunctCellSelect and raises OnClick of fixed cells before the base release;
+// a base release that changed a width or moved a column does not sort. The header
+// click then decides the sort: its direction, UndoSort, SortIndexes and
+// SortSettings.Column. A double click on a header border sizes the column to its
+// content; otherwise OnDblClickCell comes after the base handling, then editing.
+// The right button selects with SelectOnRightClick and raises OnRightClickCell.
 
 #include "grid/engine/ExGridPrivate.h"
 

@@ -1,7 +1,8 @@
 // Operations the mouse and keyboard handling call that later parts of the grid
-// fill in: the sort runs, the cell content a press or key reaches, moving
-// rows, the clipboard, the filter switch, footer sums and the search panel.
-// Until then they sort, move and filter nothing and find no content.
+// fill in: the sort runs, the clipboard, the filter switch and the search panel
+// (a height of 0: no panel shown). Until then they sort, copy and filter
+// nothing. Tests override them in a recording subclass to see what the mouse
+// and the keys asked for.
 
 #include "grid/engine/ExGridPrivate.h"
 

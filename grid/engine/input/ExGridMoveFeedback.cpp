@@ -3,6 +3,13 @@
 // no-drop cursors), the start of a drag of cells or of a column through the
 // drag runner, the picture of selected cells, and the end of both at the
 // release.
+//
+// The drag and no-drop cursors are held as the application's override cursor
+// (TMoveCursor) until the release or CancelMode. A press becomes a drag once the
+// mouse moves more than 3 pixels; the drag goes to the grid's drag runner
+// (SetDragRunner), and an empty runner function leaves it to the toolkit's drag
+// and drop. A drag that ends as a move removes the dragged rows or empties the
+// dragged cells.
 
 #include "grid/engine/hints/ExGridHintWindow.h"
 #include "grid/engine/ExGridPrivate.h"

@@ -1,4 +1,7 @@
-// Moved columns and rows carry their widths, sort state and current cell.
+// Moved columns and rows carry their widths, sort state and current cell. A
+// moved column takes along the hidden rows' cells, the sort column, the sort
+// indexes and Col, and with EnhRowColMove its width; a moved row takes its
+// height with EnhRowColMove. A synchronised grid makes the same move.
 
 #include "grid/engine/ExGridPrivate.h"
 

@@ -1,4 +1,7 @@
-// Typed characters: they start editing the current cell.
+// Typed characters: they start editing the current cell. Any printable
+// character opens the editor, also one beyond Latin-1; form controls in a cell
+// swallow them; with ExcelStyleDecimalSeparator the keypad "." types the
+// locale's decimal separator.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/markup/EsgHTMLEUtilControls.h"

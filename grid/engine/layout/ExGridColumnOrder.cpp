@@ -1,6 +1,7 @@
 // Columns and rows moved by the program, and the record of the columns' first
 // order through which positions and first indexes are translated and the
-// first order is restored.
+// first order is restored. Embedded controls follow their moved column or row;
+// MoveRows does nothing for a count below 1 or a range outside the grid.
 
 #include "grid/engine/ExGridPrivate.h"
 

@@ -1,5 +1,10 @@
 // The grid's dimensions on top of the platform grid: requested fixed counts,
 // high-water marks, the travelling footer row; typed cell access and headers.
+// With FixedRowAlways/FixedColAlways the requested fixed counts come back once
+// the grid is large enough again. The floating footer's row travels to the new
+// last row when the row count changes. Typed reads (Ints, Floats, AllInts,
+// AllFloats) read the text without markup and raise the messages of
+// ExGridError.h for a text that is no number; an empty text or a lone "-" is 0.
 
 #include "grid/engine/ExGridError.h"
 #include "grid/engine/ExGridPrivate.h"

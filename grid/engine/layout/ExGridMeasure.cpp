@@ -1,4 +1,6 @@
-// Measuring a cell's text as the cell draws it.
+// Measuring a cell's text as the cell draws it: in the cell's visual font,
+// several lines with Multilinecells, the wrapped height through DrawText, and
+// markup through the markup renderer in measure-only mode.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/layout/ExGridMeasureCanvas.h"

@@ -1,6 +1,15 @@
 // Scrolling: the scroll settings, proportional thumbs, the scroll messages with
 // their hints, the in-cell scroll bar, scrolling a cell into view, the reaction
 // to a changed top-left cell, scrolling while dragging and the dialog keys.
+//
+// Flat scroll bars do not exist here: the flat kinds keep the window bars, and
+// ScrollColor and ScrollWidth are only stored; ssMetro swaps in the slim bars.
+// Proportional thumbs are written over the base bars' 0..127 run, again after
+// every change of top-left, size, count or width, since the base sets a
+// row-based position. The scroll messages show "Col : n" / "Row : n" in the
+// grid's hint window beside the cursor. TopRow ignores fixed rows and rows past
+// the end. The drag-scroll timer exists only while a drag is in a margin. Typed
+// characters the grid wants are kept from window shortcuts (ShortcutOverride).
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/hints/ExGridHintWindow.h"

@@ -1,7 +1,9 @@
 #pragma once
 
 // The slim scroll bar of the metro look: a thin thumb drawn over the edge of
-// its parent grid, which it scrolls by page clicks and thumb drags.
+// its parent grid, which it scrolls by page clicks and thumb drags. The grid
+// makes and places the two bars itself (ScrollType ssMetro) and keeps them in
+// step after each top-left change; SlimThumb is the pure placement rule.
 
 #include "grid/engine/ExGridTypes.h"
 #include "platform/ui/paint/Colors.h"

@@ -2,6 +2,13 @@
 // control's size, the stretch column, scaling all columns or rows after a
 // mouse sizing, the reactions to changed widths, heights and counts, the
 // sizing border test and the placement of rotated text.
+//
+// A stretch column that no longer exists stretches the last one on the automatic
+// paths (count, width and size changes, the form's resize); only a direct call
+// with a wrong index raises. A width or height change that ends a mouse sizing
+// scales all columns or rows (AllColumnSize, AllRowSize), raises OnEndColumnSize
+// and applies AdjustColumnSize. Fitting a column measures check boxes and radio
+// buttons by their kind.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/util/ExUtilClipboard.h"

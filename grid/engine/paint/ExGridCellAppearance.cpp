@@ -1,6 +1,7 @@
-// The appearance of single cells and rows, rich text in cells, controls
-// embedded in cells, the zoom, and the cells reached by original column or
-// unsorted row.
+// The appearance of single cells and rows, controls embedded in cells, the
+// zoom, the scroll range that follows a cell's text, and the cells reached by
+// original column (through ColumnPosition) or unsorted row (through SortXRef).
+// Reading a cell setting never creates the cell's properties, except WordWraps.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/util/ExUtilClipboard.h"

@@ -1,5 +1,7 @@
 // The check boxes and radio buttons of cells in their seven control styles,
-// and the sort indicator of sorted column headers.
+// and the sort indicator of sorted column headers. Without visual styles the
+// themed style draws the classic frame controls; the pictures of the bitmap
+// styles come from the program's own resources (ExUtilPaintResources).
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridRenderContext.h"

@@ -1,5 +1,7 @@
 // The focus glow: a translucent light-blue ring around the cell being edited,
-// shown while FocusHelper.Enabled is set and moved along with its window.
+// shown while FocusHelper.Enabled is set and moved along with its window. The
+// ring is an alpha mask made from the rounded shadow mask, shown on the grid's
+// focus window, whose window mask leaves only the ring.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/styles/ExObjAlphaMask.h"

@@ -1,7 +1,8 @@
 // Placing and drawing the graphic of a cell: the size and place of each kind,
 // pictures, images, buttons, progress bars, comments, shapes, ratings, rotated
 // text and node buttons. Check boxes, radio buttons and the sort indicator are
-// drawn in ExGridCheckRadio.cpp.
+// drawn in ExGridCheckRadio.cpp. A graphic that shows a number reads it from the
+// cell without raising: a text that is no number shows as 0.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridRenderContext.h"

@@ -1,5 +1,13 @@
 // The grid's looks: the look of its fixed cells, the named colour styles, tone
 // sets, desktop colour schemes and following the office theme.
+//
+// A style applies one row of the style table below plus the extra hover, pressed
+// and sorted-header colours, and passes itself on to the drop-down editors
+// registered with AddDropDownEditor. A tone set turns the grid flat and classic
+// with the slim bars and the "metro" check and radio glyphs; the editors take its
+// button colours in grid/cells (ExGridEditorTones.cpp). While AutoThemeAdapt is
+// on, the grid is registered with the theme notifier and follows the office theme
+// when a TOfficeThemeChangeEvent reaches its event handler.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/styles/ExUtilPaint.h"

@@ -1,5 +1,11 @@
 // The frame around cell drawing: the grid's paint, the area outside the cells,
 // the sizing lines and whether sizing may start.
+//
+// A paint draws the cells, the frame around the cell being edited, the
+// background gradient or picture beyond the cells, the sizing lines (dotted and
+// inverting, so drawing one twice removes it), the pan glyph, and then raises
+// OnPainted. While an update batch runs the paint event paints nothing.
+// OnColumnSize and OnRowSize may refuse sizing that starts from the fixed cells.
 
 #include "grid/engine/input/ExGridPanPictures.h"
 #include "grid/engine/ExGridPrivate.h"

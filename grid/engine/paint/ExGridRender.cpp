@@ -1,6 +1,13 @@
 // Drawing the inside of one cell: fixed-cell gradients and their hover, pressed,
 // active and sorted looks, the row indicator, the modified mark, always-visible
 // buttons, the text, the borders, the look edges and the focus rectangle.
+//
+// RenderCellContent runs after the cell store has painted the background. The
+// steps come in a fixed order: OnCustomCellBkgDraw, the text, the borders (one pen
+// per side from QueryCellBorder), the grey lines of right fixed columns on flat
+// grids, the cell graphic, then OnDrawCell and OnCustomCellDraw on top. The text
+// keeps clear of a graphic placed beside, above or under it and leaves the
+// graphic's measured width free (GetCellGraphicPlacement).
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridRenderContext.h"

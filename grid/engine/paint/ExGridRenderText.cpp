@@ -2,6 +2,13 @@
 // background picture or gradient behind it, the selection rectangle, and the
 // text itself as markup, rich text or plain text with links, ellipsis and the
 // sort indicator.
+//
+// A number is formatted only when OnGetFloatFormat asks for it, and a format
+// that does not fit keeps the text as it is. Cells outside a disjunct selection
+// take the grid's own colours. The filter button of the FilterDropDownRow cells
+// shows the set glyph or the program's own funnel. Markup goes through
+// RenderMarkupText, rich text through the grid's hidden rich edit, plain text
+// through DrawText: its first line only unless wrapped or Multilinecells.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridRenderContext.h"

@@ -1,5 +1,7 @@
 // How the grid decides the colours, font and alignment of one cell before it
-// is drawn or printed.
+// is drawn or printed: the cell's own colours, the bands, the fixed look and its
+// gradient, the colour and gradient events, the selection colours of the range
+// and of the disjunct selections, and the font of a disabled row.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/ExGridPrintSettings.h"

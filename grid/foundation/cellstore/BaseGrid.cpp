@@ -1,3 +1,7 @@
+// The cell store's texts and objects (through merge redirection and the display
+// hooks), the properties records of cells, the undo link and the neutral
+// answers of the virtual operations.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 
 #include "grid/foundation/cellstore/BaseGridPrivate.h"

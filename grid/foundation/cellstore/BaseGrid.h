@@ -116,6 +116,13 @@ private:
 // and write of a merged cell goes to the range's base (top-left) cell. The
 // virtual operations below are where the full grid plugs in its own behaviour;
 // their base answers are neutral.
+//
+// It paints every cell itself, the platform grid's default drawing kept off:
+// the background (flat, gradient or mirrored), the hover and active row colours,
+// the selection box of the Vista, Windows 7 and Office 2007 styles and the grid
+// lines; the content rectangle then goes to RenderCellContent. A merged range is
+// painted once per paint, found by the paint number stamped on its base cell,
+// and a range scrolled under the fixed columns or rows is clipped at their edge.
 class TBaseGrid : public TStringGrid {
     Q_OBJECT
 

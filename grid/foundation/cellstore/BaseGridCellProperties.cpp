@@ -1,3 +1,6 @@
+// The properties record of a cell: its settings, what it refers to, copying
+// and the repaint of its cell when a look changes.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/cellstore/BaseGridPrivate.h"
 

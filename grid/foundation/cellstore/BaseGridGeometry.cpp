@@ -1,3 +1,6 @@
+// Cell rectangles (merged ranges and cells holding controls included), sizes of
+// the fixed area and cell repaints.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/cellstore/BaseGridPrivate.h"
 

@@ -1,3 +1,7 @@
+// Merged ranges: the queries that find a cell's range and base cell, merging
+// and splitting, the keys and wheel steps that move out of a range, and the
+// repaint of ranges that reach into the fixed cells.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/cellstore/BaseGridPrivate.h"
 

@@ -1,3 +1,6 @@
+// The drawing settings the cell store keeps: grid lines, selection style,
+// active and hover rows, word wrap and the counters of its painting.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/cellstore/BaseGridPrivate.h"
 

@@ -1,3 +1,6 @@
+// The recorder of cell text changes: recording, undo and redo, sequences
+// undone in one step, and the link to its grid.
+
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/cellstore/BaseGridPrivate.h"
 

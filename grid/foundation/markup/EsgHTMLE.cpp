@@ -1,3 +1,7 @@
+// The markup renderer's entry and the state of one call: the canvas saved and
+// restored, the text prepared, and the lines laid out one after another in
+// their two passes.
+
 #include "grid/foundation/markup/EsgHTMLE.h"
 
 #include "grid/foundation/markup/EsgHTMLERenderState.h"

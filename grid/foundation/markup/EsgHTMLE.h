@@ -17,7 +17,11 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 
 // Lays out the cell markup Text inside Bounds on Canvas, line by line, and draws it
 // (draw mode), only measures it (MeasureOnly) or only tests the point
-// (PointX, PointY) against it at the drawn positions (HitTestOnly).
+// (PointX, PointY) against it at the drawn positions (HitTestOnly). Each line
+// takes two passes: the first cuts and measures it, the second draws or tests it
+// at its aligned position. The syntax comes from EsgHTMLESyntax; pictures come
+// from Images, the picture container or the cache of located pictures; form
+// controls are drawn as classic frame controls.
 //
 // The grid finds the anchor, anchored picture or form control under the mouse in
 // hit-test mode: only there is every anchor tested where it is drawn, and a

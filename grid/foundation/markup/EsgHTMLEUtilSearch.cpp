@@ -2,6 +2,8 @@
 
 #include "grid/foundation/util/ExUtilCase.h"
 
+#include <vector>
+
 namespace {
 
 QString escapeBrackets(const QString& text)
@@ -12,51 +14,73 @@ QString escapeBrackets(const QString& text)
     return out;
 }
 
-// Inserts at a 1-based markup index; false when the index lies outside.
-bool insertAt(QString& text, int index, const QString& what)
+// The index of every visible character of the markup, in order, as
+// MarkupIndexOfVisible counts them: a character is hidden from a "<" through
+// the next ">".
+std::vector<qsizetype> visibleCharacterIndexes(const QString& markup)
 {
-    if (index < 1 || index > text.size() + 1)
-        return false;
-    text.insert(index - 1, what);
-    return true;
-}
-
-// The index (from 1) of the n-th visible character itself, after any tags that
-// precede it; 0 when there is none.
-int indexOfVisibleCharacter(const QString& markup, int n)
-{
-    int counter = 1;
+    std::vector<qsizetype> indexes;
+    indexes.reserve(size_t(markup.size()));
     bool insideTag = false;
     for (qsizetype i = 0; i < markup.size(); ++i) {
         const QChar c = markup[i];
         if (c == u'<')
             insideTag = true;
-        if (!insideTag) {
-            if (counter == n)
-                return int(i + 1);
-            ++counter;
-        }
+        if (!insideTag)
+            indexes.push_back(i);
         if (c == u'>')
             insideTag = false;
     }
-    return 0;
+    return indexes;
+}
+
+// Where the tags of one match go into the markup (0-based indexes): the opening
+// tag before the first matched character (after any tags before it), the
+// closing tag after the last one (before any tags after it).
+struct TagPlaces {
+    qsizetype opening;
+    qsizetype closing;
+};
+
+// The places of every non-overlapping match, from left to right; false when a
+// match lies beyond the markup's visible characters (the visible text was read
+// differently from the markup, which happens only with stray brackets).
+bool matchPlaces(const QString& markup, const QString& visible, const QString& search, bool caseSensitive,
+                 std::vector<TagPlaces>& places)
+{
+    if (search.isEmpty())
+        return true;
+    // Upper-casing keeps every character in its place, so positions in the
+    // upper-cased text are positions in the visible text.
+    const QString haystack = caseSensitive ? visible : platform::UpperCaseSameLength(visible);
+    const QString needle = caseSensitive ? search : platform::UpperCaseSameLength(search);
+    const std::vector<qsizetype> indexes = visibleCharacterIndexes(markup);
+    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + needle.size())) {
+        const qsizetype last = at + needle.size() - 1;
+        if (last >= qsizetype(indexes.size()))
+            return false;
+        places.push_back({indexes[size_t(at)], indexes[size_t(last)] + 1});
+    }
+    return true;
 }
 
 } // namespace
 
 QString VisibleTextOfMarkup(const QString& Text)
 {
-    QString rest = Text;
+    // Each search starts where the last tag ended, so the text is read once.
     QString out;
+    qsizetype from = 0;
     while (true) {
-        const qsizetype open = rest.indexOf(u'<');
-        const qsizetype close = rest.indexOf(u'>');
+        const qsizetype open = Text.indexOf(u'<', from);
+        const qsizetype close = Text.indexOf(u'>', from);
         if (open < 0 || close < 0 || open > close)
             break;
-        out += rest.left(open);
-        rest.remove(0, close + 1);
+        out += QStringView(Text).sliced(from, open - from);
+        from = close + 1;
     }
-    return out + rest;
+    out += QStringView(Text).sliced(from);
+    return out;
 }
 
 int MarkupIndexOfVisible(const QString& Markup, int N)
@@ -102,35 +126,47 @@ QString WrapMatchesInTag(const QString& Text, const QString& Search, const QStri
         text = visible;
         search = escapeBrackets(search);
     }
+    std::vector<TagPlaces> places;
+    if (!matchPlaces(text, visible, search, CaseSensitive, places))
+        return Text; // the markup does not match its visible text: leave it alone
+    if (places.empty())
+        return text;
     const QString opening = u'<' + Tag + u'>';
     const QString closing = QLatin1StringView("</") + Tag + u'>';
-    int consumed = 0;
-    int position = 0;
-    while (FindNextVisibleMatch(search, visible, consumed, CaseSensitive, position) > 0) {
-        const int end = position + int(search.size());
-        // The opening tag goes directly before the first matched character, so that
-        // it follows the closing tag of a match right before it.
-        if (!insertAt(text, indexOfVisibleCharacter(text, position), opening) ||
-            !insertAt(text, MarkupIndexOfVisible(text, end), closing))
-            return Text; // the markup does not match its visible text: leave it alone
-        consumed = end - 1;
+    // One pass: the markup is copied up to each place and the tag put in.
+    QString out;
+    out.reserve(text.size() + qsizetype(places.size()) * (opening.size() + closing.size()));
+    qsizetype copied = 0;
+    const auto copyUpTo = [&](qsizetype index, const QString& tag) {
+        out += QStringView(text).sliced(copied, index - copied);
+        out += tag;
+        copied = index;
+    };
+    for (const TagPlaces& place : places) {
+        copyUpTo(place.opening, opening);
+        copyUpTo(place.closing, closing);
     }
-    return text;
+    out += QStringView(text).sliced(copied);
+    return out;
 }
 
 QString RemoveTagPairs(const QString& Text, const QString& Tag)
 {
     const QString opening = u'<' + Tag + u'>';
     const QString closing = QLatin1StringView("</") + Tag + u'>';
-    QString out = Text;
-    bool removed = true;
-    while (removed) {
-        removed = false;
+    // One pass: a tag is dropped as soon as its last character is copied, so a
+    // tag that forms only once an inner one is gone ("<h<hi>i>") goes as well,
+    // as removing until none is left would have it.
+    QString out;
+    out.reserve(Text.size());
+    for (const QChar c : Text) {
+        out += c;
+        if (c != u'>')
+            continue;
         for (const QString& tag : {opening, closing}) {
-            const qsizetype at = out.indexOf(tag, 0, Qt::CaseInsensitive);
-            if (at >= 0) {
-                out.remove(at, tag.size());
-                removed = true;
+            if (out.endsWith(tag, Qt::CaseInsensitive)) {
+                out.chop(tag.size());
+                break;
             }
         }
     }

@@ -26,8 +26,11 @@ int FindNextVisibleMatch(const QString& Search, const QString& Visible, int Star
 // adjacent matches are enclosed each. When the text holds the search text and
 // its visible part holds "<" or ">", the text is first replaced by its visible
 // part with those brackets escaped (tags are then lost), and so is the search.
+// The text is read and written once, however many matches it holds, so a big
+// grid's search highlighting stays instant. Tag is a tag name (no "<" or ">").
 QString WrapMatchesInTag(const QString& Text, const QString& Search, const QString& Tag, bool CaseSensitive);
 
 // Removes every "<Tag>" and "</Tag>" (without case, until none is left), then
-// turns every "&lt;" and "&gt;" into "<" and ">": undoes WrapMatchesInTag.
+// turns every "&lt;" and "&gt;" into "<" and ">": undoes WrapMatchesInTag. In
+// one pass over the text, as WrapMatchesInTag.
 QString RemoveTagPairs(const QString& Text, const QString& Tag);

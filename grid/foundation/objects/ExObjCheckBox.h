@@ -20,6 +20,12 @@ class QMenu;
 // click (mouse release on it, or Space released) toggles it between checked
 // and unchecked and raises OnClick; a read-only box raises OnClick unchanged.
 // 98 x 20 pixels at creation, not a tab stop, but it takes the focus on a click.
+//
+// The box is the classic frame control (platform::DrawFrameControl); a disabled
+// caption is drawn white and then grey over it, as an engraved text. Space acts
+// only on the release of a press the box received itself
+// (platform::KeyPressTracker); the caption's "&x" accelerator clicks it.
+// Assistive tools see a check box with its caption and state.
 class TExCheckBox : public QWidget, public platform::TControl, public TObject {
     Q_OBJECT
 

@@ -21,7 +21,8 @@ class TCanvas;
 // corners, an optional drop-down part and seven built-in colour looks. Buttons of
 // one parent with the same GroupIndex hold one another up: pressing one releases
 // the one held down. It takes no keyboard focus; its caption's "&x" accelerator
-// (Alt+x) clicks it.
+// (Alt+x) clicks it. Assistive tools see a push button. All painting goes through
+// PaintTo on a TCanvas, so the face can be drawn on an image as well.
 class TExGridButton : public QWidget, public platform::TControl, public TObject {
     Q_OBJECT
 

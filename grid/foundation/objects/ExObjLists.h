@@ -81,8 +81,9 @@ public:
     void SetSortDirections(int Index, bool Value);
 
     QString SaveToString() const;
-    // Never fails: entries shorter than two characters are skipped, a column
-    // without digits reads as 0, and only a leading "u" means ascending.
+    // Never fails: entries shorter than two characters are skipped, the column
+    // is the number at the start of the rest (ReadLeadingInt; none reads as 0),
+    // and only a leading "u" means ascending.
     void LoadFromString(const QString& s);
 };
 

@@ -4,7 +4,10 @@
 // controls of that page. It paints its own tabs (unless TabBorder3D), with
 // per-tab colours and gradients, an active colour and font, a hover colour, a
 // close button per tab with a list of closed pages that can be opened again,
-// tab margins and background pictures of the tabs.
+// tab margins and background pictures of the tabs. It stands on the platform's
+// tab strip (TCustomTabControl), which keeps the tabs, their layout and the
+// selection rules; Ctrl+Tab and Ctrl+Shift+Tab step through the pages, also from
+// the controls on them.
 
 #include "platform/core/TObject.h"
 #include "platform/ui/controls/Control.h"

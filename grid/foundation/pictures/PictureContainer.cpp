@@ -1,7 +1,9 @@
+// The picture kept as the bytes of its image file: loading from data, files,
+// resources and locations, decoding the current frame and drawing it.
+
 #include "grid/foundation/pictures/PictureContainer.h"
 
 #include "grid/foundation/pictures/PictureContainerPrivate.h"
-#include "platform/core/Files.h"
 #include "platform/picture/Picture.h"
 #include "platform/ui/paint/Canvas.h"
 
@@ -147,14 +149,11 @@ void THTMLPicture::Assign(const TGraphic* Source)
 
 void THTMLPicture::LoadFromFile(const QString& FileName)
 {
-    QByteArray bytes;
     bool loaded = false;
-    if (platform::ReadWholeFile(FileName, bytes)) {
-        try {
-            loadData(bytes, false);
-            loaded = true;
-        } catch (const std::exception&) {
-        }
+    try {
+        loadData(platform::readPictureFile(FileName), false);
+        loaded = true;
+    } catch (const std::exception&) {
     }
     if (!loaded) {
         clearPicture();

@@ -60,7 +60,8 @@ public:
     // name loads nothing; a missing number raises.
     void LoadFromResourceName(const QString& Name);
     void LoadFromResourceID(int ResID);
-    // "RES://name" and "FILE://path" load (the scheme in any case); any other
+    // "RES://name" and "FILE://path" load (the scheme in any case; the path is
+    // found without regard to case, as markup upper-cases it); any other
     // location is remembered and never loaded.
     void LoadFromURL(const QString& url);
 

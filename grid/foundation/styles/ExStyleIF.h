@@ -1,5 +1,14 @@
 #pragma once
 
+// The style vocabulary of the grid family: the colour styles and office themes
+// a control follows, and the colour tones it takes through IExStyle/IExTones.
+// The operating-system checks report a current system; the office theme
+// detection reads platform::ThemeRegistry, the in-memory stand-in of the
+// registry, which is empty unless tests fill it, so by default the classic 2003
+// theme is detected. TRegMonitorThread watches a theme key on its own thread
+// and posts TOfficeThemeChangeEvent to the registered windows on the main
+// thread; the process-wide TThemeNotifier (GetThemeNotifier) owns it.
+
 #include "platform/ui/paint/Colors.h"
 
 #include <QtCore/QEvent>

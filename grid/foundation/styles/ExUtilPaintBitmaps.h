@@ -1,5 +1,8 @@
 #pragma once
 
+// The program's own bitmap resources, found by name, and the drawing of
+// bitmaps with a transparent key colour.
+
 #include "platform/core/Exceptions.h"
 #include "platform/ui/paint/Colors.h"
 #include "platform/ui/paint/Geometry.h"

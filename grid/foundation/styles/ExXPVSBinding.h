@@ -4,7 +4,9 @@
 
 // A run-time binding of the desktop's visual-style functions, looked up by name
 // so that a system without the visual-style library still starts. The units
-// ExXPVS and ETXPVS each hold one binding with its own state.
+// ExXPVS and ETXPVS each hold one binding with its own state. The library comes
+// from platform/ui/paint/VisualStyles.h, which reports none here, so a binding
+// stays unloaded and every painter takes its classic path.
 class TThemeApiBinding {
  public:
   static constexpr int EntryPointCount = 45;

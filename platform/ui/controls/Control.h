@@ -61,7 +61,9 @@ QString ShortHint(const QString& hint);
 // The properties that every control shares. A control class derives from its Qt
 // widget, from this class, which works on that widget, and from TObject: positions and sizes in
 // pixels of the parent's client area, visibility, enabling, tab order, hint,
-// font and colour.
+// font and colour. A control placed on a parent comes last in its tab order. A
+// control given the font and text colour its container already shows keeps
+// following the container (see ApplyTextFont).
 class TControl {
  public:
   TControl(QWidget& widget, TColor defaultColor);

@@ -15,6 +15,8 @@ enum TDTDateMode { dmComboBox, dmUpDown };
 // runtime notation (d m y h n s, "/" and ":" for the locale's separators);
 // empty shows the locale's short date or long time. Left and Right move one
 // field. A Checked check box is kept while ShowCheckbox (no box is drawn).
+// OnChange comes only from the user's edits, never from setting the value in
+// code; OnDropDown and OnCloseUp bracket the dropped calendar.
 class TDateTimePicker : public QDateTimeEdit, public platform::TControl, public TObject {
  public:
   explicit TDateTimePicker(QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/ui/paint/Font.h"
 
+#include "platform/ui/paint/WindowFonts.h"
+
 #include <QtGui/QFont>
 #include <QtGui/QFontMetrics>
 
@@ -17,21 +19,6 @@ int MulDiv(int a, int b, int c) {
   const bool negative = (product < 0) != (c < 0);
   const long long magnitude = ((product < 0 ? -product : product) + half) / (c > 0 ? c : -c);
   return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
-QString FontFamilyFor(const QString& name) {
-  static const char* const kSans[] = {"Verdana",     "Tahoma", "MS Sans Serif",
-                                      "Microsoft Sans Serif", "Segoe UI", "Arial",
-                                      "MS Shell Dlg", "MS Shell Dlg 2"};
-  for (const char* windowsName : kSans) {
-    if (name.compare(QLatin1String(windowsName), Qt::CaseInsensitive) == 0) {
-      return QStringLiteral("DejaVu Sans");
-    }
-  }
-  if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) {
-    return QStringLiteral("DejaVu Sans Mono");
-  }
-  return name.isEmpty() ? QStringLiteral("DejaVu Sans") : name;
 }
 
 }  // namespace platform

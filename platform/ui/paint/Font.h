@@ -30,8 +30,6 @@ namespace platform {
 inline constexpr int ScreenPixelsPerInch = 96;
 // Rounded a * b / c, as the size conversions of the fonts need it.
 int MulDiv(int a, int b, int c);
-// The installed family that stands in for a Windows font name.
-QString FontFamilyFor(const QString& name);
 }  // namespace platform
 
 // A font description: Size is in points, Height in pixels at 96 dpi (negative: the

@@ -22,11 +22,13 @@ using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)
 // the rows are columns and the tabs run downwards), keeps the selected tab, hit
 // tests, and paints classic raised tabs unless a derived control paints them.
 //
-// The user selects a tab by clicking it or with the arrow keys: the target must
-// pass CanShowTab, then CanChange (OnChanging) may refuse, and Change (OnChange)
-// follows the selection. Selecting from code (SetTabIndex) and changing the
-// items raise no events; inserting into an empty strip selects the new tab, and
-// deleting the selected tab leaves none selected.
+// The user selects a tab by clicking it, with the arrow keys or through the
+// press action assistive tools offer on a tab: the target must pass CanShowTab,
+// then CanChange (OnChanging) may refuse, and Change (OnChange) follows the
+// selection. Selecting from code (SetTabIndex) and changing the items raise no
+// events; inserting into an empty strip selects the new tab, and deleting the
+// selected tab leaves none selected. The selected row of a multi-line strip
+// moves next to the page area. Assistive tools see a page tab list of page tabs.
 class TCustomTabControl : public QWidget, public platform::TControl, public TObject {
   Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "platform/ui/window/Dialogs.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TextEncoding.h"
 #include "platform/ui/window/ModalSeams.h"
 
 #include <QtCore/QDir>
@@ -231,7 +232,7 @@ void RunReportingFaults(const std::function<void()>& handling) {
   } catch (const Exception& e) {
     MessageDlg(e.Message(), mtError, mbOK, 0);
   } catch (const std::exception& e) {
-    MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK, 0);
+    MessageDlg(StringFromUtf8(e.what()), mtError, mbOK, 0);
   }
 }
 

@@ -47,7 +47,8 @@ TModalResult ModalResultOfButton(TMsgDlgBtn button);
 
 namespace platform {
 // Runs an event handler; a fault it raises ends the handling and is shown in
-// an error box with its message instead of passing through the event loop.
+// an error box with its message instead of passing through the event loop. The
+// grids and the editors run their input handling through it.
 void RunReportingFaults(const std::function<void()>& handling);
 }  // namespace platform
 

@@ -30,6 +30,9 @@ struct TForm::Data {
 
 TForm::TForm(QWidget* parent) : QDialog(parent), d(std::make_unique<Data>()) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  // A form that names no font shows the one its Font property reports, not
+  // the desktop's.
+  setFont(TFont().ToQFont());
 }
 
 TForm::~TForm() = default;

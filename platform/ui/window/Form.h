@@ -81,6 +81,7 @@ class TForm : public QDialog, public TObject {
   void SetBorderStyle(TFormBorderStyle style);
   TPosition Position() const;
   void SetPosition(TPosition position);
+  // Tahoma of 8 points until a window names its own.
   TFont& Font();
   TColor Color() const;
   void SetColor(TColor color);

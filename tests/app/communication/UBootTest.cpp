@@ -122,6 +122,7 @@ TEST_F(UpdateForm, EthernetLayoutAndStoredAddress)
         EXPECT_EQ(form->CB_Update_Options->ItemIndex(), 2); // restored after the texts reset it
         EXPECT_EQ(form->P_IP_Address->TabOrder(), 1);
         EXPECT_EQ(form->P_Options->TabOrder(), 3);
+        platform::SaveScreenshot(*form, QStringLiteral("update_device_ethernet"));
     });
 
     Last_IP_Address = "10.0.1";

@@ -101,6 +101,54 @@ TEST(Files, ReadErrorsAreReported)
     EXPECT_EQ(out, "untouched");
 }
 
+TEST(Files, ReadRegularFileReadsUpToItsLimit)
+{
+    struct Case {
+        const char* name;
+        QByteArray content;
+        qint64 maxBytes;
+    };
+    const Case cases[] = {
+        {"empty", QByteArray(), 0},
+        {"exactly the limit", QByteArray("0123456789"), 10},
+        {"below the limit", QByteArray("abc\0def", 7), 1000},
+    };
+    for (const Case& c : cases) {
+        const QString file = testsupport::WriteTestFile("regular.bin", c.content);
+        QByteArray out = "old";
+        QString error;
+        EXPECT_TRUE(platform::ReadRegularFile(file, c.maxBytes, out, &error)) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(out, c.content) << c.name;
+    }
+}
+
+// Each of these would block, never end or take all memory if it were read.
+TEST(Files, ReadRegularFileRefusesWhatIsNoFileOrTooLargeWithoutReading)
+{
+    struct Case {
+        const char* name;
+        QString path;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"missing", path("none.bin"), "No such file"},
+        {"folder", testsupport::TestFolder(), "it is a folder"},
+        {"pipe", testsupport::MakeTestPipe("pipe"), "it is a device, pipe or socket, not a file"},
+        {"endless device", "/dev/zero", "it is a device, pipe or socket, not a file"},
+        {"one byte over", testsupport::WriteTestFile("big.bin", "0123456789!"), "it is larger than 10 bytes"},
+        {"gigabytes", testsupport::WriteLargeTestFile("huge.bin", "x", qint64(4) << 30),
+         "it is larger than 10 bytes"},
+    };
+    for (const Case& c : cases) {
+        QByteArray out = "untouched";
+        QString error;
+        EXPECT_FALSE(platform::ReadRegularFile(c.path, 10, out, &error)) << c.name;
+        EXPECT_EQ(out, "untouched") << c.name;
+        EXPECT_TRUE(error.contains(c.path)) << c.name << ": " << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << c.name << ": " << error.toStdString();
+    }
+}
+
 TEST(Files, WriteReplacesWholeAndLeavesNoTemporaryFile)
 {
     const QString target = testsupport::WriteTestFile("data.xml", "old content that is longer");

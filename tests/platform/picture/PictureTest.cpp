@@ -124,6 +124,57 @@ TEST(Jpeg, BrokenFilesGiveTheLibraryMessageNumber) {
   }
 }
 
+// A small JPEG file whose frame header declares another size.
+QByteArray jpegDeclaring(int width, int height) {
+  QByteArray data = jpegFile(16, 16);
+  const qsizetype frame = data.indexOf("\xFF\xC0");
+  EXPECT_GT(frame, 0);
+  data[frame + 5] = char(height >> 8);
+  data[frame + 6] = char(height & 0xFF);
+  data[frame + 7] = char(width >> 8);
+  data[frame + 8] = char(width & 0xFF);
+  return data;
+}
+
+// A few hundred bytes can declare a picture of hundreds of megabytes; the
+// header is judged by the same limit as other pictures before any decoding.
+TEST(Jpeg, HeaderDeclaringAPictureBeyondTheLimitIsRefusedBeforeDecoding) {
+  struct Case {
+    int width;
+    int height;
+    bool refused;
+  };
+  const Case cases[] = {
+      {2048, 2048, false},
+      {2049, 2048, true},
+      {8000, 8000, true},
+      {65000, 1, false},
+      {65000, 65000, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+    const QByteArray data = jpegDeclaring(c.width, c.height);
+    ASSERT_LT(data.size(), 1000);
+    TJPEGImage jpeg;
+    jpeg.LoadFromStream(jpegFile());
+    if (!c.refused) {
+      jpeg.LoadFromStream(data);
+      EXPECT_EQ(jpeg.Width(), c.width);
+      EXPECT_EQ(jpeg.Height(), c.height);
+      continue;
+    }
+    try {
+      jpeg.LoadFromStream(data);
+      ADD_FAILURE() << "no error";
+    } catch (const EJPEG& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("JPEG error #%1").arg(JERR_IMAGE_TOO_BIG));
+    }
+    EXPECT_EQ(jpeg.Width(), 32) << "the old picture is kept";
+    TPicture picture;
+    EXPECT_THROW(picture.LoadFromStream(data), EInvalidGraphic);
+  }
+}
+
 TEST(Jpeg, DataCutInsideThePixelsStillGivesThePicture) {
   const QByteArray good = jpegFile(64, 64);
   const qsizetype scanStart = good.indexOf("\xFF\xDA");
@@ -216,6 +267,32 @@ TEST(Picture, AFewBytesDeclaringAHugePictureAreRefused) {
   TBitmap bitmap;
   EXPECT_THROW(bitmap.LoadFromStream(bmp), EInvalidGraphic);
   EXPECT_TRUE(bitmap.Empty());
+}
+
+// Reading any of these whole would block (a pipe), never end (a device) or
+// take gigabytes; each is refused as a file that cannot be read, unread.
+TEST(Picture, OnlyRegularFilesWithinTheLimitAreRead) {
+  const QByteArray png = encoded(twoColourImage(8, 4), "PNG");
+  const qint64 limit = qint64(platform::kPictureAllocationLimitMB) * 1024 * 1024;
+  // Bytes after a PNG file's end are ignored by its reader, so a padded file
+  // holds a good picture: only its size can refuse it.
+  const QString withinLimit = testsupport::WriteLargeTestFile("within.png", png, limit);
+  const QString paths[] = {
+      testsupport::MakeTestPipe("pipe.png"),
+      "/dev/zero",
+      testsupport::WriteLargeTestFile("over.png", png, limit + 1),
+      testsupport::WriteLargeTestFile("gigabytes.png", png, qint64(8) << 30),
+  };
+  TPicture picture;
+  picture.LoadFromFile(withinLimit);
+  ASSERT_EQ(picture.Width(), 8);
+  for (const QString& path : paths) {
+    SCOPED_TRACE(path.toStdString());
+    EXPECT_THROW(picture.LoadFromFile(path), EFOpenError);
+    EXPECT_EQ(picture.Width(), 8);
+    TPngImage graphic;
+    EXPECT_THROW(graphic.LoadFromFile(path), EFOpenError);
+  }
 }
 
 TEST(Picture, SavesInTheFormatItHolds) {

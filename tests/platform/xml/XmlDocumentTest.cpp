@@ -170,6 +170,7 @@ TEST(XmlDocumentSave, TextsAndAttributesRoundTripExactly)
         QStringLiteral("Bözen € 漢字 😀"),
         QStringLiteral("]]>"),
         QStringLiteral("&amp;"),
+        QChar(0xFEFF) + QStringLiteral("starts with a zero-width no-break space"),
         QString(),
     };
     XmlDocument out;
@@ -190,6 +191,49 @@ TEST(XmlDocumentSave, TextsAndAttributesRoundTripExactly)
         EXPECT_EQ(rows[i].Text(), values[i]);
         EXPECT_EQ(rows[i].Attribute(QStringLiteral("Mnemonic")), values[i] + QStringLiteral("\t\n"));
     }
+}
+
+// Only the mark at the very start of a file is no part of its text: a value or
+// name that begins with U+FEFF keeps it, so it survives a load and save and
+// can be looked up by the name the reader reports.
+TEST(XmlDocumentLoad, ALeadingZeroWidthNoBreakSpaceOfAValueOrNameIsKept)
+{
+    const QString mark(QChar(0xFEFF));
+    const QByteArray body = "<!--\xEF\xBB\xBFnote-->"
+                            "<\xEF\xBB\xBFRoot \xEF\xBB\xBF" "a=\"\xEF\xBB\xBFv\">\xEF\xBB\xBFt"
+                            "<\xEF\xBB\xBF" "Child>\xEF\xBB\xBF" "c</\xEF\xBB\xBF" "Child>"
+                            "</\xEF\xBB\xBFRoot>";
+    XmlDocument doc;
+    QString error;
+    ASSERT_TRUE(doc.LoadFile(testsupport::WriteTestFile(QStringLiteral("marks.xml"), "\xEF\xBB\xBF" + body), &error))
+        << error.toStdString();
+    EXPECT_EQ(doc.Comments(), QStringList{mark + "note"});
+    const XmlElement root = doc.DocumentElement();
+    EXPECT_EQ(root.Name(), mark + "Root");
+    EXPECT_EQ(root.Text(), mark + "t");
+    ASSERT_EQ(root.AttributeNames(), QStringList{mark + "a"});
+    EXPECT_TRUE(root.HasAttribute(root.AttributeNames().front()));
+    EXPECT_EQ(root.Attribute(mark + "a"), mark + "v");
+    ASSERT_EQ(root.Children().size(), 1);
+    const QString childName = root.Children().front().Name();
+    EXPECT_EQ(childName, mark + "Child");
+    EXPECT_FALSE(root.Child(childName).IsNull());
+    EXPECT_EQ(root.ChildText(childName), mark + "c");
+
+    // The values read, written into a new document, are written as they stood.
+    XmlDocument rebuilt;
+    XmlElement newRoot = rebuilt.CreateRoot(QStringLiteral("r"));
+    EXPECT_TRUE(newRoot.SetAttribute(QStringLiteral("a"), root.Attribute(mark + "a")));
+    newRoot.SetText(root.Text());
+    newRoot.AppendChild(QStringLiteral("c")).SetText(root.ChildText(childName));
+    EXPECT_TRUE(rebuilt.AppendComment(doc.Comments().front()));
+    EXPECT_EQ(rebuilt.SaveString().toUtf8(),
+              QByteArray("<r a=\"\xEF\xBB\xBFv\">\xEF\xBB\xBFt<c>\xEF\xBB\xBF" "c</c></r><!--\xEF\xBB\xBFnote-->"));
+
+    // Saved and loaded again, nothing is lost either.
+    const QString path = testPath(QStringLiteral("again.xml"));
+    ASSERT_TRUE(doc.SaveFile(path));
+    EXPECT_EQ(readFile(path), body);
 }
 
 TEST(XmlDocumentSave, IntoAMissingFolderFailsAndReports)

@@ -101,6 +101,7 @@ TableFrameOptions Options()
     o.cellHandlers = false;
     o.rowCount = 513;
     o.numberWidth = 32;
+    o.cellFont = QStringLiteral("Tahoma");
     return o;
 }
 

@@ -9,7 +9,10 @@ class TOpenDialog;
 // The BACnet client access table: what the gateway, as a BACnet client, reads
 // from and writes to BACnet devices, with the place of each value in its
 // memory. Stored in "BACnet_Master_Access.xml"; rows can be taken over from
-// a device's EDE file.
+// a device's EDE file. The client type read from "ParGen.xml" decides the
+// address column and the key column. The row rules are free functions in
+// UBACnetAccessChecks.h; an import fills free rows only and names the objects
+// it had to leave out (UBACnetAccessImport.cpp).
 class TFBACnetAccess : public TableEditorFrame {
 public:
     explicit TFBACnetAccess(QWidget* parent = nullptr);

@@ -6,7 +6,9 @@
 // offers to BACnet clients, with the place of each value in its memory.
 // Objects of the read page expose data clients read, those of the write page
 // take data clients write. Stored in "BACnet_Slave_SetAccess.xml", from which
-// the EDE export lists the objects.
+// the EDE export lists the objects. It has no Enable column; a double click on
+// an Eng. Unit data cell opens the unit chooser, and picking a write type sets
+// its default Length. Its rules are in UBACnetSlaveSetAccessChecks.h.
 class TFBACnetSlaveSetAccess : public TableEditorFrame {
 public:
     explicit TFBACnetSlaveSetAccess(QWidget* parent = nullptr);

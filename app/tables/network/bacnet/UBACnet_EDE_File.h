@@ -3,6 +3,9 @@
 // The EDE export: the engineering data exchange file of the gateway's BACnet
 // server, one ";"-separated line per object of the BACnet server table, so
 // that a BACnet client's engineering tool can take the gateway's objects over.
+// The server table is read through Read_Table_File with the editor's own file
+// description. A ";", CR or LF inside a field is written as "_"; the time stamp
+// comes from Now(), which tests replace.
 
 #include <QList>
 #include <QMap>

@@ -4,6 +4,7 @@
 #include "app/shell/UComon.h"
 #include "app/shell/ULanguage.h"
 #include "app/shell/mainwindow/UMarquellFirmWareDialogBands.h"
+#include "app/tables/common/TableEditorFrame.h"
 #include "grid/cells/columns/ExColumnGrid.h"
 #include "platform/core/SysUtils.h"
 #include "platform/ui/window/Dialogs.h"
@@ -116,9 +117,9 @@ void TFImportEDEFile::buildGrid()
         item->SetReadOnly(column.readOnly);
         item->SetCheckTrue(QStringLiteral("Y"));
         item->SetCheckFalse(QStringLiteral("N"));
-        item->HeaderFont()->SetStyle(fsBold);
         item->SetAlignment(column.editor == edDataCheckBox ? taCenter : taLeftJustify);
     }
+    Setup_Grid_Fonts(ACG);
     ACG->OnCheckBoxClick = [this](TObject* s, int c, int r, bool state) { ACGCheckBoxClick(s, c, r, state); };
 }
 

@@ -102,6 +102,7 @@ TExColumnGrid* MakeGrid(QWidget* parent, const QString& name, const QList<GridCo
             item->SetComboItems(items);
         }
     }
+    Setup_Grid_Fonts(grid);
     return grid;
 }
 

@@ -3,6 +3,11 @@
 // The IEC 61850 client table: SCL files of the servers in the configuration's
 // catalog, each server's model in a tree, the picked data attributes and data
 // sets with their addresses and placement, stored in "IEC_61850_Client.xml".
+// The window shares the table frame's window setup, title band and column look
+// without being a table frame. A file is decoded before it is copied into the
+// catalog ("ICD_Catalog"), so a bad file never replaces a good one; a catalog
+// file that is missing or no longer decodes keeps its place as a placeholder
+// device and is reported.
 
 #include "platform/ui/window/Form.h"
 

@@ -4,7 +4,9 @@
 
 // The LoRaWAN access table: which parts of the gateway's buffer go out as
 // uplinks and when, and which parts the downlinks write. Stored in
-// "LoRaWAN_SetAccess.xml", which the bank image builder reads again.
+// "LoRaWAN_SetAccess.xml", which the bank image builder reads again. The FPort
+// mode of "ParGen.xml" decides the row count and whether the FPort columns
+// show; the checks refuse every row the builder could not take.
 class TFLoRa_Set_Access : public TableEditorFrame {
 public:
     explicit TFLoRa_Set_Access(QWidget* parent = nullptr);

@@ -7,6 +7,8 @@
 // The SNMP agent tables: the values of the gateway's data array that managers
 // read (and that go out as traps) and the values they write. Stored in
 // "SNMP_Trap.xml", which the bank image builder and the MIB export read again.
+// The checks refuse descriptions the MIB module cannot hold and trap addresses
+// the builder would misread.
 class TFSNMP_Trap_Access : public TableEditorFrame {
 public:
     explicit TFSNMP_Trap_Access(QWidget* parent = nullptr);

@@ -3,7 +3,10 @@
 // A drop-down combo box with a look of its own: flat or three-dimensional, a
 // drop-down button it paints itself (classic or in button colours of its own),
 // a frame that can change colour with the focus, a background colour while
-// focused and a label it places beside, above or below itself.
+// focused and a label it places beside, above or below itself. The own button
+// and frame are painted over the toolkit's painting in the paint event, so a
+// grab of the widget shows them too. ComboLabelPlace and SizedDropDownWidth are
+// the pure layout rules.
 
 #include "platform/ui/controls/ComboBox.h"
 #include "platform/ui/paint/Geometry.h"

@@ -1,8 +1,9 @@
 #pragma once
 
-// An edit with a small push button inside its right edge: the button, or F4,
-// raises OnClickBtn. The unit edit adds a unit drawn between the value and
-// the button, picked from a pop-up menu the button opens.
+// An edit with a small push button inside its right edge: the button, or F4
+// without Ctrl or Alt, raises OnClickBtn. The unit edit adds a unit drawn
+// between the value and the button, picked from a pop-up menu the button opens
+// (platform::TrackPopupMenu, so tests pick the item through the modal seams).
 
 #include "grid/cells/editors/controls/EditButtonColors.h"
 #include "platform/core/StringList.h"

@@ -4,7 +4,9 @@
 // integer, a floating-point number, a date or a time of day. The buttons,
 // the arrow and page keys step the value (dates and times in the field under
 // the caret), typed characters are filtered by the kind, and the value stays
-// within its range.
+// within its range, which is checked again when the edit is left. A range
+// whose ends are equal means no range. A text that is no number reads as
+// MinFloatValue; a year step from 29 February lands on 28 February.
 
 #include "grid/cells/editors/controls/EditButtonColors.h"
 #include "platform/ui/controls/Buttons.h"

@@ -2,7 +2,8 @@
 
 // The grid's rich edit: the hidden RichEdit that converts, draws and measures
 // rich-text cells, and the InplaceRichEdit that edits edRichEdit cells. The
-// content is the grid's markup (see ExUtilRichText.h).
+// content is the grid's markup (see ExUtilRichText.h). While the inplace one is
+// typed into, the row grows with the text when SizeWhileTyping.Height is set.
 
 #include "platform/ui/controls/RichEdit.h"
 

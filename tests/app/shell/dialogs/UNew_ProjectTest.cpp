@@ -1,6 +1,7 @@
 #include "tests/app/shell/ShellWindowsFixture.h"
 
 #include "app/shell/buttons/LbButton.h"
+#include "app/shell/dialogs/UAbout.h"
 #include "app/shell/dialogs/UNew_Project.h"
 #include "app/shell/dialogs/UOpenConf.h"
 #include "platform/ui/controls/Edit.h"
@@ -232,4 +233,7 @@ TEST_F(ShellWindows, DialogsShowTheirTextsAndSizes)
     EXPECT_EQ(FOpenConf->ClientWidth(), 377);
     EXPECT_EQ(FOpenConf->ClientHeight(), 351);
     EXPECT_EQ(FOpenConf->Label1->Caption(), QStringLiteral("List of Avaliable Configurations"));
+    platform::SaveScreenshot(*FNew_Project, QStringLiteral("new_project"));
+    platform::SaveScreenshot(*FOpenConf, QStringLiteral("open_configuration"));
+    platform::SaveScreenshot(*FAbout, QStringLiteral("about"));
 }

@@ -1,7 +1,7 @@
 #include "tests/grid/engine/paint/ExGridRenderFixture.h"
 #include "grid/engine/ExGrid.h"
 #include "grid/foundation/objects/ExObjLists.h"
-#include "grid/services/ExGridHiddenIndex.h"
+#include "grid/services/shape/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 #include "platform/ui/paint/Font.h"
 

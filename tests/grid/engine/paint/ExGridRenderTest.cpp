@@ -32,6 +32,11 @@ int InkHeight(const QString& text, const TFont& font)
 TEST_F(ExGridRender, DefaultFixedCellHasTheLookGradientEdgesAndBoldText)
 {
     grid->SetOptions(grid->Options() | goFixedHorzLine);
+    // the ink of bold shows in a face whose bold strokes are heavier, which
+    // Wine's bold Tahoma, of the bold widths but the regular strokes, is not
+    grid->FixedFont()->SetName(QStringLiteral("Verdana"));
+    grid->Font().SetName(QStringLiteral("Verdana"));
+    grid->Font().SetSize(8);
     grid->SetCells(1, 0, QStringLiteral("Header"));
     grid->SetCells(1, 1, QStringLiteral("Header"));
     QImage image = paint();

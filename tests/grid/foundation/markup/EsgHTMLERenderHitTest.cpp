@@ -213,6 +213,26 @@ TEST_F(MarkupHitTest, PicturesFromTheImageListContainerAndCache) {
   EXPECT_NE(cache.FindPicture("http://example.com/a.png"), nullptr);
 }
 
+// Cell text may name any file as a picture: a pipe must not stop the window,
+// a device must not be read until memory runs out. Neither takes room.
+TEST_F(MarkupHitTest, PictureLocationOfAPipeOrDeviceDrawsNothingAndReturns) {
+  const QString pipe = testsupport::MakeTestPipe("pipe.png");
+  for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
+    SCOPED_TRACE(path.toStdString());
+    THTMLPictureCache cache;
+    for (const Mode mode : {Mode::Measure, Mode::Draw}) {
+      MarkupCall call;
+      call.mode = mode;
+      call.cache = &cache;
+      call.run(*canvas, "a<IMG src=\"file://" + path + "\">b");
+      EXPECT_EQ(call.textWidth, width("a") + width("b"));
+      EXPECT_EQ(call.textHeight, gh());
+    }
+    ASSERT_EQ(cache.Count(), 1);
+    EXPECT_TRUE(cache.GetPicture(0)->Empty());
+  }
+}
+
 TEST_F(MarkupHitTest, AnchoredPictureIsHitInDrawModeAndShowsItsHoverPicture) {
   auto list = colourList({Qt::green, Qt::red});
   const QString text = "<A href=\"pic\" title=\"P\"><IMG src=\"idx:0\" alt=\"idx:1\"></A>";

@@ -235,6 +235,11 @@ TEST(MarkupSearchMarking, WrapAndRemove)
         {"a > b", "> b", "hi", true, "a <hi>&gt; b</hi>"},
         {"text", "", "hi", true, "text"},
         {"text", "zz", "hi", true, "text"},
+        // A stray ">" before a "<" makes the visible text read past what the
+        // markup shows; a match there leaves the whole text as it was.
+        {"a>b<c", "C", "hi", false, "a>b<c"},
+        {"x>y<x", "X", "hi", false, "x>y<x"},
+        {"x>y<x", "x", "hi", true, "<hi>x</hi>&gt;y&lt;<hi>x</hi>"},
     };
     for (const Case& c : cases) {
         const QString wrapped = WrapMatchesInTag(c.text, c.search, c.tag, c.caseSensitive);
@@ -249,6 +254,31 @@ TEST(MarkupSearchMarking, WrapAndRemove)
     EXPECT_EQ(RemoveTagPairs("<h<hi>i>a</hi>", "hi"), "a");
     EXPECT_EQ(RemoveTagPairs("1 &gt; <e>0</e>", "e"), "1 > 0");
     EXPECT_EQ(RemoveTagPairs("<high>", "hi"), "<high>");
+}
+
+// Every match is enclosed however many there are, and the tags stand exactly
+// where a match at a time would have put them: across tags, between adjacent
+// matches, with and without case. Removing them gives the text back.
+TEST(MarkupSearchMarking, ManyMatchesAreEachEnclosed)
+{
+    const auto repeated = [](const QString& piece, int count) { return piece.repeated(count); };
+    struct Case {
+        const char* name;
+        QString text;
+        QString search;
+        bool caseSensitive;
+        QString wrapped;
+    };
+    const Case cases[] = {
+        {"a cell of one matching character", repeated("a", 8000), "A", false, repeated("<hi>a</hi>", 8000)},
+        {"matches across bold tags", repeated("<b>x</b>y", 4000), "XY", false, repeated("<b><hi>x</b>y</hi>", 4000)},
+        {"every other character", repeated("ab", 5000), "b", true, repeated("a<hi>b</hi>", 5000)},
+        {"escaped brackets", repeated("1<2 ", 3000), "<", true, repeated("1<hi>&lt;</hi>2 ", 3000)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WrapMatchesInTag(c.text, c.search, "hi", c.caseSensitive), c.wrapped) << c.name;
+        EXPECT_EQ(RemoveTagPairs(c.wrapped, "hi"), c.text) << c.name;
+    }
 }
 
 } // namespace

@@ -188,7 +188,7 @@ TEST(PageControlPaint, CloseButtonsGradientsHoverAndPageColour) {
   const QPointF other(b.Right - 3, b.Bottom - 3);
   QMouseEvent move2(QEvent::MouseMove, other, p.control.mapToGlobal(other), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&p.control, &move2);
-  p.check({{b.Right - 3, b.Top + 3, RGB(255, 0, 255), "hover fill"},
+  p.check({{b.Left + 1, b.Bottom - 3, RGB(255, 0, 255), "hover fill"},
            {b.Left, b.Top + 3, clRed, "hover outline"},
            {a.Left + 2, a.Top + 4, clGray, "active box back to normal"}});
 

@@ -45,6 +45,22 @@ TEST(FilePicture, UnreadableFileRaisesAndKeepsTheSize)
     EXPECT_EQ(picture.Width(), 5);
 }
 
+TEST(FilePicture, APipeOrDeviceIsRefusedUnreadAndKeepsTheSize)
+{
+    const QString paths[] = {testsupport::MakeTestPipe("pipe.png"), QStringLiteral("/dev/zero")};
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        TFilePicture picture;
+        picture.SetFilename(writePng("ok.png", 5, 6, qRgb(0, 0, 0)));
+        EXPECT_THROW(picture.SetFilename(path), EFOpenError);
+        EXPECT_EQ(picture.Filename(), path);
+        EXPECT_EQ(picture.Width(), 5);
+        QImage target(8, 8, QImage::Format_RGB32);
+        TCanvas canvas(&target);
+        EXPECT_THROW(picture.DrawPicture(&canvas, Rect(0, 0, 8, 8)), EFOpenError);
+    }
+}
+
 TEST(FilePicture, DrawsTheFileStretchedIntoTheRectangle)
 {
     TFilePicture picture;

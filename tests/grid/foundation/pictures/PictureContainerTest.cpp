@@ -1,6 +1,7 @@
 #include "grid/foundation/pictures/PictureContainer.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/picture/Graphic.h"
 #include "platform/ui/paint/Canvas.h"
 #include "tests/support/TempExeFolder.h"
 
@@ -122,6 +123,39 @@ TEST(HTMLPicture, FileThatIsNoPictureGivesAnEmptyPictureWithoutError)
         QByteArray saved;
         picture.SaveToStream(saved);
         EXPECT_TRUE(saved.isEmpty());
+    }
+}
+
+// A location in markup can name anything: a pipe would block the window for
+// good, a device would be read until memory runs out, a huge file read whole.
+// Each leaves the picture empty, and nothing of it is read.
+TEST(HTMLPicture, FileThatIsNoRegularFileOrTooLargeIsNotRead)
+{
+    const QByteArray png = imageFile("PNG", 6, 3);
+    const qint64 limit = qint64(platform::kPictureAllocationLimitMB) * 1024 * 1024;
+    const QString withinLimit = testsupport::WriteLargeTestFile("within.png", png, limit);
+    const QString paths[] = {
+        testsupport::MakeTestPipe("pipe.png"),
+        QStringLiteral("/dev/zero"),
+        testsupport::WriteLargeTestFile("huge.png", png, qint64(8) << 30),
+    };
+    THTMLPicture good;
+    good.LoadFromURL("file://" + withinLimit);
+    ASSERT_EQ(good.Width(), 6);
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        THTMLPicture picture;
+        picture.Assign(&good);
+        ASSERT_EQ(picture.Width(), 6);
+        EXPECT_NO_THROW(picture.LoadFromURL("file://" + path));
+        EXPECT_TRUE(picture.Empty());
+        EXPECT_EQ(picture.ID(), "file://" + path);
+
+        TPictureContainer container;
+        TPictureItem* item = container.Items()->Add();
+        item->SetName(QStringLiteral("pic"));
+        EXPECT_NO_THROW(item->Picture()->LoadFromFile(path));
+        EXPECT_TRUE(container.FindPicture(QStringLiteral("PIC"))->Empty());
     }
 }
 

@@ -47,8 +47,8 @@ class DrawTextTest : public ::testing::Test {
   QFontMetrics fm;
 };
 
-TEST_F(DrawTextTest, FontMapsToDejaVuSans) {
-  EXPECT_EQ(QFontInfo(canvas.qtFont()).family(), QStringLiteral("DejaVu Sans"));
+TEST_F(DrawTextTest, FontMapsToTheTahomaFace) {
+  EXPECT_EQ(QFontInfo(canvas.qtFont()).family(), QStringLiteral("Tahoma"));
   EXPECT_EQ(canvas.qtFont().pixelSize(), 13);
 }
 

@@ -26,11 +26,17 @@ TEST(Font, PositiveHeightIsTheWholeCell) {
   EXPECT_LT(font.ToQFont().pixelSize(), 20);
 }
 
-TEST(Font, WindowsFontsMapToDejaVuSans) {
+// The test main registers the window fonts as the program does.
+TEST(Font, WindowsNamesFindTheirFacesOrDejaVu) {
+  const std::pair<const char*, const char*> table[] = {
+      {"Tahoma", "Tahoma"},           {"tahoma", "Tahoma"},        {"MS Shell Dlg 2", "Tahoma"},
+      {"MS Sans Serif", "MS Sans Serif"}, {"Verdana", "DejaVu Sans"}, {"Segoe UI", "DejaVu Sans"},
+      {"Arial", "DejaVu Sans"},       {"MS Shell Dlg", "DejaVu Sans"}, {"Courier New", "DejaVu Sans Mono"},
+  };
   TFont font;
-  for (const char* name : {"Tahoma", "Verdana", "MS Sans Serif", "Segoe UI"}) {
+  for (const auto& [name, family] : table) {
     font.SetName(QLatin1String(name));
-    EXPECT_EQ(QFontInfo(font.ToQFont()).family(), QStringLiteral("DejaVu Sans")) << name;
+    EXPECT_EQ(QFontInfo(font.ToQFont()).family(), QLatin1String(family)) << name;
     EXPECT_EQ(font.Name(), QLatin1String(name));
   }
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/controls/ComboBox.h"
 #include "platform/ui/controls/Edit.h"
 #include "platform/ui/panels/Label.h"
+#include "platform/ui/paint/Font.h"
 #include "platform/ui/window/ModalSeams.h"
 #include "platform/ui/panels/Panel.h"
 #include "platform/ui/panels/Shape.h"
@@ -12,6 +13,7 @@
 #include "tests/platform/ui/UiTestSupport.h"
 
 #include <QtCore/QDir>
+#include <QtGui/QFontInfo>
 #include <QtGui/QImage>
 
 #include <gtest/gtest.h>
@@ -220,6 +222,19 @@ TEST(Form, AlignedPanelsShareTheClientArea) {
   EXPECT_EQ(middle.Widget().geometry(), QRect(0, 69, 460, 591));
   buttons.SetVisible(false);
   EXPECT_EQ(middle.Height(), 631);
+}
+
+// A window that names no font shows what its Font property reports, Tahoma
+// of 8 points, in its labels too; the desktop's font never shows.
+TEST(Form, WithoutAFontOfItsOwnShowsTahomaOfEightPoints) {
+  TForm form;
+  TLabel label(&form);
+  EXPECT_EQ(form.Font().Name(), QStringLiteral("Tahoma"));
+  EXPECT_EQ(form.Font().Size(), 8);
+  EXPECT_EQ(QFontInfo(label.Widget().font()).family(), QStringLiteral("Tahoma"));
+  EXPECT_EQ(QFontInfo(label.Widget().font()).pixelSize(), 11);
+  form.Font().SetName(QStringLiteral("Verdana"));
+  EXPECT_EQ(QFontInfo(label.Widget().font()).family(), QStringLiteral("DejaVu Sans"));
 }
 
 TEST(Screenshot, WrittenOnlyWhenAFolderIsGiven) {

@@ -98,7 +98,9 @@ TEST(EsgComboProperties, TheLabelIsMadeByTheFirstCaptionAndPlacedLeftOfTheCombo)
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->parentWidget(), &form);
     EXPECT_EQ(label->y(), 50);
-    EXPECT_LT(label->x(), 100 - 4 - 20) << "the caption's width and the margin left of the combo";
+    const int caption = QFontMetrics(label->Font().ToQFont()).horizontalAdvance(QStringLiteral("Port"));
+    EXPECT_GT(caption, 10);
+    EXPECT_EQ(label->x(), 100 - 4 - caption) << "the caption's width and the margin left of the combo";
     EXPECT_GE(label->x() + label->width(), 100 - 4) << "the label box reaches the margin";
     combo.SetBounds(150, 80, 120, 21);
     EXPECT_EQ(label->y(), 80) << "moving the combo moves its label";

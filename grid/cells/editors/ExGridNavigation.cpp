@@ -3,6 +3,16 @@
 // special editor is validated first), the advance after an edit, the Tab
 // walk, the end of an edit by a key, the grid's own characters and appending
 // a row at the end of the grid.
+//
+// Forced moves pass the question; a merged cell selects its base cell, and a
+// floating footer or the search panel keeps the target in view. OnRowChanging,
+// OnColChanging and OnCellChanging may refuse; a fixed target or a refusal still
+// answers yes in row-select mode. An accepted move is reported by cellSelected
+// (grid/engine). The advance after an edit and the Tab walk pass over read-only
+// cells for one round at most and end on the start cell when nothing is
+// editable; at the end they may append a row (AdvanceInsert, asking OnCanAddRow,
+// reporting OnAutoAddRow) or, with TabToNextAtEnd, hand Tab to the parent. Esc
+// restores the text the cell had when the edit began.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/foundation/util/ExUtilText.h"

@@ -1,4 +1,4 @@
-#include "grid/services/ExGridHiddenIndex.h"
+#include "grid/services/shape/ExGridHiddenIndex.h"
 
 #include "platform/core/StringList.h"
 

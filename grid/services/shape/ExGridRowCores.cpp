@@ -1,5 +1,7 @@
 // The cores of row insertion and deletion that hiding, showing and the row
-// keys share, and the hiding of the selection.
+// keys share, and the hiding of the selection. Inserting rows raises the records
+// of hidden rows behind them; removing rows lowers them, so each record keeps
+// pointing at the place it belongs.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridAppearance.h"

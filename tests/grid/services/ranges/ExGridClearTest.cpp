@@ -1,6 +1,6 @@
 #include "grid/engine/ExGrid.h"
 #include "grid/foundation/cellstore/BaseGrid.h"
-#include "grid/services/ExGridHiddenIndex.h"
+#include "grid/services/shape/ExGridHiddenIndex.h"
 
 #include <gtest/gtest.h>
 

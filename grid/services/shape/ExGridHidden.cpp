@@ -1,6 +1,11 @@
 // Hidden columns and rows of the grid and the mappings between real and display
 // indexes. Hidden columns keep their cells where they are; hidden rows leave the
-// cell store into records (TGridItem) and come back from them.
+// cell store into records (TGridItem) and come back from them. Rows are copied
+// over every real column directly, since stored cells beyond the counts stay
+// addressable, so nothing needs widening first. AllCells, AllGridCells and
+// AllObjects read hidden rows from their records. Each HideRowList hides its
+// rows at a new filter level, and UnHideRowList shows the rows of the last
+// level again, so stacked filters come off in turn.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridAppearance.h"

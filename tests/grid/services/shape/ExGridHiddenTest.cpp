@@ -1,7 +1,7 @@
 #include "grid/engine/ExGrid.h"
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/objects/ExObjLists.h"
-#include "grid/services/ExGridHiddenIndex.h"
+#include "grid/services/shape/ExGridHiddenIndex.h"
 #include "platform/core/StringList.h"
 
 #include <QtGui/QAccessible>
