@@ -7,6 +7,7 @@
 
 #include <QtGui/QFont>
 
+#include <cstdlib>
 #include <functional>
 
 namespace bench {
@@ -15,6 +16,14 @@ inline void UseOffscreenUnlessChosen()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The row count: the first argument when given, so that a profiler can run a
+// short pass of the same work; the benchmark's own count otherwise.
+inline int RowsFromArguments(int argc, char** argv, int Default)
+{
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 0;
+    return rows > 0 ? rows : Default;
 }
 
 inline QFont CellFont()

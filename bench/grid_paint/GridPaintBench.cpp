@@ -1,6 +1,7 @@
-// Paints a filled 100,000 x 10 string grid and a QTableWidget with the same
-// texts, widths, heights and font into same-size images, page by page through
-// all rows, and prints the time per page of both and their ratio.
+// Paints a filled 100,000 x 10 string grid (or as many rows as the argument
+// says) and a QTableWidget with the same texts, widths, heights and font into
+// same-size images, page by page through all rows, and prints the time per
+// page of both and their ratio.
 
 #include "bench/BenchSupport.h"
 
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr int Rows = 100000;
+int Rows = 100000;
 constexpr int Cols = 10;
 constexpr int ColWidth = 80;
 constexpr int RowHeight = 22;
@@ -50,6 +51,7 @@ Result Measure(QWidget* viewport, const std::function<int()>& pageRows, const st
 
 int main(int argc, char** argv)
 {
+    Rows = bench::RowsFromArguments(argc, argv, Rows);
     bench::UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QFont font = bench::CellFont();

@@ -2010,6 +2010,7 @@ private:
     void scaleColumnsWithGrid();
     // A measured text size turned as the cell's rotation asks.
     TSize rotatedIfAsked(int ARealCol, int ARow, TSize Size);
+    TSize measurePlainLines(const TCanvas& Canvas, int ARealCol, int ARow, const QString& Text);
     void repaintBlinkingCells();
     bool rowIsSelected(int ARow) const;
     void hideRowsBySelection(bool Selected);

@@ -7,6 +7,7 @@
 #include "grid/engine/paint/ExGridCellGraphic.h"
 #include "grid/engine/ExGridCellSettings.h"
 #include "grid/engine/layout/ExGridColumnSize.h"
+#include "grid/engine/layout/ExGridMeasureCanvas.h"
 #include "grid/engine/paint/ExGridControlLook.h"
 #include "grid/engine/ExGridDataSettings.h"
 #include "grid/engine/input/ExGridMoveState.h"
@@ -288,6 +289,8 @@ struct TExStringGrid::Private {
 
     // drawing settings and the state of the painting frame and window procedure
     std::unique_ptr<TExGridRenderState> render = std::make_unique<TExGridRenderState>();
+    // the canvas cell texts are measured on
+    TMeasureCanvas measureCanvas;
     // update lock and selection state read by the cell colouring
     int updateCount = 0;
     bool mouseDown = false;

@@ -3,13 +3,12 @@
 // markup through the markup renderer in measure-only mode.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/engine/layout/ExGridMeasureCanvas.h"
 #include "grid/foundation/markup/EsgHTMLE.h"
 #include "grid/foundation/util/ExUtilText.h"
 #include "platform/grid/InplaceEdit.h"
 #include "platform/ui/paint/Canvas.h"
 #include "platform/ui/paint/DrawText.h"
-
-#include <QtGui/QImage>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +23,8 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
     QString text = GetFormattedCell(ARealCol, ARow);
     const int kind = ClassifyCellText(text, p->enableHTML);
 
-    QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
-    TCanvas canvas(&surface);
+    TMeasureCanvas::Lease lease(p->measureCanvas);
+    TCanvas& canvas = *lease;
     TGridDrawState state;
     TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
     TAlignment ha = taLeftJustify;
@@ -40,6 +39,11 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
     canvas.Font()->SetSize(canvas.Font()->Size() + p->zoomFactor);
     if (kind == ctFormula)
         GetCellValueText(ARealCol, ARow, text);
+
+    // A single line of plain text measures without its cell's rectangle.
+    const bool plainLines = kind != ctMarkup && !(kind == ctRichText && !QueryDesignMode()) && !WordWrap;
+    if (plainLines)
+        return measurePlainLines(canvas, ARealCol, ARow, text);
 
     TRect r = CellRect(ADisplCol, ARow);
     r.Left += p->xyOffset.X;
@@ -68,33 +72,42 @@ TSize TExStringGrid::MeasureCellText(int ARealCol, int ADisplCol, int ARow, bool
     if (kind == ctRichText && !QueryDesignMode())
         return measureRichTextCell(ARealCol, ARow, r, WordWrap);
 
-    if (WordWrap) {
-        r.Left += 2;
-        r.Top += 2;
-        r.Right -= 2;
-        r.Bottom -= 2;
-        // a line break just typed opens a new line that counts
-        const bool editing = EditorMode() && ADisplCol == Col() && ARow == Row();
-        if (editing && text.endsWith(QLatin1Char('\n')))
-            text += QLatin1Char('w');
-        TRect calc = r;
-        const unsigned lines = GetCellType(ARealCol, ARow) == ctRotated ? DT_SINGLELINE : DT_WORDBREAK;
-        DrawText(canvas, text, calc, DT_CALCRECT | lines | DT_EXPANDTABS | DT_NOPREFIX);
-        return rotatedIfAsked(ARealCol, ARow, TSize{r.Right - r.Left, calc.Bottom - calc.Top});
-    }
+    r.Left += 2;
+    r.Top += 2;
+    r.Right -= 2;
+    r.Bottom -= 2;
+    // a line break just typed opens a new line that counts
+    const bool editing = EditorMode() && ADisplCol == Col() && ARow == Row();
+    if (editing && text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('w');
+    TRect calc = r;
+    const unsigned lines = GetCellType(ARealCol, ARow) == ctRotated ? DT_SINGLELINE : DT_WORDBREAK;
+    DrawText(canvas, text, calc, DT_CALCRECT | lines | DT_EXPANDTABS | DT_NOPREFIX);
+    return rotatedIfAsked(ARealCol, ARow, TSize{r.Right - r.Left, calc.Bottom - calc.Top});
+}
 
-    QStringList lines = text.split(QLatin1Char('\r'));
-    if (!Multilinecells())
-        lines = lines.mid(0, 1);
-    int width = 0;
-    for (QString line : lines) {
+// The widest of the text's lines, each line a font height; all lines with
+// multi-line cells, else the first.
+TSize TExStringGrid::measurePlainLines(const TCanvas& Canvas, int ARealCol, int ARow, const QString& Text)
+{
+    const auto lineWidth = [&](QString line) {
         line.remove(QLatin1Char('\n'));
         if (URLShow() && !URLFull())
             StripUrlScheme(line);
-        width = std::max(width, canvas.TextWidth(line));
+        return Canvas.TextWidth(line);
+    };
+    const qsizetype firstBreak = Text.indexOf(QLatin1Char('\r'));
+    int width = 0;
+    int count = 1;
+    if (firstBreak < 0 || !Multilinecells()) {
+        width = lineWidth(firstBreak < 0 ? Text : Text.left(firstBreak));
+    } else {
+        const QStringList lines = Text.split(QLatin1Char('\r'));
+        for (const QString& line : lines)
+            width = std::max(width, lineWidth(line));
+        count = static_cast<int>(lines.size());
     }
-    return rotatedIfAsked(ARealCol, ARow,
-                          TSize{width, canvas.TextHeight(QStringLiteral("gh")) * static_cast<int>(lines.size())});
+    return rotatedIfAsked(ARealCol, ARow, TSize{width, Canvas.TextHeight(QStringLiteral("gh")) * count});
 }
 
 TSize TExStringGrid::rotatedIfAsked(int ARealCol, int ARow, TSize Size)

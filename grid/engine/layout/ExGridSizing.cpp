@@ -17,7 +17,6 @@
 #include "platform/ui/paint/Canvas.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtGui/QImage>
 
 #include <algorithm>
 #include <cmath>
@@ -191,11 +190,10 @@ int TExStringGrid::MaxLinesInRow(int ARow)
 
 void TExStringGrid::SetRowHeightForLines(int ARow, int Lines, int Padding)
 {
-    QImage surface(1, 1, QImage::Format_ARGB32_Premultiplied);
-    TCanvas canvas(&surface);
-    canvas.Font()->Assign(Font());
-    QueryCellColor(FixedCols(), ARow, TGridDrawState(), canvas.Brush(), canvas.Font());
-    const int h = canvas.TextHeight(QStringLiteral("gh"));
+    TMeasureCanvas::Lease canvas(p->measureCanvas);
+    canvas->Font()->Assign(Font());
+    QueryCellColor(FixedCols(), ARow, TGridDrawState(), canvas->Brush(), canvas->Font());
+    const int h = canvas->TextHeight(QStringLiteral("gh"));
     SetRowHeights(ARow, ClampToLimits(Padding + Lines * (h + h / 8), p->minRowHeight, p->maxRowHeight));
 }
 

@@ -188,24 +188,37 @@ QString CapitalizeWords(const QString& Text)
     return done;
 }
 
+namespace {
+
+// A closing tag or an opening B, I or C tag ("<B", "<I", "<C", "</"), found
+// in one pass over the text.
+bool hasMarkupTag(const QString& Text)
+{
+    for (qsizetype i = Text.indexOf(u'<'); i >= 0 && i + 1 < Text.size(); i = Text.indexOf(u'<', i + 1)) {
+        const QChar next = Text[i + 1];
+        if (next == u'/' || next == u'B' || next == u'I' || next == u'C')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int ClassifyCellText(const QString& Text, bool DetectMarkup)
 {
-    const QString s = Text + u' ';
-    if (s.size() < 2)
+    if (Text.isEmpty())
         return ctPlain;
-    if (s[0] == u'=')
+    if (Text[0] == u'=')
         return ctFormula;
-    if (s.startsWith(QStringLiteral("|\\"))) {
+    if (Text.startsWith(QLatin1String("|\\"))) {
         // A wide-encoded formula: the first character is "=" and the high byte
         // of the next one is zero.
-        const bool formula = s.size() >= 5 && s[3] == u'=' && s[4].unicode() == 0;
+        const bool formula = Text.size() >= 5 && Text[3] == u'=' && Text[4].unicode() == 0;
         return formula ? ctFormula : ctWideEncoded;
     }
-    if (s.startsWith(QStringLiteral("{\\")))
+    if (Text.startsWith(QLatin1String("{\\")))
         return ctRichText;
-    if (DetectMarkup
-        && (s.contains(QStringLiteral("</")) || s.contains(QStringLiteral("<B")) || s.contains(QStringLiteral("<I"))
-            || s.contains(QStringLiteral("<C"))))
+    if (DetectMarkup && hasMarkupTag(Text))
         return ctMarkup;
     return ctPlain;
 }

@@ -220,8 +220,25 @@ struct TCanvas::Data {
   std::optional<int> bkMode;
   TColor bkModeBrushColor = 0;
   TBrushStyle bkModeBrushStyle = bsSolid;
-  mutable TFont cachedFont;
+  // The toolkit font of the last font seen, with its metrics, known by what
+  // the toolkit font is made of: a change of colour alone keeps them.
+  mutable QString cachedName;
+  mutable int cachedHeight = 0;
+  mutable TFontStyles cachedStyle;
   mutable std::optional<QFont> cachedQFont;
+  mutable std::optional<QFontMetrics> cachedMetrics;
+
+  const QFontMetrics& metrics() const {
+    if (!cachedQFont || cachedHeight != font.Height() || cachedStyle != font.Style() ||
+        cachedName != font.Name()) {
+      cachedName = font.Name();
+      cachedHeight = font.Height();
+      cachedStyle = font.Style();
+      cachedQFont = font.ToQFont();
+      cachedMetrics.emplace(*cachedQFont);
+    }
+    return *cachedMetrics;
+  }
 
   QPainter* active() {
     if (external) {
@@ -306,12 +323,11 @@ QPainter* TCanvas::painter() { return d->active(); }
 const QImage* TCanvas::image() const { return d->targetImage(); }
 
 QFont TCanvas::qtFont() const {
-  if (!d->cachedQFont || !d->cachedFont.SameAs(d->font)) {
-    d->cachedFont.Assign(d->font);
-    d->cachedQFont = d->font.ToQFont();
-  }
+  d->metrics();
   return *d->cachedQFont;
 }
+
+const QFontMetrics& TCanvas::fontMetrics() const { return d->metrics(); }
 
 TPoint TCanvas::PenPos() const { return d->penPos; }
 
@@ -464,12 +480,37 @@ void strokeShape(QPainter* p, const TPen& pen, QColor bkColor, bool opaque, bool
 
 }  // namespace
 
+namespace {
+
+// A solid rectangle outlined in its own colour covers the pixels of one fill,
+// which costs a fraction of its inside and its outline drawn point by point.
+// Under a scale or a fractional shift the points land elsewhere than a fill.
+bool fillsAsOne(const QPainter& p, const TPen& pen, const TBrush& brush) {
+  if (pen.Style() != psSolid || pen.Width() > 1 || pen.Mode() != pmCopy || brush.Style() != bsSolid ||
+      pen.Color() != brush.Color()) {
+    return false;
+  }
+  if (p.compositionMode() != QPainter::CompositionMode_SourceOver || p.testRenderHint(QPainter::Antialiasing)) {
+    return false;
+  }
+  const QTransform& t = p.transform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+}  // namespace
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   QPainter* p = painter();
   if (!p) {
     return;
   }
   const TRect r = normalized(x1, y1, x2, y2);
+  if (fillsAsOne(*p, d->pen, d->brush)) {
+    if (r.Width() > 0 && r.Height() > 0) {
+      p->fillRect(ToQRect(r), ToQColor(d->brush.Color()));
+    }
+    return;
+  }
   const bool outlined = d->pen.Style() != psClear;
   // With a visible pen the outline covers the last column and row; without one
   // the inside alone leaves them out.
@@ -635,14 +676,13 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 // ---------------------------------------------------------------------------
 // Text
 
-TSize TCanvas::TextExtent(const QString& text) const {
-  const QFontMetrics fm(qtFont());
-  return {fm.horizontalAdvance(text), fm.height()};
-}
+// The height is the font's cell height whatever the text, so only the width
+// needs the text shaped.
+TSize TCanvas::TextExtent(const QString& text) const { return {TextWidth(text), TextHeight(text)}; }
 
-int TCanvas::TextWidth(const QString& text) const { return TextExtent(text).cx; }
+int TCanvas::TextWidth(const QString& text) const { return d->metrics().horizontalAdvance(text); }
 
-int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).cy; }
+int TCanvas::TextHeight(const QString&) const { return d->metrics().height(); }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
   const TSize extent = TextExtent(text);
@@ -660,7 +700,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     }
     p->setFont(font);
     p->setPen(ToQColor(d->font.Color()));
-    p->drawText(QPoint(0, QFontMetrics(font).ascent()), text);
+    p->drawText(QPoint(0, d->metrics().ascent()), text);
     p->restore();
   }
   d->penPos = {x + extent.cx, y};
@@ -680,7 +720,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   }
   p->setFont(font);
   p->setPen(ToQColor(d->font.Color()));
-  p->drawText(QPoint(x, y + QFontMetrics(font).ascent()), text);
+  p->drawText(QPoint(x, y + d->metrics().ascent()), text);
   p->restore();
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QFont;
+class QFontMetrics;
 class QImage;
 class QPaintDevice;
 class QPainter;
@@ -177,6 +178,8 @@ class TCanvas {
   QPainter* painter();
   const QImage* image() const;
   QFont qtFont() const;
+  // The metrics of qtFont(), kept while the font stays the same.
+  const QFontMetrics& fontMetrics() const;
 
  private:
   struct Data;

@@ -5,17 +5,20 @@
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPainter>
 
+#include <optional>
 #include <vector>
 
 namespace {
 
-// One line of text with the characters that are drawn underlined.
+// One line of text with the characters that are drawn underlined, and its
+// width once measured: shaping a text costs more than drawing it.
 struct Line {
   QString text;
   std::vector<bool> underlined;
+  mutable std::optional<int> width;
 
   Line mid(qsizetype from, qsizetype count) const {
-    Line part{text.mid(from, count), {}};
+    Line part{text.mid(from, count), {}, {}};
     part.underlined.assign(underlined.begin() + from, underlined.begin() + from + part.text.size());
     return part;
   }
@@ -23,32 +26,36 @@ struct Line {
 
 class Measure {
  public:
-  Measure(const QFont& font, bool expandTabs) : fm_(font), expandTabs_(expandTabs) {
-    tabWidth_ = std::max(1, 8 * fm_.averageCharWidth());
-  }
+  Measure(const QFontMetrics& fm, bool expandTabs) : fm_(fm), expandTabs_(expandTabs) {}
 
   int width(const QString& s) const {
     if (!expandTabs_ || !s.contains(QLatin1Char('\t'))) {
       return fm_.horizontalAdvance(s);
     }
+    const int tab = std::max(1, 8 * fm_.averageCharWidth());
     int x = 0;
     const QStringList segments = s.split(QLatin1Char('\t'));
     for (qsizetype i = 0; i < segments.size(); ++i) {
       x += fm_.horizontalAdvance(segments[i]);
       if (i + 1 < segments.size()) {
-        x = (x / tabWidth_ + 1) * tabWidth_;
+        x = (x / tab + 1) * tab;
       }
     }
     return x;
   }
 
-  int tabWidth() const { return tabWidth_; }
+  int width(const Line& line) const {
+    if (!line.width) {
+      line.width = width(line.text);
+    }
+    return *line.width;
+  }
+
   const QFontMetrics& metrics() const { return fm_; }
 
  private:
-  QFontMetrics fm_;
+  const QFontMetrics& fm_;
   bool expandTabs_;
-  int tabWidth_;
 };
 
 // Removes the "&" prefixes: "&x" marks x for underlining, "&&" stands for "&".
@@ -140,7 +147,7 @@ void wrapParagraph(const Line& para, int maxWidth, const Measure& m, std::vector
 
 // Cuts the line so that it fits with "..." at its end.
 Line withEndEllipsis(const Line& line, int maxWidth, const Measure& m) {
-  if (m.width(line.text) <= maxWidth) {
+  if (m.width(line) <= maxWidth) {
     return line;
   }
   const QString dots = QStringLiteral("...");
@@ -185,12 +192,11 @@ std::vector<Line> layoutLines(const QString& text, int maxWidth, unsigned format
 void drawLine(QPainter* p, const Line& line, int x, int y, const Measure& m) {
   const QFontMetrics& fm = m.metrics();
   const int baseline = y + fm.ascent();
-  const QStringList segments = line.text.split(QLatin1Char('\t'));
-  if (segments.size() == 1) {
+  if (!line.text.contains(QLatin1Char('\t'))) {
     p->drawText(QPoint(x, baseline), line.text);
   } else {
     qsizetype pos = 0;
-    for (const QString& segment : segments) {
+    for (const QString& segment : line.text.split(QLatin1Char('\t'))) {
       p->drawText(QPoint(x + m.width(line.text.left(pos)), baseline), segment);
       pos += segment.size() + 1;
     }
@@ -209,7 +215,7 @@ void drawLine(QPainter* p, const Line& line, int x, int y, const Measure& m) {
 }  // namespace
 
 int DrawText(TCanvas& canvas, const QString& text, TRect& r, unsigned format) {
-  const Measure m(canvas.qtFont(), format & DT_EXPANDTABS);
+  const Measure m(canvas.fontMetrics(), format & DT_EXPANDTABS);
   const int lineHeight = m.metrics().height() + ((format & DT_EXTERNALLEADING) ? m.metrics().leading() : 0);
   if (text.isEmpty()) {
     if (format & DT_CALCRECT) {
@@ -223,7 +229,7 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& r, unsigned format) {
   if (format & DT_CALCRECT) {
     int widest = 0;
     for (const Line& line : lines) {
-      widest = std::max(widest, m.width(line.text));
+      widest = std::max(widest, m.width(line));
     }
     r.Right = r.Left + widest;
     r.Bottom = r.Top + height;
@@ -252,15 +258,14 @@ int DrawText(TCanvas& canvas, const QString& text, TRect& r, unsigned format) {
   p->setPen(ToQColor(canvas.Font()->Color()));
   const bool opaque = canvas.BkMode() == OPAQUE;
   for (const Line& line : lines) {
-    const int width = m.width(line.text);
     int x = r.Left;
     if (format & DT_CENTER) {
-      x = r.Left + (r.Width() - width) / 2;
+      x = r.Left + (r.Width() - m.width(line)) / 2;
     } else if (format & DT_RIGHT) {
-      x = r.Right - width;
+      x = r.Right - m.width(line);
     }
     if (opaque) {
-      p->fillRect(QRect(x, y, width, lineHeight), ToQColor(canvas.Brush()->Color()));
+      p->fillRect(QRect(x, y, m.width(line), lineHeight), ToQColor(canvas.Brush()->Color()));
     }
     drawLine(p, line, x, y, m);
     y += lineHeight;

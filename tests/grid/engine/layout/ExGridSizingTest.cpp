@@ -109,6 +109,72 @@ TEST_F(ExGridSizing, AutoSizeColFollowsTheTextAndGrowOnlyKeepsAWiderColumn)
     EXPECT_EQ(grid->ColWidths(2), 8 + 4);
 }
 
+// Measuring shares its canvas and font metrics between cells; the widths and
+// heights of this fixture were taken when every cell was measured on a canvas
+// of its own, so that sharing can never carry one cell's font into the next.
+TEST_F(ExGridSizing, AutoSizedWidthsAndHeightsOfMixedFontsAndTextsArePinned)
+{
+    grid->SetColCount(6);
+    grid->SetRowCount(6);
+    grid->SetMultilinecells(true);
+    grid->SetURLShow(true);
+    const char* const texts[6][6] = {
+        {"", "Name", "Value", "Address", "Note", "Markup"},
+        {"1", "gateway", "12.50", "192.168.1.10", "two\rlines, the second longer", "<b>bold</b> text"},
+        {"22", "SNMP agent", "-0.125", "http://example.com/a", "tab\there", "<i>slanted</i> and plain"},
+        {"333", "uplink", "100000", "mailto:x@example.com", "Wide WWW MMM", "<font size=\"12\">big</font>"},
+        {"4444", "device EUI", "7", "10.0.0.1", "iiii lll", "plain &amp; simple"},
+        {"55555", "trap receiver", "3.14159", "fe80::1", "", "<u>under</u>"},
+    };
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 6; ++c)
+            grid->SetCells(c, r, QString::fromUtf8(texts[r][c]));
+    grid->SetFontStyles(1, 2, fsBold);
+    grid->SetFontSizes(2, 3, 14);
+    grid->SetFontNames(3, 4, QStringLiteral("Courier New"));
+    grid->SetFontStyles(4, 5, fsBold | fsItalic);
+    grid->FixedFont()->SetStyle(fsBold);
+
+    grid->AutoSizeColumns(true, 0);
+    EXPECT_EQ(widths(), (std::vector<int>{46, 91, 80, 108, 152, 124}));
+    grid->SetZoomFactor(3);
+    grid->AutoSizeColumns(true, 0);
+    EXPECT_EQ(widths(), (std::vector<int>{60, 118, 96, 142, 200, 163}));
+    grid->SetZoomFactor(0);
+
+    grid->SetWordWrap(true);
+    grid->SetColWidths(4, 60);
+    grid->AutoSizeRows(true, 0);
+    std::vector<int> heights;
+    for (int r = 0; r < grid->RowCount(); ++r)
+        heights.push_back(grid->RowHeights(r));
+    EXPECT_EQ(heights, (std::vector<int>{19, 76, 22, 48, 20, 22}));
+}
+
+// A colour handler may measure another cell while a measure runs; each keeps
+// its own font.
+TEST_F(ExGridSizing, AMeasureInsideAColourHandlerLeavesTheOuterMeasureAlone)
+{
+    grid->SetColCount(2);
+    grid->SetRowCount(1);
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(0);
+    grid->SetCells(0, 0, QStringLiteral("wide text here"));
+    grid->SetCells(1, 0, QStringLiteral("large"));
+    grid->SetFontSizes(1, 0, 20);
+    const TSize outerAlone = grid->GetCellTextSize(0, 0, false, false);
+    const TSize innerAlone = grid->GetCellTextSize(1, 0, false, false);
+    ASSERT_GT(innerAlone.cy, outerAlone.cy);
+
+    TSize inner;
+    grid->OnGetCellColor = [&](TObject*, int, int ACol, TGridDrawState, TBrush*, TFont*) {
+        if (ACol == 0)
+            inner = grid->GetCellTextSize(1, 0, false, false);
+    };
+    EXPECT_EQ(grid->GetCellTextSize(0, 0, false, false), outerAlone);
+    EXPECT_EQ(inner, innerAlone);
+}
+
 TEST_F(ExGridSizing, AutoSizeCellsGrowsRowsAndFitsColumns)
 {
     grid->SetCells(2, 3, QStringLiteral("wide text here"));

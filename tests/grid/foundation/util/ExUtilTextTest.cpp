@@ -142,6 +142,9 @@ TEST(ClassifyCellText, TellsFormulaWideRichMarkupAndPlain)
         {"a<Control>", true, ctMarkup},
         {"<b>lower case</b", true, ctMarkup},
         {"<b>lower", true, ctPlain},
+        {"1 < 2 <I>x", true, ctMarkup},
+        {"<<C", true, ctMarkup},
+        {"a <b <i x<", true, ctPlain},
         {"<B>bold</B>", false, ctPlain},
         {"plain", true, ctPlain},
     };

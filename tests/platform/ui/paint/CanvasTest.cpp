@@ -103,6 +103,40 @@ TEST_F(CanvasTest, RectangleWithClearBrushDrawsOnlyTheOutline) {
   EXPECT_EQ(at(3, 3), clLime);
 }
 
+// A pen of the brush's colour covers exactly the pixels of the outline plus
+// the inside, whatever the size, also under a painter's offset and clipping.
+TEST_F(CanvasTest, RectangleOutlinedInItsBrushColourCoversItsWholeBox) {
+  struct Case {
+    TRect r;
+    PixelSet covered;
+  };
+  const Case cases[] = {
+      {Rect(2, 3, 10, 8), area(2, 3, 10, 8)},
+      {Rect(10, 8, 2, 3), area(2, 3, 10, 8)},
+      {Rect(4, 4, 5, 9), area(4, 4, 5, 9)},
+      {Rect(4, 4, 9, 5), area(4, 4, 9, 5)},
+      {Rect(4, 4, 4, 9), {}},
+  };
+  for (const Case& c : cases) {
+    image.fill(Qt::white);
+    canvas.Pen()->SetColor(clRed);
+    canvas.Brush()->SetColor(clRed);
+    canvas.Rectangle(c.r);
+    EXPECT_EQ(pixelsOf(clRed), c.covered) << c.r.Left << "," << c.r.Top << "," << c.r.Right << "," << c.r.Bottom;
+  }
+
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.translate(5, 6);
+  painter.setClipRect(0, 0, 3, 10);
+  TCanvas onPainter(&painter);
+  onPainter.Pen()->SetColor(clBlue);
+  onPainter.Brush()->SetColor(clBlue);
+  onPainter.Rectangle(0, 0, 4, 3);
+  painter.end();
+  EXPECT_EQ(pixelsOf(clBlue), area(5, 6, 8, 9));
+}
+
 TEST_F(CanvasTest, FillRectAndFrameRectUseTheBrushAndIgnoreThePen) {
   canvas.Pen()->SetColor(clRed);
   canvas.Brush()->SetColor(clNavy);
@@ -288,6 +322,31 @@ TEST_F(CanvasTest, TextOutMovesThePenAndFillsItsCellOnlyWhenOpaque) {
   canvas.Brush()->SetStyle(bsClear);
   canvas.TextOut(2, 3, QStringLiteral("Wi"));
   EXPECT_TRUE(pixelsOf(clYellow).empty());
+}
+
+// The canvas keeps the toolkit font between measures; every change of name,
+// size or style must still reach the measure.
+TEST_F(CanvasTest, TextWidthFollowsEveryChangeOfTheFont) {
+  const QString text = QStringLiteral("Wide iiii text");
+  TFont* font = canvas.Font();
+  font->SetName(QStringLiteral("DejaVu Sans"));
+  font->SetSize(8);
+  const int plain = canvas.TextWidth(text);
+  font->SetColor(clRed);
+  EXPECT_EQ(canvas.TextWidth(text), plain);
+  font->SetStyle(fsBold);
+  EXPECT_GT(canvas.TextWidth(text), plain);
+  font->SetStyle({});
+  EXPECT_EQ(canvas.TextWidth(text), plain);
+  font->SetSize(14);
+  EXPECT_GT(canvas.TextWidth(text), plain);
+  EXPECT_GT(canvas.TextHeight(text), QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8)).height());
+  font->SetSize(8);
+  EXPECT_EQ(canvas.TextWidth(text), plain);
+  font->SetName(QStringLiteral("DejaVu Sans Mono"));
+  EXPECT_NE(canvas.TextWidth(text), plain);
+  font->SetName(QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(canvas.TextExtent(text), (TSize{plain, canvas.fontMetrics().height()}));
 }
 
 TEST_F(CanvasTest, TextRectFillsAndClipsToItsRectangle) {
