@@ -1246,6 +1246,59 @@ public:
     bool MouseIsDown() const;
     void SetMouseIsDown(bool Value);
 
+    // ---- clearing, trimming, merging and finding cells ------------------------------
+    // Rows are display rows and columns real columns; TrimRect, like
+    // ClearRect, takes display columns under SaveHiddenCells. The "normal"
+    // clearings leave the fixed rows, columns, right columns and footers alone.
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    // The disjunct rows or columns when those are selected, else the selection.
+    void ClearSelection();
+    // Texts lose their leading and trailing blanks and control characters.
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    // Runs of equal texts become merged ranges; without MainMerge a run also
+    // needs its rows (columns) merged alike elsewhere.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    // Joins column 2 into column 1 below the fixed rows.
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    // The first cell, row by row, whose whole text is SubStr (case counts).
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+
+    // ---- highlighting and marking text in cells -----------------------------------
+    // Occurrences are wrapped in "hi" (highlight) or "e" (mark) tags inside the
+    // stored texts; a cell holding such a tag stores its text escaped as markup
+    // until its last tag is removed. Columns are real columns, rows display
+    // rows; DoFixed takes in the fixed cells.
+    static QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnHilightText(const QString& S);
+    static QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
     // ---- update lock ------------------------------------------------------------
     // Batches changes: while the count is above 0 the grid paints nothing; the
     // last EndUpdate repaints the whole grid and its border once.
@@ -1987,6 +2040,11 @@ private:
     void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
     void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);
     void paintSizingLines();
+    // ---- highlighting: the walks over base cells behind the tag operations
+    void ApplyTextTagInRange(const QString& HiText, const QString& Tag, bool DoCase, int Left, int Top, int Right,
+                             int Bottom);
+    void RemoveTextTagInRange(const QString& Tag, int Left, int Top, int Right, int Bottom);
+    // ----
     void handleGridEditDone(int ACol, int ARow);
     void storeEditorText(const QString& Text);
     void startPanning(int X, int Y);

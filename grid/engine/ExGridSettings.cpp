@@ -32,8 +32,6 @@ GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionMirrorColorTo, selectionMirror
 GRID_REPAINTING_PROPERTY(TColor, TColor, SelectionTextColor, selectionTextColor)
 GRID_REPAINTING_PROPERTY(bool, bool, SelectionColorMixer, selectionColorMixer)
 GRID_STORED_PROPERTY(TColor, TColor, HintColor, hintColor)
-GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightColor, highlightColor)
-GRID_REPAINTING_PROPERTY(TColor, TColor, HighlightTextColor, highlightTextColor)
 GRID_REPAINTING_PROPERTY(bool, bool, ActiveCellShow, activeCellShow)
 GRID_REPAINTING_PROPERTY(TColor, TColor, ActiveCellColor, activeCellColor)
 GRID_REPAINTING_PROPERTY(TColor, TColor, ActiveCellColorTo, activeCellColorTo)

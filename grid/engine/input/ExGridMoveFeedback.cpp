@@ -426,15 +426,12 @@ void TExStringGrid::removeDraggedRows()
     RemoveRowsCore(std::min(drop.Top, drop.Bottom), std::abs(drop.Bottom - drop.Top) + 1);
 }
 
+// With disjunct rows the selected rows are what was dragged; otherwise the
+// selection as it was when the drag began, since the drop may have moved it.
 void TExStringGrid::clearDraggedCells()
 {
-    if (p->mouseActions->DisjunctCellSelect() && p->selectedCells.Count() > 0) {
-        for (int i = 0; i < p->selectedCells.Count(); ++i) {
-            const int key = p->selectedCells.GetInteger(i);
-            const int col = key & 0xFFFF;
-            const int row = (key >> 16) & 0xFFFF;
-            ClearRect(col, row, col, row);
-        }
+    if (p->mouseActions->DisjunctRowSelect()) {
+        ClearSelection();
         return;
     }
     const TGridRect drop = p->press.dropSelection;

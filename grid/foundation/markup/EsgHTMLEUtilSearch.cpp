@@ -64,6 +64,37 @@ bool matchPlaces(const QString& markup, const QString& visible, const QString& s
     return true;
 }
 
+// The markup with the tag pair around every place, copied in one pass.
+QString insertTagPairs(const QString& text, const std::vector<TagPlaces>& places, const QString& tag)
+{
+    const QString opening = u'<' + tag + u'>';
+    const QString closing = QLatin1StringView("</") + tag + u'>';
+    QString out;
+    out.reserve(text.size() + qsizetype(places.size()) * (opening.size() + closing.size()));
+    qsizetype copied = 0;
+    const auto copyUpTo = [&](qsizetype index, const QString& inserted) {
+        out += QStringView(text).sliced(copied, index - copied);
+        out += inserted;
+        copied = index;
+    };
+    for (const TagPlaces& place : places) {
+        copyUpTo(place.opening, opening);
+        copyUpTo(place.closing, closing);
+    }
+    out += QStringView(text).sliced(copied);
+    return out;
+}
+
+// The entities that escaping writes, each shown as one character.
+struct EscapedEntity {
+    QLatin1StringView text;
+    QChar shown;
+};
+constexpr EscapedEntity escapedEntities[] = {{QLatin1StringView("&amp;"), u'&'},
+                                             {QLatin1StringView("&lt;"), u'<'},
+                                             {QLatin1StringView("&gt;"), u'>'},
+                                             {QLatin1StringView("&quot;"), u'"'}};
+
 } // namespace
 
 QString VisibleTextOfMarkup(const QString& Text)
@@ -131,26 +162,50 @@ QString WrapMatchesInTag(const QString& Text, const QString& Search, const QStri
         return Text; // the markup does not match its visible text: leave it alone
     if (places.empty())
         return text;
-    const QString opening = u'<' + Tag + u'>';
-    const QString closing = QLatin1StringView("</") + Tag + u'>';
-    // One pass: the markup is copied up to each place and the tag put in.
-    QString out;
-    out.reserve(text.size() + qsizetype(places.size()) * (opening.size() + closing.size()));
-    qsizetype copied = 0;
-    const auto copyUpTo = [&](qsizetype index, const QString& tag) {
-        out += QStringView(text).sliced(copied, index - copied);
-        out += tag;
-        copied = index;
-    };
-    for (const TagPlaces& place : places) {
-        copyUpTo(place.opening, opening);
-        copyUpTo(place.closing, closing);
-    }
-    out += QStringView(text).sliced(copied);
-    return out;
+    return insertTagPairs(text, places, Tag);
 }
 
-QString RemoveTagPairs(const QString& Text, const QString& Tag)
+QString WrapMatchesInEscapedMarkup(const QString& Markup, const QString& Search, const QString& Tag,
+                                   bool CaseSensitive)
+{
+    if (Search.isEmpty())
+        return Markup;
+    // What the markup shows, and for each shown character the markup it
+    // stands for: from its opening index up to its closing one.
+    QString shown;
+    std::vector<TagPlaces> spans;
+    bool insideTag = false;
+    for (qsizetype i = 0; i < Markup.size(); ++i) {
+        const QChar c = Markup[i];
+        if (c == u'<')
+            insideTag = true;
+        if (!insideTag) {
+            qsizetype length = 1;
+            QChar character = c;
+            const QStringView rest = QStringView(Markup).sliced(i);
+            for (const EscapedEntity& entity : escapedEntities)
+                if (c == u'&' && rest.startsWith(entity.text)) {
+                    length = entity.text.size();
+                    character = entity.shown;
+                    break;
+                }
+            shown += character;
+            spans.push_back({i, i + length});
+            i += length - 1;
+            continue;
+        }
+        if (c == u'>')
+            insideTag = false;
+    }
+    const QString haystack = CaseSensitive ? shown : platform::UpperCaseSameLength(shown);
+    const QString needle = CaseSensitive ? Search : platform::UpperCaseSameLength(Search);
+    std::vector<TagPlaces> places;
+    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + needle.size()))
+        places.push_back({spans[size_t(at)].opening, spans[size_t(at + needle.size() - 1)].closing});
+    return insertTagPairs(Markup, places, Tag);
+}
+
+QString StripTagPairs(const QString& Text, const QString& Tag)
 {
     const QString opening = u'<' + Tag + u'>';
     const QString closing = QLatin1StringView("</") + Tag + u'>';
@@ -170,6 +225,12 @@ QString RemoveTagPairs(const QString& Text, const QString& Tag)
             }
         }
     }
+    return out;
+}
+
+QString RemoveTagPairs(const QString& Text, const QString& Tag)
+{
+    QString out = StripTagPairs(Text, Tag);
     out.replace(QLatin1StringView("&lt;"), QLatin1StringView("<"));
     out.replace(QLatin1StringView("&gt;"), QLatin1StringView(">"));
     return out;

@@ -30,7 +30,19 @@ int FindNextVisibleMatch(const QString& Search, const QString& Visible, int Star
 // grid's search highlighting stays instant. Tag is a tag name (no "<" or ">").
 QString WrapMatchesInTag(const QString& Text, const QString& Search, const QString& Tag, bool CaseSensitive);
 
-// Removes every "<Tag>" and "</Tag>" (without case, until none is left), then
-// turns every "&lt;" and "&gt;" into "<" and ">": undoes WrapMatchesInTag. In
-// one pass over the text, as WrapMatchesInTag.
+// Every match of the plain text Search in what a markup escaped with
+// EscapeMarkupText shows, enclosed in "<Tag>" and "</Tag>": an entity of the
+// escaping counts as the one character it stands for, so a tag never splits
+// it and a search never matches its letters; tags already in the markup stay.
+// Adjacent matches are enclosed each; an empty search finds nothing.
+QString WrapMatchesInEscapedMarkup(const QString& Markup, const QString& Search, const QString& Tag,
+                                   bool CaseSensitive);
+
+// Removes every "<Tag>" and "</Tag>" (without case, until none is left) and
+// nothing else, so that other tags and every entity stay as they are. In one
+// pass over the text.
+QString StripTagPairs(const QString& Text, const QString& Tag);
+
+// StripTagPairs, then every "&lt;" and "&gt;" turned into "<" and ">": undoes
+// WrapMatchesInTag.
 QString RemoveTagPairs(const QString& Text, const QString& Tag);

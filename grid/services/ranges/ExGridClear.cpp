@@ -56,9 +56,14 @@ void TExStringGrid::ClearCols(int ColIndex, int CCount)
         ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
 }
 
+// The nodes go first, since their spans and levels would outlive the emptied
+// rows; a grid being destroyed frees them with everything else.
 void TExStringGrid::Clear()
 {
+    if (HasNodeRows() && !p->destroying)
+        RemoveAllNodes();
     clearCells(0, 0, TotalColCount() - 1, RowCount() - 1, false);
+    SetSearchInc(QString());
     if (NumHiddenColumns() > 0)
         Invalidate();
 }

@@ -248,6 +248,27 @@ TEST_F(ExGridCellDrag, StartsPastThreePixelsWithTheSelectedText)
     EXPECT_EQ(grid->Cells(1, 2), QStringLiteral("a2"));
 }
 
+// With disjunct rows a move empties the selected rows whole, as the selection
+// clearing does, and leaves the other rows alone.
+TEST_F(ExGridCellDrag, MoveWithDisjunctRowsEmptiesTheSelectedRows)
+{
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(4, true);
+    recorder.effect = deMove;
+    grid->SetDragRunner(recorder.runner());
+    drag(8);
+    ASSERT_EQ(recorder.texts, 1);
+    int cleared = 0;
+    for (int r = 1; r < 6; ++r) {
+        const bool selected = grid->RowSelect(r);
+        cleared += selected;
+        for (int c = 1; c < 5; ++c)
+            EXPECT_EQ(grid->Cells(c, r).isEmpty(), selected) << c << "," << r;
+    }
+    EXPECT_GT(cleared, 0);
+}
+
 TEST_F(ExGridCellDrag, RefusedDragBecomesARangeSelection)
 {
     grid->OnOleDrag = [](TObject*, int, int, const QString&, bool& Allow) { Allow = false; };

@@ -281,4 +281,35 @@ TEST(MarkupSearchMarking, ManyMatchesAreEachEnclosed)
     }
 }
 
+// In an escaped text an entity is the one character it stands for: a search
+// finds it as that character, never finds its letters, and a tag never splits
+// it. Stripping the tags alone then gives the escaped text back.
+TEST(MarkupSearchMarking, EscapedMarkupIsSearchedAsItIsShown)
+{
+    struct Case {
+        const char* text;
+        const char* search;
+        bool caseSensitive;
+        const char* wrapped;
+    };
+    const Case cases[] = {
+        {"a &amp; b", "a", true, "<hi>a</hi> &amp; b"},
+        {"a &amp; b", "amp", false, "a &amp; b"},
+        {"a &amp; b", "&", true, "a <hi>&amp;</hi> b"},
+        {"&lt;B&gt;x&lt;/B&gt;", "<b>", false, "<hi>&lt;B&gt;</hi>x&lt;/B&gt;"},
+        {"say &quot;hi&quot;", "\"hi\"", true, "say <hi>&quot;hi&quot;</hi>"},
+        {"&amp;lt;", "lt", true, "&amp;<hi>lt</hi>;"},
+        {"<e>Tom</e> &amp; Jerry", "tom &", false, "<e><hi>Tom</e> &amp;</hi> Jerry"},
+        {"abab", "ab", true, "<hi>ab</hi><hi>ab</hi>"},
+        {"a &amp", "&", true, "a <hi>&</hi>amp"},
+        {"text", "", true, "text"},
+    };
+    for (const Case& c : cases) {
+        const QString wrapped = WrapMatchesInEscapedMarkup(c.text, c.search, "hi", c.caseSensitive);
+        EXPECT_EQ(wrapped, QString(c.wrapped)) << c.text << " / " << c.search;
+        EXPECT_EQ(StripTagPairs(wrapped, "hi"), QString(c.text)) << c.text;
+    }
+    EXPECT_EQ(StripTagPairs("&lt;<HI>x</hi><e>y</e>", "hi"), "&lt;x<e>y</e>") << "entities and other tags stay";
+}
+
 } // namespace
