@@ -1533,6 +1533,10 @@ public:
     // Restores the rows of the last filter level; the level count stays.
     void UnHideRowList();
     bool IsHiddenRow(int RowIndex) const;
+    // The same answer from a cache of the hidden rows' real indexes: an empty
+    // ListHidden is filled on the first call and serves the calls after it
+    // until the hidden rows change.
+    bool IsHiddenRow(int RowIndex, std::unique_ptr<TIntList>& ListHidden) const;
     int NumHiddenRows() const;
     int TotalRowCount() const;
     int RealRowIndex(int ARow) const;
@@ -1569,6 +1573,27 @@ public:
     int SortedRowIndex(int ARow) const;
     int UnSortedRowIndex(int ARow) const;
     TIntList* SortXRef() const;
+
+    // ---- row and column structure: insert, remove, swap ---------------------------
+    // Rows by display index, columns by real index. Hidden-row records, cell
+    // controls, row flags, hidden columns and saved widths move with their
+    // rows and columns.
+    void AddRow();
+    void AddColumn();
+    virtual void InsertCols(int ColIndex, int CCount);
+    // The count is clipped at the last real column.
+    virtual void RemoveCols(int ColIndex, int CCount);
+    // Moves the texts and objects of the rows below up; heights stay in place.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // ACol is a display column; the first row of each text stays.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void SwapRows(int ARow1, int ARow2);
+    void SwapColumns(int ACol1, int ACol2);
 
     // ---- per-cell appearance ------------------------------------------------------
     // By real column and display row. Readers answer the defaults for a cell
@@ -2055,6 +2080,31 @@ private:
     void copyStoredRow(int FromRow, int ToRow, bool WithHeight);
     // Detaches the objects of a row without freeing them and empties its texts.
     void emptyStoredRow(int ARow);
+
+    // -- structure helpers
+    // The real rows of display rows RowIndex.., ascending.
+    std::vector<int> realRowsOf(int RowIndex, int RCount) const;
+    // Hidden-row records, or cell controls, follow the removal of the given
+    // ascending real rows; the controls in them are hidden and leave the list.
+    void lowerRecordsAfterRemoval(const std::vector<int>& RemovedReals);
+    void lowerControlsAfterRemoval(const std::vector<int>& RemovedReals);
+    // The disjunct row flags follow inserted or removed rows: at the display
+    // index, or at the real indexes while the selection is persistent. Rows
+    // that are only hidden pass no real rows: persistent flags stay.
+    void insertRowSelectFlags(int RowIndex, int RCount);
+    void deleteRowSelectFlags(int RowIndex, int RCount, const std::vector<int>& RemovedReals);
+    // Column moves over every row: texts and objects.
+    void copyStoredCol(int FromCol, int ToCol);
+    // Moves the texts and objects of the rows below RowIndex + RCount up by
+    // RCount; heights stay, nothing is freed.
+    void removeRowsTextOnly(int RowIndex, int RCount, const std::vector<int>& RemovedReals);
+    // The normal rows that are (not) selected, from the bottom up, judged
+    // before the first row goes.
+    std::vector<int> rowsBySelection(bool Selected);
+    // Removes the shown columns that are (not) selected, from the right.
+    void removeColsBySelection(bool Selected);
+    void keepViewFilled();
+    void repaintSearchPanel();
     // Moves a row's cells and height into a new record, leaving the row empty.
     std::unique_ptr<TGridItem> takeRowIntoItem(int ARow);
     void restoreRowFromItem(TGridItem& Item, int ARow);
@@ -2146,7 +2196,7 @@ private:
     // The drags through the toolkit's drag and drop, used while no runner is set.
     static TDragEffect defaultTextDragDrop(const QString& SelectedText, const QString& CellText);
     static TDragEffect defaultColumnDragDrop(int ACol);
-    void removeDraggedRows();
+    void removeDraggedRows(const TGridRect& Dragged);
     void clearDraggedCells();
     void selectOnRightClick(const TGridCoord& hit, TShiftState Shift, int X, int Y);
     void editOnDoubleClick(const TGridCoord& cell, TShiftState Shift);

@@ -13,6 +13,8 @@
 
 #include <QtWidgets/QMenu>
 
+#include <algorithm>
+
 struct TExColumnGrid::Private {
     std::unique_ptr<TGridColumnCollection> columns;
     bool columnMoving = false;
@@ -96,6 +98,37 @@ void TExColumnGrid::SynchColumns()
         columns.Add();
     while (columns.Count() > wanted)
         columns.Delete(columns.Count() - 1);
+}
+
+// The string grid's count change appends definitions at the end; they are
+// taken back there and opened at the new columns instead.
+void TExColumnGrid::InsertCols(int ColIndex, int CCount)
+{
+    const int before = TotalColCount();
+    TExStringGrid::InsertCols(ColIndex, CCount);
+    const int added = TotalColCount() - before;
+    TNoRecursiveUpdate guard(*d->columns);
+    const int at = std::min(std::max(ColIndex, 0), before);
+    for (int i = 0; i < added; ++i) {
+        d->columns->Delete(d->columns->Count() - 1);
+        d->columns->Insert(at);
+    }
+}
+
+// The definitions go first, so that the count change finds one per column
+// left and touches none.
+void TExColumnGrid::RemoveCols(int ColIndex, int CCount)
+{
+    const int total = TotalColCount();
+    if (ColIndex >= 0 && ColIndex < total && CCount > 0) {
+        TNoRecursiveUpdate guard(*d->columns);
+        const int gone = std::min(CCount, total - ColIndex);
+        for (int i = 0; i < gone && ColIndex < d->columns->Count(); ++i)
+            d->columns->Delete(ColIndex);
+    }
+    TExStringGrid::RemoveCols(ColIndex, CCount);
+    TNoRecursiveUpdate guard(*d->columns);
+    SynchColumns();
 }
 
 void TExColumnGrid::SizeChanged(int OldColCount, int OldRowCount)

@@ -81,6 +81,10 @@ public:
     void QueryCheckTrue(int ACol, int ARow, QString& Value) override;
     void QueryCheckFalse(int ACol, int ARow, QString& Value) override;
     bool BuildColumnFilterList(int ACol) override;
+    // The definitions move with their columns: new columns get new ones,
+    // removed columns take theirs along.
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
 
 protected:
     // The definitions' collection, made once by the constructor.

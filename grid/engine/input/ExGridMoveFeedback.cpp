@@ -405,25 +405,21 @@ TDragEffect TExStringGrid::runTextDrag(const TGridCoord& hit)
                                                       : defaultTextDragDrop(SelectedText(), cellText);
     if (effect == deMove && !p->dragDropSettings->OleCopyAlways()) {
         if (p->dragDropSettings->OleRemoveRows() && Options().testFlag(goRowSelect))
-            removeDraggedRows();
+            removeDraggedRows(p->press.dropSelection);
         else
             clearDraggedCells();
     }
     return effect;
 }
 
-void TExStringGrid::removeDraggedRows()
+// Disjunct rows go as the selected rows; a range as the rows it covered when
+// the drag began.
+void TExStringGrid::removeDraggedRows(const TGridRect& Dragged)
 {
-    const TGridRect drop = p->press.dropSelection;
-    if (p->mouseActions->DisjunctRowSelect() && !p->selectedRows.empty()) {
-        std::vector<int> rows = p->selectedRows;
-        std::sort(rows.rbegin(), rows.rend());
-        ClearRowSelect();
-        for (const int row : rows)
-            RemoveRowsCore(row, 1);
-        return;
-    }
-    RemoveRowsCore(std::min(drop.Top, drop.Bottom), std::abs(drop.Bottom - drop.Top) + 1);
+    if (p->mouseActions->DisjunctRowSelect())
+        RemoveSelectedRows();
+    else
+        RemoveRowsCore(std::min(Dragged.Top, Dragged.Bottom), std::abs(Dragged.Bottom - Dragged.Top) + 1);
 }
 
 // With disjunct rows the selected rows are what was dragged; otherwise the

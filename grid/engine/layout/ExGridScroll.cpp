@@ -373,11 +373,11 @@ void TExStringGrid::CellControlsUpdate(bool RebuildList)
     TControlList& list = *p->controlList;
     if (RebuildList) {
         list.Clear();
-        for (int c = 0; c < ColCount(); ++c)
+        for (int c = 0; c < TotalColCount(); ++c)
             for (int r = 0; r < RowCount(); ++r)
                 if (HasCellProperties(c, r))
                     if (QWidget* w = CellProperties(c, r)->Control())
-                        list.AddControl(c, r, w);
+                        list.AddControl(c, DisplayToRealRow(r), w);
     }
     if (QScrollBar* bar = p->scroll.cellBar.data(); bar && bar->isVisible()) {
         const TRect R = CellRect(Col(), Row());
@@ -391,12 +391,13 @@ void TExStringGrid::CellControlsUpdate(bool RebuildList)
         QWidget* w = item ? item->Control : nullptr;
         if (!w)
             continue;
-        const int col = item->X;
-        const int row = item->Y;
-        if (IsHiddenColumn(col) || IsHiddenRow(row)) {
+        // the list keeps real columns and rows, as the cell properties do
+        if (IsHiddenColumn(item->X) || IsHiddenRow(item->Y)) {
             w->hide();
             continue;
         }
+        const int col = RealToDisplayCol(item->X);
+        const int row = RealToDisplayRow(item->Y);
         if (row < FixedRows() || col < FixedCols())
             continue;
         const bool outOfView = col < LeftCol() || col > LeftCol() + visibleCols || row < TopRow() ||

@@ -5,7 +5,9 @@
 // addressable, so nothing needs widening first. AllCells, AllGridCells and
 // AllObjects read hidden rows from their records. Each HideRowList hides its
 // rows at a new filter level, and UnHideRowList shows the rows of the last
-// level again, so stacked filters come off in turn.
+// level again, so stacked filters come off in turn. Every record keeps its
+// row's real index, whichever operation hid it, so levels, HideRows and the
+// mappings agree. Hiding and showing place the controls in cells again.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridAppearance.h"
@@ -105,6 +107,16 @@ int TExStringGrid::recordIndexOf(int RowIndex) const
 }
 
 bool TExStringGrid::IsHiddenRow(int RowIndex) const { return recordIndexOf(RowIndex) >= 0; }
+
+bool TExStringGrid::IsHiddenRow(int RowIndex, std::unique_ptr<TIntList>& ListHidden) const
+{
+    if (!ListHidden) {
+        ListHidden = std::make_unique<TIntList>(-1, -1);
+        for (const auto& item : p->gridItems)
+            ListHidden->Add(item->Idx());
+    }
+    return ListHidden->HasValue(RowIndex);
+}
 
 int TExStringGrid::NumHiddenRows() const { return static_cast<int>(p->gridItems.size()); }
 
@@ -263,7 +275,7 @@ void TExStringGrid::HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); 
 
 void TExStringGrid::HideColumns(int FromCol, int ToCol)
 {
-    HideEditor();
+    HideInplaceEdit();
     for (int c = FromCol; c <= ToCol; ++c) {
         if (c < 0 || IsHiddenColumn(c) || c >= TotalColCount() || ColCount() < 2)
             continue;
@@ -277,13 +289,16 @@ void TExStringGrid::HideColumns(int FromCol, int ToCol)
         SetColCount(ColCount() - 1);
     }
     Invalidate();
+    // controls in cells right of a hidden column move left with their cells
+    if (p->controlList->Count() > 0)
+        CellControlsUpdate(false);
 }
 
 void TExStringGrid::UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
 
 void TExStringGrid::UnHideColumns(int FromCol, int ToCol)
 {
-    HideEditor();
+    HideInplaceEdit();
     for (int c = FromCol; c <= ToCol; ++c) {
         if (!IsHiddenColumn(c))
             continue;
@@ -295,6 +310,8 @@ void TExStringGrid::UnHideColumns(int FromCol, int ToCol)
         SetColWidths(RealToDisplayCol(c), width);
     }
     Invalidate();
+    if (p->controlList->Count() > 0)
+        CellControlsUpdate(false);
 }
 
 void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, TotalColCount()); }
@@ -320,9 +337,11 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     if (count == 0 || display >= RowCount())
         return;
     setEmbeddedControlVisible(1, display, false);
+    // the records added here lie before the rows still asked about
+    std::unique_ptr<TIntList> hidden;
     int k = 0;
     for (int r = FromRow; r <= ToRow && display + k < RowCount(); ++r) {
-        if (IsHiddenRow(r))
+        if (IsHiddenRow(r, hidden))
             continue;
         std::unique_ptr<TGridItem> item = takeRowIntoItem(display + k);
         item->SetIdx(r);
@@ -333,6 +352,7 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
         ++k;
     }
     DeleteRowRange(display, k, false);
+    CellControlsUpdate(false);
 }
 
 void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
@@ -342,45 +362,38 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
     const int display = RealToDisplayRow(FromRow);
     if (display >= RowCount())
         return;
+    std::unique_ptr<TIntList> hidden;
     int k = 0;
     for (int r = FromRow; r <= ToRow && display + k < RowCount(); ++r) {
-        if (IsHiddenRow(r))
+        if (IsHiddenRow(r, hidden))
             continue;
         std::unique_ptr<TGridItem> item = takeRowIntoItem(display + k);
         item->SetIdx(r);
         p->gridItems.push_back(std::move(item));
         ++k;
     }
-    // the rows below move up with their texts and objects; heights stay put
-    std::optional<TUpdateBatch> batch(std::in_place, *this);
-    for (int i = display; i + k < RowCount(); ++i)
-        copyStoredRow(i + k, i, false);
-    for (int i = RowCount() - k; i < RowCount(); ++i)
-        emptyStoredRow(i);
-    const int row = Row();
-    const int topRow = TopRow();
-    SetRowCount(RowCount() - k);
-    p->maxRowCount -= k;
-    if (row < RowCount()) {
-        SetRow(row);
-        SetTopRow(std::min(topRow, RowCount() - 1));
-    } else if (FixedRows() < RowCount()) {
-        SetRow(FixedRows());
-        SetTopRow(FixedRows());
-    }
-    batch.reset();
-    FireCellsChanged(TRect{0, display, ColCount() - 1, display + k});
+    if (k == 0)
+        return;
+    // the rows below move up with their texts and objects; heights stay put,
+    // and the records keep their indexes
+    removeRowsTextOnly(display, k, {});
+    CellControlsUpdate(false);
 }
 
+// Each record keeps its row's real index, taken before the first row goes,
+// so that the mappings, AllCells and the restore agree with the records of
+// other levels and of HideRows.
 void TExStringGrid::HideRowList(const TIntList& RowList)
 {
     std::vector<int> heights(static_cast<size_t>(RowCount()));
     for (int r = 0; r < RowCount(); ++r)
         heights[static_cast<size_t>(r)] = RowHeights(r);
+    std::vector<int> reals;
+    for (int i = 0; i < RowList.Count(); ++i)
+        reals.push_back(DisplayToRealRow(RowList.GetInteger(i)));
     for (int i = 0; i < RowList.Count(); ++i) {
-        const int v = RowList.GetInteger(i);
-        std::unique_ptr<TGridItem> item = takeRowIntoItem(v);
-        item->SetIdx(v);
+        std::unique_ptr<TGridItem> item = takeRowIntoItem(RowList.GetInteger(i));
+        item->SetIdx(reals[static_cast<size_t>(i)]);
         item->SetLevel(p->filterLevel);
         p->gridItems.push_back(std::move(item));
     }
@@ -403,6 +416,7 @@ void TExStringGrid::HideRowList(const TIntList& RowList)
     for (int r = kept; r < RowCount(); ++r)
         emptyStoredRow(r);
     SetRowCount(RowCount() - RowList.Count());
+    CellControlsUpdate(false);
 }
 
 // A row is selected by its disjunct flag (at its real index when the selection
@@ -449,6 +463,7 @@ void TExStringGrid::UnHideRow(int RowIndex)
         if (control->Y == RowIndex && control->Control)
             control->Control->setVisible(true);
     }
+    CellControlsUpdate(false);
 }
 
 void TExStringGrid::UnHideRows(int FromRow, int ToRow)
@@ -471,6 +486,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow)
         if (real == FromRow)
             setEmbeddedControlVisible(1, display, true);
     }
+    CellControlsUpdate(false);
 }
 
 void TExStringGrid::UnHideRowsAll()
@@ -484,36 +500,59 @@ void TExStringGrid::UnHideRowsAll()
     }
 }
 
+// The rows of the last level go back at their real places: the shown rows and
+// the level's records are merged by real index, and one backward pass fills
+// each target row once. Every shown row only moves down, so a source row is
+// read before anything is written over it. With the floating footer shown the
+// last row stays the last.
 void TExStringGrid::UnHideRowList()
 {
     if (p->filterLevel <= 0)
         return;
     const int level = p->filterLevel - 1;
-    const int restored = static_cast<int>(std::count_if(p->gridItems.begin(), p->gridItems.end(),
-                                                        [level](const auto& item) { return item->Level() == level; }));
-    const int footer = p->floatingFooter->Visible() ? 2 : 1;
+    std::vector<TGridItem*> restored;
+    for (const auto& item : p->gridItems)
+        if (item->Level() == level)
+            restored.push_back(item.get());
+    std::stable_sort(restored.begin(), restored.end(),
+                     [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
     if (Row() >= RowCount() && FixedRows() < RowCount() && FixedCols() < ColCount()) {
         SetRow(FixedRows());
         SetCol(FixedCols());
     }
-
-    TUpdateBatch batch(*this);
     const int oldCount = RowCount();
-    SetRowCount(oldCount + restored);
-    int source = oldCount - footer;
-    int record = static_cast<int>(p->gridItems.size()) - 1;
-    for (int target = RowCount() - footer; target >= 0; --target) {
-        while (record >= 0 && p->gridItems[static_cast<size_t>(record)]->Level() < level)
-            --record;
-        if (record >= 0 && p->gridItems[static_cast<size_t>(record)]->Idx() == target) {
-            restoreRowFromItem(*p->gridItems[static_cast<size_t>(record)], target);
-            --record;
-        } else if (target > source) {
-            copyStoredRow(source, target, true);
-            --source;
-        }
+    const int kept = p->floatingFooter->Visible() && oldCount > 0 ? oldCount - 1 : oldCount;
+    // the real index of every shown row, taken while the level is still hidden
+    std::vector<int> shownReals;
+    std::vector<int> hidden = hiddenRowIndexes();
+    std::sort(hidden.begin(), hidden.end());
+    for (int real = 0, next = 0; static_cast<int>(shownReals.size()) < kept; ++real) {
+        while (next < static_cast<int>(hidden.size()) && hidden[static_cast<size_t>(next)] < real)
+            ++next;
+        if (next >= static_cast<int>(hidden.size()) || hidden[static_cast<size_t>(next)] != real)
+            shownReals.push_back(real);
     }
-    for (int i = static_cast<int>(p->gridItems.size()) - 1; i >= 0; --i)
-        if (p->gridItems[static_cast<size_t>(i)]->Level() == level)
-            p->gridItems.erase(p->gridItems.begin() + i);
+
+    {
+        TUpdateBatch batch(*this);
+        SetRowCount(oldCount + static_cast<int>(restored.size()));
+        if (kept < oldCount)
+            copyStoredRow(oldCount - 1, RowCount() - 1, true);
+        int source = kept - 1;
+        int record = static_cast<int>(restored.size()) - 1;
+        for (int target = kept + static_cast<int>(restored.size()) - 1; target >= 0; --target) {
+            const bool fromRecord =
+                record >= 0 && (source < 0 || restored[static_cast<size_t>(record)]->Idx() > shownReals[static_cast<size_t>(source)]);
+            if (fromRecord) {
+                restoreRowFromItem(*restored[static_cast<size_t>(record)], target);
+                --record;
+            } else {
+                if (target != source)
+                    copyStoredRow(source, target, true);
+                --source;
+            }
+        }
+        std::erase_if(p->gridItems, [level](const auto& item) { return item->Level() == level; });
+    }
+    CellControlsUpdate(false);
 }

@@ -71,6 +71,36 @@ int THiddenColumns::RealToDisplay(int ACol) const
     return ACol - static_cast<int>(std::count(hidden_.begin(), end, true));
 }
 
+void THiddenColumns::Insert(int ACol, int ACount)
+{
+    if (ACol < 0 || ACount <= 0)
+        return;
+    const auto at = static_cast<size_t>(ACol);
+    if (at < hidden_.size())
+        hidden_.insert(hidden_.begin() + static_cast<std::ptrdiff_t>(at), static_cast<size_t>(ACount), false);
+    if (at < widths_.size())
+        widths_.insert(widths_.begin() + static_cast<std::ptrdiff_t>(at), static_cast<size_t>(ACount), 0);
+}
+
+void THiddenColumns::Remove(int ACol, int ACount)
+{
+    if (ACol < 0 || ACount <= 0)
+        return;
+    const auto eraseRange = [ACol, ACount](auto& entries) {
+        const auto first = std::min(entries.size(), static_cast<size_t>(ACol));
+        const auto last = std::min(entries.size(), static_cast<size_t>(ACol) + static_cast<size_t>(ACount));
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(first),
+                      entries.begin() + static_cast<std::ptrdiff_t>(last));
+        return std::make_pair(first, last);
+    };
+    const size_t from = std::min(hidden_.size(), static_cast<size_t>(ACol));
+    const size_t to = std::min(hidden_.size(), static_cast<size_t>(ACol) + static_cast<size_t>(ACount));
+    count_ -= static_cast<int>(std::count(hidden_.begin() + static_cast<std::ptrdiff_t>(from),
+                                          hidden_.begin() + static_cast<std::ptrdiff_t>(to), true));
+    eraseRange(hidden_);
+    eraseRange(widths_);
+}
+
 int HiddenDisplayToRealRow(int ARow, std::vector<int> HiddenRows)
 {
     if (ARow < 0)

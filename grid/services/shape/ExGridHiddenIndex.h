@@ -28,6 +28,12 @@ public:
     // ACol less the hidden columns before it; a hidden column maps to the next
     // shown one.
     int RealToDisplay(int ACol) const;
+    // Real columns inserted before ACol: the columns from ACol on move right
+    // with their hidden state and saved width; the new ones are shown.
+    void Insert(int ACol, int ACount);
+    // Real columns ACol.. removed: those after them move left with their
+    // hidden state and saved width; removed hidden columns leave the count.
+    void Remove(int ACol, int ACount);
 
 private:
     std::vector<bool> hidden_;

@@ -1,7 +1,7 @@
 // The cores of row insertion and deletion that hiding, showing and the row
 // keys share, and the hiding of the selection. Inserting rows raises the records
-// of hidden rows behind them; removing rows lowers them, so each record keeps
-// pointing at the place it belongs.
+// of hidden rows and the disjunct row flags behind them; removing rows lowers
+// them, so each keeps pointing at the place it belongs.
 
 #include "grid/engine/ExGridPrivate.h"
 #include "grid/engine/paint/ExGridAppearance.h"
@@ -55,8 +55,8 @@ void TExStringGrid::UnHideSelection()
     SetSelection(cell);
 }
 
-// Records of hidden rows at or after the inserted real row move down with it,
-// as removal moves them up.
+// Records of hidden rows and the disjunct row flags at or after the inserted
+// row move down with it, as removal moves them up.
 void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)
 {
     if (RCount <= 0 || RowIndex < 0)
@@ -65,7 +65,91 @@ void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
     for (auto& item : p->gridItems)
         if (item->Idx() >= realIndex)
             item->SetIdx(item->Idx() + RCount);
+    insertRowSelectFlags(RowIndex, RCount);
     InsertRowRange(RowIndex, RCount, UpdateCellControls);
+}
+
+std::vector<int> TExStringGrid::realRowsOf(int RowIndex, int RCount) const
+{
+    std::vector<int> reals;
+    for (int i = 0; i < RCount; ++i)
+        reals.push_back(DisplayToRealRow(RowIndex + i));
+    return reals;
+}
+
+namespace {
+
+// How many of the ascending removed rows lie before a real row.
+int removedBefore(const std::vector<int>& RemovedReals, int Real)
+{
+    return static_cast<int>(std::lower_bound(RemovedReals.begin(), RemovedReals.end(), Real) - RemovedReals.begin());
+}
+
+bool isRemoved(const std::vector<int>& RemovedReals, int Real)
+{
+    return std::binary_search(RemovedReals.begin(), RemovedReals.end(), Real);
+}
+
+}  // namespace
+
+// A hidden row between removed rows stays hidden; it moves up by the removed
+// rows before it only.
+void TExStringGrid::lowerRecordsAfterRemoval(const std::vector<int>& RemovedReals)
+{
+    for (auto& item : p->gridItems)
+        item->SetIdx(item->Idx() - removedBefore(RemovedReals, item->Idx()));
+}
+
+void TExStringGrid::lowerControlsAfterRemoval(const std::vector<int>& RemovedReals)
+{
+    TControlList& controls = *p->controlList;
+    for (int i = controls.Count() - 1; i >= 0; --i) {
+        TControlItem* control = controls.Control(i);
+        if (isRemoved(RemovedReals, control->Y)) {
+            if (control->Control)
+                control->Control->hide();
+            controls.RemoveControl(i);
+        } else {
+            control->Y -= removedBefore(RemovedReals, control->Y);
+        }
+    }
+}
+
+// The list of selected rows names flag indexes too, so it moves with them.
+void TExStringGrid::insertRowSelectFlags(int RowIndex, int RCount)
+{
+    const TMouseActions& actions = *p->mouseActions;
+    if (!actions.DisjunctRowSelect())
+        return;
+    const int at = actions.RowSelectPersistent() ? RealRowIndex(RowIndex) : RowIndex;
+    TIntList& flags = *p->rowSelect;
+    if (at < flags.Count())
+        for (int i = 0; i < RCount; ++i)
+            flags.Insert(at, 0);
+    for (int& row : p->selectedRows)
+        if (row >= at)
+            row += RCount;
+}
+
+void TExStringGrid::deleteRowSelectFlags(int RowIndex, int RCount, const std::vector<int>& RemovedReals)
+{
+    const TMouseActions& actions = *p->mouseActions;
+    if (!actions.DisjunctRowSelect())
+        return;
+    std::vector<int> gone;
+    if (actions.RowSelectPersistent())
+        gone = RemovedReals;
+    else
+        for (int i = 0; i < RCount; ++i)
+            gone.push_back(RowIndex + i);
+    TIntList& flags = *p->rowSelect;
+    for (auto it = gone.rbegin(); it != gone.rend(); ++it)
+        if (*it < flags.Count())
+            flags.Delete(*it);
+    std::vector<int>& rows = p->selectedRows;
+    std::erase_if(rows, [&gone](int row) { return isRemoved(gone, row); });
+    for (int& row : rows)
+        row -= removedBefore(gone, row);
 }
 
 void TExStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellControls)
@@ -122,7 +206,8 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls
     const bool footerShown = p->floatingFooter->Visible();
     if (footerShown)
         p->floatingFooter->SetVisible(false);
-    const bool disjunctRows = p->mouseActions->DisjunctRowSelect();
+    // removed rows take their flags along; hidden ones keep them by real index
+    deleteRowSelectFlags(RowIndex, RCount, DeleteControls ? realRowsOf(RowIndex, RCount) : std::vector<int>());
 
     const int lastCol = ColCount() - 1;
     const int lastColWidth = ColWidths(lastCol);
@@ -136,17 +221,11 @@ void TExStringGrid::DeleteRowRange(int RowIndex, int RCount, bool DeleteControls
     std::vector<int> heights;
     for (int r = 0; r < RowCount(); ++r)
         heights.push_back(RowHeights(r));
-    if (DeleteControls && !p->gridItems.empty()) {
-        const int first = RealRowIndex(RowIndex);
-        for (auto& item : p->gridItems)
-            if (item->Idx() > first)
-                item->SetIdx(item->Idx() - RCount);
-    }
+    if (DeleteControls && !p->gridItems.empty())
+        lowerRecordsAfterRemoval(realRowsOf(RowIndex, RCount));
     for (int i = 0; i < RCount; ++i) {
         DeleteRow(RowIndex);
         heights.erase(heights.begin() + RowIndex);
-        if (disjunctRows && !p->mouseActions->RowSelectPersistent() && RowIndex < p->rowSelect->Count())
-            p->rowSelect->Delete(RowIndex);
     }
     if (row < RowCount()) {
         SetRow(row);
@@ -178,35 +257,33 @@ void TExStringGrid::RemoveRowsCore(int RowIndex, int RCount)
     DeleteRowRange(RowIndex, RCount, true);
 }
 
-// The bookkeeping around the core: the current cell is asked once, controls
-// below the rows move up with them and the modified marks stay in step.
-void TExStringGrid::RemoveRows(int RowIndex, int RCount)
-{
-    if (RCount <= 0 || RowIndex < 0 || RowIndex >= RowCount())
-        return;
-    RCount = std::min(RCount, RowCount() - RowIndex);
-    QueryCanSelectCell(Col(), Row());
-    const int realIndex = RealRowIndex(RowIndex);
-    RemoveRowsCore(RowIndex, RCount);
-    for (int i = 0; i < p->controlList->Count(); ++i)
-        if (TControlItem* control = p->controlList->Control(i); control->Y >= realIndex + RCount)
-            control->Y -= RCount;
-    TIntList& modified = *p->modifiedRows;
-    for (int i = 0; i < RCount && RowIndex < modified.Count(); ++i)
-        modified.Delete(RowIndex);
-}
-
 // The keys name the real row; the store holds the shown rows, so hidden rows
-// above it must not shift which row is removed or where one is inserted.
+// above it must not shift which row is removed or where one is inserted. With
+// node rows a row inside a node goes or comes as a child row, keeping the
+// spans of its nodes, and a row outside every node as a normal row.
 void TExStringGrid::DeleteRowFromKey(int ARow)
 {
     const int shown = DisplRowIndex(ARow);
-    if (RowCount() - FixedRows() - p->fixedFooters == 1 && !p->fixedRowAlways)
+    if (HasNodeRows()) {
+        if (GetParentRow(shown) == -1)
+            RemoveNormalRow(shown);
+        else
+            RemoveChildRow(ARow);
+    } else if (RowCount() - FixedRows() - p->fixedFooters == 1 && !p->fixedRowAlways) {
         ClearRows(shown, 1);
-    else
+    } else {
         RemoveRowsCore(shown, 1);
+    }
     if (OnAutoDeleteRow)
         OnAutoDeleteRow(this, ARow);
 }
 
-void TExStringGrid::InsertRowFromKey(int ARow) { InsertRows(DisplRowIndex(ARow), 1, true); }
+void TExStringGrid::InsertRowFromKey(int ARow)
+{
+    if (!HasNodeRows())
+        InsertRows(DisplRowIndex(ARow), 1, true);
+    else if (GetParentRow(DisplRowIndex(ARow)) == -1)
+        InsertNormalRow(ARow);
+    else
+        InsertChildRow(ARow);
+}

@@ -1,3 +1,4 @@
+#include "tests/grid/services/shape/ShapeTestGrid.h"
 #include "grid/engine/ExGrid.h"
 #include "grid/foundation/cellstore/BaseGrid.h"
 #include "grid/foundation/objects/ExObjLists.h"
@@ -8,48 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
-
-namespace {
-
-QString cellText(int col, int row) { return QStringLiteral("%1:%2").arg(col).arg(row); }
-
-// A grid of the given size whose every cell names itself "col:row" and whose
-// rows are 20 + row pixels high, so moved rows can be told apart.
-void fill(TExStringGrid& grid, int cols, int rows)
-{
-    grid.SetColCount(cols);
-    grid.SetRowCount(rows);
-    for (int r = 0; r < rows; ++r) {
-        grid.SetRowHeights(r, 20 + r);
-        for (int c = 0; c < cols; ++c)
-            grid.SetCells(c, r, cellText(c, r));
-    }
-}
-
-// The first text of each display row, as the row index it started with.
-std::vector<int> shownRows(TExStringGrid& grid)
-{
-    std::vector<int> rows;
-    for (int r = 0; r < grid.RowCount(); ++r)
-        rows.push_back(grid.Cells(0, r).section(':', 1).toInt());
-    return rows;
-}
-
-TIntList intList(std::initializer_list<int> values)
-{
-    TIntList list(-1, -1);
-    for (int v : values)
-        list.Add(v);
-    return list;
-}
-
-} // namespace
 
 TEST(HiddenColumns, MapRealAndDisplayIndexesWithoutLimitAndKeepFullWidths)
 {
@@ -307,82 +270,161 @@ TEST(ExGridHidden, HiddenRowRecordsOwnTheirCellProperties)
         EXPECT_EQ(cleared.Cells(c, 2), "");
 }
 
-// Random hiding, showing and inserting checked against a plain model of the
-// real rows and columns.
+// Random hiding, showing, filter levels, inserting, removing and swapping
+// checked against a plain model of the real rows and columns.
+namespace {
+
+struct ModelRow {
+    std::vector<QString> texts;
+    int height;
+    bool hidden;
+    int level;
+};
+
+struct Model {
+    std::vector<ModelRow> rows;
+    std::vector<bool> hiddenCols;
+    int filterLevel = 0;
+
+    std::vector<int> shownReals() const
+    {
+        std::vector<int> reals;
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            if (!rows[static_cast<size_t>(r)].hidden)
+                reals.push_back(r);
+        return reals;
+    }
+    int shownColCount() const { return static_cast<int>(std::count(hiddenCols.begin(), hiddenCols.end(), false)); }
+};
+
+// Checks every real cell through AllCells, the mappings both ways, the
+// heights and the counts.
+void expectGridMatches(TExStringGrid& grid, const Model& model, const std::string& where)
+{
+    int display = 0;
+    for (int r = 0; r < static_cast<int>(model.rows.size()); ++r) {
+        const ModelRow& row = model.rows[static_cast<size_t>(r)];
+        for (int c = 0; c < static_cast<int>(row.texts.size()); ++c)
+            ASSERT_EQ(grid.AllCells(c, r), row.texts[static_cast<size_t>(c)]) << where << " cell " << c << "," << r;
+        ASSERT_EQ(grid.IsHiddenRow(r), row.hidden) << where << " row " << r;
+        if (row.hidden)
+            continue;
+        ASSERT_EQ(grid.RealRowIndex(display), r) << where;
+        ASSERT_EQ(grid.DisplRowIndex(r), display) << where;
+        ASSERT_EQ(grid.RowHeights(display), row.height) << where << " row " << r;
+        ++display;
+    }
+    ASSERT_EQ(grid.RowCount(), display) << where;
+    ASSERT_EQ(grid.NumHiddenRows(), static_cast<int>(model.rows.size()) - display) << where;
+    int shownCol = 0;
+    for (int c = 0; c < static_cast<int>(model.hiddenCols.size()); ++c) {
+        ASSERT_EQ(grid.IsHiddenColumn(c), model.hiddenCols[static_cast<size_t>(c)]) << where << " column " << c;
+        if (model.hiddenCols[static_cast<size_t>(c)])
+            continue;
+        ASSERT_EQ(grid.RealColIndex(shownCol), c) << where;
+        ++shownCol;
+    }
+    ASSERT_EQ(grid.ColCount(), shownCol) << where;
+    ASSERT_EQ(grid.NumHiddenColumns(), static_cast<int>(model.hiddenCols.size()) - shownCol) << where;
+}
+
+} // namespace
+
 TEST(ExGridHidden, RandomOperationsAgreeWithAPlainModel)
 {
-    struct ModelRow {
-        std::vector<QString> texts;
-        int height;
-        bool hidden;
-    };
-    const int cols = 6;
     std::mt19937 random(23);
-    for (int round = 0; round < 20; ++round) {
+    const auto pick = [&random](int from, int count) { return from + static_cast<int>(random() % static_cast<unsigned>(count)); };
+    for (int round = 0; round < 30; ++round) {
         TExStringGrid grid;
-        fill(grid, cols, 12);
-        std::vector<ModelRow> rows;
-        for (int r = 0; r < 12; ++r) {
-            ModelRow row{{}, 20 + r, false};
-            for (int c = 0; c < cols; ++c)
+        const int startCols = 6;
+        fill(grid, startCols, 14);
+        Model model;
+        for (int r = 0; r < 14; ++r) {
+            ModelRow row{{}, 20 + r, false, 0};
+            for (int c = 0; c < startCols; ++c)
                 row.texts.push_back(cellText(c, r));
-            rows.push_back(row);
+            model.rows.push_back(row);
         }
-        std::vector<bool> hiddenCols(cols, false);
-        int inserted = 0;
-        for (int step = 0; step < 40; ++step) {
-            const int op = static_cast<int>(random() % 5);
-            const int total = static_cast<int>(rows.size());
-            const int real = 1 + static_cast<int>(random() % static_cast<unsigned>(total - 1));
-            const int col = static_cast<int>(random() % cols);
-            int shownCount = 0;
-            for (const ModelRow& row : rows)
-                shownCount += row.hidden ? 0 : 1;
-            if (op == 0 && !rows[static_cast<size_t>(real)].hidden && shownCount > 3) {
+        model.hiddenCols.assign(startCols, false);
+        int added = 0;
+        for (int step = 0; step < 50; ++step) {
+            const int op = pick(0, 11);
+            const int total = static_cast<int>(model.rows.size());
+            const int cols = static_cast<int>(model.hiddenCols.size());
+            const int real = pick(1, total - 1);
+            const int col = pick(0, cols);
+            const std::vector<int> shown = model.shownReals();
+            const int shownCount = static_cast<int>(shown.size());
+            ModelRow& chosen = model.rows[static_cast<size_t>(real)];
+            if (op == 0 && !chosen.hidden && shownCount > 4) {
                 grid.HideRow(real);
-                rows[static_cast<size_t>(real)].hidden = true;
-            } else if (op == 1 && rows[static_cast<size_t>(real)].hidden) {
+                chosen.hidden = true;
+                chosen.level = 0;
+            } else if (op == 1 && chosen.hidden) {
                 grid.UnHideRow(real);
-                rows[static_cast<size_t>(real)].hidden = false;
+                chosen.hidden = false;
             } else if (op == 2) {
-                const int display = 1 + static_cast<int>(random() % static_cast<unsigned>(grid.RowCount() - 1));
+                const int display = pick(1, grid.RowCount() - 1);
                 const int at = grid.RealRowIndex(display);
                 grid.InsertRows(display, 1);
-                ModelRow row{std::vector<QString>(cols), grid.DefaultRowHeight(), false};
-                rows.insert(rows.begin() + at, row);
-                const QString text = QStringLiteral("new%1").arg(++inserted);
+                model.rows.insert(model.rows.begin() + at, ModelRow{std::vector<QString>(static_cast<size_t>(cols)),
+                                                                    grid.DefaultRowHeight(), false, 0});
+                const QString text = QStringLiteral("new%1").arg(++added);
                 grid.SetCells(col, display, text);
-                rows[static_cast<size_t>(at)].texts[static_cast<size_t>(col)] = text;
-            } else if (op == 3 && grid.ColCount() > 1 && !hiddenCols[static_cast<size_t>(col)]) {
+                model.rows[static_cast<size_t>(at)].texts[static_cast<size_t>(col)] = text;
+            } else if (op == 3 && grid.ColCount() > 1 && !model.hiddenCols[static_cast<size_t>(col)]) {
                 grid.HideColumn(col);
-                hiddenCols[static_cast<size_t>(col)] = true;
-            } else if (op == 4 && hiddenCols[static_cast<size_t>(col)]) {
+                model.hiddenCols[static_cast<size_t>(col)] = true;
+            } else if (op == 4 && model.hiddenCols[static_cast<size_t>(col)]) {
                 grid.UnHideColumn(col);
-                hiddenCols[static_cast<size_t>(col)] = false;
+                model.hiddenCols[static_cast<size_t>(col)] = false;
+            } else if (op == 5 && shownCount > 5) {
+                const int display = pick(1, shownCount - 1);
+                const int count = std::min(pick(1, 2), shownCount - display);
+                grid.RemoveRows(display, count);
+                for (int i = count - 1; i >= 0; --i)
+                    model.rows.erase(model.rows.begin() + shown[static_cast<size_t>(display + i)]);
+            } else if (op == 6 && cols < 9) {
+                grid.InsertCols(col, 1);
+                for (ModelRow& row : model.rows)
+                    row.texts.insert(row.texts.begin() + col, QString());
+                model.hiddenCols.insert(model.hiddenCols.begin() + col, false);
+                const int display = pick(0, grid.RowCount());
+                const QString text = QStringLiteral("col%1").arg(++added);
+                grid.SetCells(col, display, text);
+                model.rows[static_cast<size_t>(shown[static_cast<size_t>(display)])].texts[static_cast<size_t>(col)] = text;
+            } else if (op == 7 && cols > 2 && (model.hiddenCols[static_cast<size_t>(col)] || grid.ColCount() > 1)) {
+                grid.RemoveCols(col, 1);
+                for (ModelRow& row : model.rows)
+                    row.texts.erase(row.texts.begin() + col);
+                model.hiddenCols.erase(model.hiddenCols.begin() + col);
+            } else if (op == 8) {
+                const int a = pick(0, shownCount);
+                const int b = pick(0, shownCount);
+                grid.SwapRows(a, b);
+                std::swap(model.rows[static_cast<size_t>(shown[static_cast<size_t>(a)])],
+                          model.rows[static_cast<size_t>(shown[static_cast<size_t>(b)])]);
+            } else if (op == 9 && shownCount > 5) {
+                const int first = pick(1, shownCount - 2);
+                const int second = pick(first + 1, shownCount - first - 1);
+                grid.HideRowList(intList({first, second}));
+                for (int display : {first, second}) {
+                    ModelRow& row = model.rows[static_cast<size_t>(shown[static_cast<size_t>(display)])];
+                    row.hidden = true;
+                    row.level = model.filterLevel;
+                }
+                ++model.filterLevel;
+            } else if (op == 10 && model.filterLevel > 0) {
+                grid.UnHideRowList();
+                grid.SetFilterLevel(grid.FilterLevel() - 1);
+                --model.filterLevel;
+                for (ModelRow& row : model.rows)
+                    if (row.hidden && row.level == model.filterLevel)
+                        row.hidden = false;
             }
-
-            int display = 0;
-            for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-                const ModelRow& row = rows[static_cast<size_t>(r)];
-                for (int c = 0; c < cols; ++c)
-                    ASSERT_EQ(grid.AllCells(c, r), row.texts[static_cast<size_t>(c)])
-                        << "round " << round << " step " << step << " cell " << c << "," << r;
-                if (row.hidden)
-                    continue;
-                ASSERT_EQ(grid.RealRowIndex(display), r) << "round " << round << " step " << step;
-                ASSERT_EQ(grid.DisplRowIndex(r), display);
-                ASSERT_EQ(grid.RowHeights(display), row.height) << "round " << round << " step " << step;
-                ++display;
-            }
-            ASSERT_EQ(grid.RowCount(), display);
-            int shownCol = 0;
-            for (int c = 0; c < cols; ++c) {
-                if (hiddenCols[static_cast<size_t>(c)])
-                    continue;
-                ASSERT_EQ(grid.RealColIndex(shownCol), c);
-                ++shownCol;
-            }
-            ASSERT_EQ(grid.ColCount(), shownCol);
+            ASSERT_EQ(grid.FilterLevel(), model.filterLevel);
+            expectGridMatches(grid, model, "round " + std::to_string(round) + " step " + std::to_string(step) +
+                                               " op " + std::to_string(op));
         }
     }
 }
@@ -427,4 +469,72 @@ TEST(ExGridHidden, VisibleFixedRightColumnsLeaveOutHiddenOnes)
     grid.HideColumn(5);
     EXPECT_EQ(grid.VisibleFixedRightCols(), 1);
     EXPECT_EQ(grid.LeadingFixedCols(), 1);
+}
+
+namespace {
+
+// Rows a..f in column 0.
+void letters(TExStringGrid& grid)
+{
+    grid.SetColCount(2);
+    grid.SetRowCount(6);
+    for (int r = 0; r < 6; ++r)
+        grid.SetCells(0, r, QString(QChar('a' + r)));
+}
+
+} // namespace
+
+TEST(ExGridHidden, StackedFilterLevelsKeepRealIndexesInTheirRecords)
+{
+    TExStringGrid grid;
+    letters(grid);
+    grid.HideRowList(intList({2}));
+    grid.HideRowList(intList({2}));
+    EXPECT_EQ(shownTexts(grid), (QStringList{"a", "b", "e", "f"}));
+    EXPECT_EQ(grid.RealRowIndex(2), 4);
+    EXPECT_EQ(grid.DisplRowIndex(4), 2);
+    EXPECT_TRUE(grid.IsHiddenRow(3));
+    EXPECT_FALSE(grid.IsHiddenRow(4));
+    EXPECT_EQ(grid.AllCells(0, 3), "d");
+    EXPECT_EQ(grid.AllCells(0, 2), "c");
+    EXPECT_EQ(grid.HiddenRowItem(1)->Idx(), 3) << "the real index, not the display index 2";
+
+    grid.UnHideRowList();
+    grid.SetFilterLevel(grid.FilterLevel() - 1);
+    EXPECT_EQ(shownTexts(grid), (QStringList{"a", "b", "d", "e", "f"}));
+    grid.UnHideRowList();
+    grid.SetFilterLevel(grid.FilterLevel() - 1);
+    EXPECT_EQ(shownTexts(grid), (QStringList{"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(grid.NumHiddenRows(), 0);
+}
+
+TEST(ExGridHidden, AFilterLevelOverAHiddenRowPutsEveryRowBackAtItsPlace)
+{
+    TExStringGrid grid;
+    letters(grid);
+    grid.HideRow(1);
+    grid.HideRowList(intList({2}));
+    EXPECT_EQ(shownTexts(grid), (QStringList{"a", "c", "e", "f"}));
+    EXPECT_TRUE(grid.IsHiddenRow(3));
+    EXPECT_EQ(grid.AllCells(0, 3), "d");
+    grid.UnHideRowList();
+    EXPECT_EQ(shownTexts(grid), (QStringList{"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(grid.NumHiddenRows(), 0) << "no record is left without its row";
+}
+
+TEST(ExGridHidden, TheCachedQuestionAnswersFromOneListOfTheHiddenRows)
+{
+    TExStringGrid grid;
+    fill(grid, 2, 8);
+    grid.HideRow(2);
+    grid.HideRow(5);
+    std::unique_ptr<TIntList> hidden;
+    const std::pair<int, bool> cases[] = {{2, true}, {3, false}, {5, true}, {-1, false}, {9, false}};
+    for (auto [row, expected] : cases)
+        EXPECT_EQ(grid.IsHiddenRow(row, hidden), expected) << row;
+    ASSERT_TRUE(hidden);
+    EXPECT_EQ(hidden->Count(), 2);
+    grid.UnHideRow(5);
+    EXPECT_TRUE(grid.IsHiddenRow(5, hidden)) << "the cache stays as it was made";
+    EXPECT_FALSE(grid.IsHiddenRow(5));
 }
