@@ -416,7 +416,7 @@ TDragEffect TExStringGrid::runTextDrag(const TGridCoord& hit)
 // the drag began.
 void TExStringGrid::removeDraggedRows(const TGridRect& Dragged)
 {
-    if (p->mouseActions->DisjunctRowSelect())
+    if (p->mouseActions->DisjunctRowSelect() && !p->selectedRows.empty())
         RemoveSelectedRows();
     else
         RemoveRowsCore(std::min(Dragged.Top, Dragged.Bottom), std::abs(Dragged.Bottom - Dragged.Top) + 1);

@@ -111,6 +111,23 @@ TEST(ExGridStructure, RemovingRowsClipsTheCountAndIgnoresRowsPastTheEnd)
     }
 }
 
+TEST(ExGridStructure, RemovedRowsTakeTheirControlsAlongAndTheControlsBelowMoveUp)
+{
+    TExStringGrid grid;
+    fill(grid, 3, 10);
+    QWidget inside;
+    QWidget below;
+    grid.SetCellControls(1, 3, &inside);
+    grid.SetCellControls(2, 7, &below);
+    grid.RemoveRows(2, 3);
+    ASSERT_EQ(grid.ControlList()->Count(), 1);
+    EXPECT_EQ(grid.ControlList()->Control(0)->Control, &below);
+    EXPECT_EQ(grid.ControlList()->Control(0)->Y, 4);
+    EXPECT_FALSE(inside.isVisibleTo(&grid));
+    EXPECT_EQ(grid.CellControls(2, 4), &below);
+    grid.SetCellControls(2, 4, nullptr);
+}
+
 TEST(ExGridStructure, ACurrentRowRemovedAtTheEndGoesToTheLastRowBeforeTheFooter)
 {
     TExStringGrid grid;
