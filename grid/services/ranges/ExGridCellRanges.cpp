@@ -164,6 +164,7 @@ void TExStringGrid::MergeCols(int ColIndex1, int ColIndex2, const QString& Separ
 {
     for (int r = FixedRows(); r < RowCount(); ++r)
         SetCells(ColIndex1, r, Trim(Cells(ColIndex1, r) + Separator + Cells(ColIndex2, r)));
+    RemoveCols(ColIndex2, 1);
 }
 
 // ---- finding ------------------------------------------------------------------------------

@@ -312,6 +312,7 @@ TEST(ExGridMerge, MergeColsJoinsTheSecondColumnIntoTheFirst)
     EXPECT_EQ(grid.Cells(1, 1), "red apple");
     EXPECT_EQ(grid.Cells(1, 2), "pear");
     EXPECT_EQ(grid.Cells(1, 3), "green");
+    EXPECT_EQ(grid.ColCount(), 3) << "the joined column is removed";
 }
 
 // ---- finding -------------------------------------------------------------------------------------
