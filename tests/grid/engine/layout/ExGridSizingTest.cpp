@@ -136,10 +136,10 @@ TEST_F(ExGridSizing, AutoSizedWidthsAndHeightsOfMixedFontsAndTextsArePinned)
     grid->FixedFont()->SetStyle(fsBold);
 
     grid->AutoSizeColumns(true, 0);
-    EXPECT_EQ(widths(), (std::vector<int>{46, 91, 80, 108, 152, 124}));
+    EXPECT_EQ(widths(), (std::vector<int>{43, 91, 80, 108, 152, 124}));
     grid->SetZoomFactor(3);
     grid->AutoSizeColumns(true, 0);
-    EXPECT_EQ(widths(), (std::vector<int>{60, 118, 96, 142, 200, 163}));
+    EXPECT_EQ(widths(), (std::vector<int>{56, 118, 96, 142, 200, 163}));
     grid->SetZoomFactor(0);
 
     grid->SetWordWrap(true);
@@ -148,7 +148,7 @@ TEST_F(ExGridSizing, AutoSizedWidthsAndHeightsOfMixedFontsAndTextsArePinned)
     std::vector<int> heights;
     for (int r = 0; r < grid->RowCount(); ++r)
         heights.push_back(grid->RowHeights(r));
-    EXPECT_EQ(heights, (std::vector<int>{19, 76, 22, 48, 20, 22}));
+    EXPECT_EQ(heights, (std::vector<int>{17, 76, 22, 48, 20, 22}));
 }
 
 // A colour handler may measure another cell while a measure runs; each keeps
