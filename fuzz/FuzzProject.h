@@ -25,6 +25,9 @@ inline void OpenScratchProject()
     File_LoRaWAN_SetAccess = Path_Project + QStringLiteral("/LoRaWAN_SetAccess.xml");
     File_SNMP_Trap = Path_Project + QStringLiteral("/SNMP_Trap.xml");
     File_BACnet_Slave_SetAccess = Path_Project + QStringLiteral("/BACnet_Slave_SetAccess.xml");
+    File_SNMP_Manager = Path_Project + QStringLiteral("/SNMP_Manager.xml");
+    File_S7_Protocol = Path_Project + QStringLiteral("/S7_Protocol.xml");
+    File_IEC61850_Variables = Path_Project + QStringLiteral("/IEC61850_Variables.xml");
 }
 
 }  // namespace fuzz

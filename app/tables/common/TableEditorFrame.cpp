@@ -33,6 +33,7 @@ void Setup_Table_Window(TForm* form, int clientWidth, int clientHeight)
     form->SetPosition(poScreenCenter);
     form->SetColor(Window_Colour);
     form->Font().SetName(QStringLiteral("Verdana"));
+    form->Font().SetHeight(-11);
     form->SetClientWidth(clientWidth);
     form->SetClientHeight(clientHeight);
 }
@@ -97,7 +98,8 @@ bool Read_Table_File(const TableFile& file, const QString& path, TableRows& rows
     const platform::XmlElement root = doc.DocumentElement();
     for (int g = 0; g < file.sections.size(); ++g) {
         const QList<TableColumn>& columns = file.sections[g].columns;
-        for (const platform::XmlElement& row : root.Child(file.sections[g].name).Children()) {
+        const QString& name = file.sections[g].name;
+        for (const platform::XmlElement& row : (name.isEmpty() ? root : root.Child(name)).Children()) {
             QStringList cells;
             for (const TableColumn& column : columns)
                 cells << (column.attribute.isEmpty() ? QString() : row.Attribute(column.attribute, column.missing));
@@ -111,6 +113,25 @@ bool WholeIn(const QString& text, int low, int high)
 {
     int value = 0;
     return TryStrToInt(text, value) && !Outside(value, low, high);
+}
+
+int Typed_Int(const QString& text, int def)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    // A bare "x" stands for "$"; "0x" the lenient reader knows already.
+    if (i < text.size() && (text[i] == u'x' || text[i] == u'X'))
+        return StrToIntDef(text.left(i) + QChar(u'$') + text.mid(i + 1), def);
+    return StrToIntDef(text, def);
+}
+
+bool Valid_Factor(const QString& text, QChar separator)
+{
+    float value = 0;
+    return UpperCase(Trim(text)) == QLatin1String("NONE") || Str_To_Float_Sep(text, separator, value);
 }
 
 QStringList Number_Items(int count)
@@ -176,8 +197,10 @@ void TableEditorFrame::buildWindow(int clientWidth, const TableFrameOptions& opt
         Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
     }
 
-    PageControl = new TExPageControl(this);
-    PageControl->SetAlign(alClient);
+    if (d->file.sections.size() > 1) {
+        PageControl = new TExPageControl(this);
+        PageControl->SetAlign(alClient);
+    }
 }
 
 namespace {
@@ -199,12 +222,16 @@ void SetupColumns(TExColumnGrid* grid, const TableSection& section, const TableF
 void TableEditorFrame::buildGrid(int index, const TableFrameOptions& options)
 {
     const TableSection& section = d->file.sections[index];
-    auto* sheet = new TExTabSheet(PageControl);
-    sheet->SetExPageControl(PageControl);
-    sheet->SetTabVisible(true);
-    Sheets << sheet;
+    QWidget* parent = this;
+    if (PageControl) {
+        auto* sheet = new TExTabSheet(PageControl);
+        sheet->SetExPageControl(PageControl);
+        sheet->SetTabVisible(true);
+        Sheets << sheet;
+        parent = sheet;
+    }
 
-    auto* grid = new TExColumnGrid(sheet);
+    auto* grid = new TExColumnGrid(parent);
     grid->SetName(section.gridName);
     grid->SetAlign(alClient);
     grid->SetColCount(int(section.columns.size()) + 1);
@@ -246,9 +273,14 @@ TExColumnGrid* TableEditorFrame::Grid(int index) const
     return d->grids.value(index);
 }
 
+int TableEditorFrame::activeIndex() const
+{
+    return PageControl ? qMax(0, PageControl->ActivePageIndex()) : 0;
+}
+
 TExColumnGrid* TableEditorFrame::ActiveGrid() const
 {
-    return Grid(qMax(0, PageControl->ActivePageIndex()));
+    return Grid(activeIndex());
 }
 
 void TableEditorFrame::Set_Lang()
@@ -263,7 +295,8 @@ void TableEditorFrame::Set_Lang()
     }
     for (int g = 0; g < d->grids.size(); ++g) {
         const TableSection& section = d->file.sections[g];
-        Sheets[g]->SetCaption(Lang_Texts[section.tab]);
+        if (g < Sheets.size())
+            Sheets[g]->SetCaption(Lang_Texts[section.tab]);
         TGridColumnCollection* columns = d->grids[g]->Columns();
         const TGridColumnsUpdate update(*columns);
         columns->Items(0)->SetHeader(Lang_Texts[section.numberHeader]);
@@ -293,7 +326,7 @@ void TableEditorFrame::KeyPress(TObject* Sender, QChar& Key)
 
 void TableEditorFrame::GridHint(TObject*, int ARow, int ACol, QString& hint)
 {
-    const int g = qMax(0, PageControl->ActivePageIndex());
+    const int g = activeIndex();
     const int real = ActiveGrid()->DisplayToRealCol(ACol);
     if (ARow == 0 && ACol > 0)
         hint = d->hints[g].value(real - 1);
@@ -307,19 +340,19 @@ void TableEditorFrame::Btn_DelRowClick(TObject*)
     const int row = grid->Row();
     if (MessageDlg(Lang_Texts[d->texts.deleteQuestion] + QString::number(row), mtConfirmation, mbYesNo, 0) == mrYes) {
         Grid_Delete_Row(row, grid);
-        RowsChanged(qMax(0, PageControl->ActivePageIndex()));
+        RowsChanged(activeIndex());
     }
 }
 
 void TableEditorFrame::Btn_InsRowClick(TObject*)
 {
     if (Grid_Insert_Row(ActiveGrid()->Row(), ActiveGrid(), d->enableColumn))
-        RowsChanged(qMax(0, PageControl->ActivePageIndex()));
+        RowsChanged(activeIndex());
 }
 
 void TableEditorFrame::Btn_CopyRowClick(TObject*)
 {
-    const int g = qMax(0, PageControl->ActivePageIndex());
+    const int g = activeIndex();
     Grid_Copy_Row(Grid(g), Grid(g)->Row());
     for (int i = 0; i < d->copied.size(); ++i)
         d->copied[i] = i == g;
@@ -327,7 +360,7 @@ void TableEditorFrame::Btn_CopyRowClick(TObject*)
 
 void TableEditorFrame::Btn_PasteRowClick(TObject*)
 {
-    const int g = qMax(0, PageControl->ActivePageIndex());
+    const int g = activeIndex();
     Grid_Paste_Row(Grid(g), Grid(g)->Row(), d->copied[g]);
     RowsChanged(g);
 }
@@ -357,7 +390,7 @@ void TableEditorFrame::FormShow(TObject* Sender)
     TForm::FormShow(Sender);
     PrepareTables();
     resetRows();
-    if (FirstPageOnShow)
+    if (FirstPageOnShow && PageControl)
         PageControl->SetActivePageIndex(0);
     loadFile();
     TablesLoaded();
@@ -436,7 +469,7 @@ bool TableEditorFrame::writeFile(QString& error) const
     doc.AppendComment(QStringLiteral("SW_VERSION = ") + d->file.version);
     for (int g = 0; g < d->grids.size(); ++g) {
         const TableSection& description = d->file.sections[g];
-        platform::XmlElement section = root.AppendChild(description.name);
+        platform::XmlElement section = description.name.isEmpty() ? root : root.AppendChild(description.name);
         const int used = UsedRows(g);
         for (int r = 1; r <= used; ++r) {
             platform::XmlElement row = section.AppendChild(QStringLiteral("row"));

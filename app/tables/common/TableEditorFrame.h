@@ -8,7 +8,9 @@
 // columns with attribute, header, hint, look, default, items and length); the
 // frame builds the grids from it, loads by it and saves by it, and
 // Read_Table_File lets the exports read any table file the same way. A column
-// without attribute is neither loaded nor saved. The rows of a grid end at the
+// without attribute is neither loaded nor saved. A file of one table keeps its
+// rows under the root (a section without name), and its grid fills the window
+// without a page control. The rows of a grid end at the
 // first empty key cell; OK runs the editor's checks, asks before rows below that
 // or an unreadable file would be lost, and keeps the window open when the save
 // fails. Editors hook in after loading (TablesLoaded) and after a row button
@@ -48,7 +50,7 @@ struct TableColumn {
 
 // One grid and its section of the file.
 struct TableSection {
-    QString name;
+    QString name; // empty: the rows stand directly under the root
     QString gridName;
     int tab = 0;          // text index of the tab caption
     int numberHeader = 0; // text index of column 0's header
@@ -108,6 +110,13 @@ void Set_Column_Items(TExColumnGrid* grid, int column, const QStringList& items)
 inline bool Outside(qint64 value, qint64 low, qint64 high) { return value < low || value > high; }
 // Whether a text is a whole number from low to high.
 bool WholeIn(const QString& text, int low, int high);
+// A whole number typed into a cell, as the table checks read it: leading
+// blanks, a sign, then decimal digits or hexadecimal ones after "$", "0x" or a
+// bare "x" ("x1F6" is 502); anything else ("502 " too) gives `def`.
+int Typed_Int(const QString& text, int def = -1);
+// Whether a multiplication factor cell passes: "None" in any case, or a
+// decimal number with "," or "." as its sign, read with `separator`.
+bool Valid_Factor(const QString& text, QChar separator);
 
 class TableEditorFrame : public TForm {
 public:
@@ -142,7 +151,7 @@ public:
     TLbButton* Btn_InsRow;
     TLbButton* Btn_CopyRow = nullptr; // none without the row clipboard
     TLbButton* Btn_PasteRow = nullptr;
-    TExPageControl* PageControl;
+    TExPageControl* PageControl = nullptr; // none in a one-table window
     QList<TExTabSheet*> Sheets;
 
 protected:
@@ -171,6 +180,7 @@ private:
 
     void buildWindow(int clientWidth, const TableFrameOptions& options);
     void buildGrid(int index, const TableFrameOptions& options);
+    int activeIndex() const;
     void resetRows();
     void loadFile();
     void loadSection(int index, const QList<QStringList>& rows);

@@ -5,9 +5,12 @@
 #include "app/tables/network/bacnet/UBACnetSlaveSetAccess.h"
 #include "app/tables/network/bacnet/UBACnet_EDE_File.h"
 #include "app/tables/network/bacnet/UBACnet_Eng_Unit.h"
+#include "app/tables/network/iec61850/UIEC61850_Variables.h"
 #include "app/tables/network/iec61850/UIEC_61850_Access.h"
 #include "app/tables/network/bacnet/UImportEDEFile.h"
 #include "app/tables/network/lorawan/ULoRa_Set_Access.h"
+#include "app/tables/network/s7/US7_Protocol_Set_Access.h"
+#include "app/tables/network/snmp/USNMPManagerAccess.h"
 #include "app/tables/network/snmp/USNMP_MIB.h"
 #include "app/tables/network/snmp/USNMP_Trap_Access.h"
 
@@ -16,10 +19,6 @@ void Create_Network_Table_Windows()
     FLoRa_Set_Access = platform::CreateForm<TFLoRa_Set_Access>();
     Register_Window(QStringLiteral("FLoRa_Set_Access"),
                     {FLoRa_Set_Access, [] { FLoRa_Set_Access->Set_Lang(); }, {}, {}, {}});
-    FSNMP_Trap_Access = platform::CreateForm<TFSNMP_Trap_Access>();
-    Register_Window(QStringLiteral("FSNMP_Trap_Access"),
-                    {FSNMP_Trap_Access, [] { FSNMP_Trap_Access->Set_Lang(); }, {}, {}, {}});
-    Register_Command(QStringLiteral("Export_SNMP_MIB"), Export_SNMP_MIB);
     FBACnet_Eng_Unit = platform::CreateForm<TFBACnet_Eng_Unit>();
     Register_Window(QStringLiteral("FBACnet_Eng_Unit"),
                     {FBACnet_Eng_Unit, [] { FBACnet_Eng_Unit->Set_Lang(); }, {}, {}, {}});
@@ -35,10 +34,29 @@ void Create_Network_Table_Windows()
     FIEC_61850_Access = platform::CreateForm<TFIEC_61850_Access>();
     Register_Window(QStringLiteral("FIEC_61850_Access"),
                     {FIEC_61850_Access, [] { FIEC_61850_Access->Set_Lang(); }, {}, {}, {}});
+    FIEC61850_Variables = platform::CreateForm<TFIEC61850_Variables>();
+    Register_Window(QStringLiteral("FIEC61850_Variables"),
+                    {FIEC61850_Variables, [] { FIEC61850_Variables->Set_Lang(); }, {}, {}, {}});
+    FS7_Protocol_Set_Access = platform::CreateForm<TFS7_Protocol_Set_Access>();
+    Register_Window(QStringLiteral("FS7_Protocol_Set_Access"),
+                    {FS7_Protocol_Set_Access, [] { FS7_Protocol_Set_Access->Set_Lang(); }, {}, {}, {}});
+    FSNMPManagerAccess = platform::CreateForm<TFSNMPManagerAccess>();
+    Register_Window(QStringLiteral("FSNMPManagerAccess"),
+                    {FSNMPManagerAccess, [] { FSNMPManagerAccess->Set_Lang(); }, {}, {}, {}});
+    FSNMP_Trap_Access = platform::CreateForm<TFSNMP_Trap_Access>();
+    Register_Window(QStringLiteral("FSNMP_Trap_Access"),
+                    {FSNMP_Trap_Access, [] { FSNMP_Trap_Access->Set_Lang(); }, {}, {}, {}});
+    Register_Command(QStringLiteral("Export_SNMP_MIB"), Export_SNMP_MIB);
 }
 
 void Destroy_Network_Table_Windows()
 {
+    delete FSNMPManagerAccess;
+    FSNMPManagerAccess = nullptr;
+    delete FS7_Protocol_Set_Access;
+    FS7_Protocol_Set_Access = nullptr;
+    delete FIEC61850_Variables;
+    FIEC61850_Variables = nullptr;
     delete FImportEDEFile;
     FImportEDEFile = nullptr;
     delete FBACnetSlaveSetAccess;

@@ -71,9 +71,7 @@ QString RowFault(TExColumnGrid* grid, int row, QChar separator)
         return Lang_Texts[4955];
     if (Outside(Number(grid, Da_Position, row), 0, 1399))
         return Lang_Texts[4956] + QStringLiteral("1399");
-    const QString factor = grid->AllCells(Da_MoltFact, row);
-    float value = 0;
-    if (UpperCase(Trim(factor)) != "NONE" && !Str_To_Float_Sep(factor, separator, value))
+    if (!Valid_Factor(grid->AllCells(Da_MoltFact, row), separator))
         return Lang_Texts[4957];
     return QString();
 }

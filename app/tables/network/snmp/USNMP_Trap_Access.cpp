@@ -195,7 +195,7 @@ int TFSNMP_Trap_Access::rowFault(const Layout& l, int r)
     const bool isInt = UpperCase(grid->AllCells(l.type, r)) == "INT";
     // On Timer stands just before Time.
     if (l.time >= 0 && UpperCase(grid->AllCells(l.time - 1, r)) == "Y"
-        && Outside(StrToIntDef(grid->AllCells(l.time, r), -1), 1, 1000000000))
+        && Outside(Typed_Int(grid->AllCells(l.time, r)), 1, 1000000000))
         return l.timeFault;
     if (Empty(grid, l.position, r))
         return l.positionFault;
@@ -203,7 +203,7 @@ int TFSNMP_Trap_Access::rowFault(const Layout& l, int r)
         return l.bitFault;
     if (!isInt && Trim(grid->AllCells(l.bit, r)) != "0")
         return l.bitZeroFault;
-    const int size = StrToIntDef(grid->AllCells(l.numBits, r), -1);
+    const int size = Typed_Int(grid->AllCells(l.numBits, r));
     if (isInt && Outside(size, 1, 64))
         return l.bitsFault;
     if (!isInt && Outside(size, 1, 16))

@@ -7,6 +7,7 @@
 #include "app/tables/network/bacnet/UBACnetAccess.h"
 #include "app/tables/network/iec61850/UIEC_61850_Access.h"
 #include "app/tables/network/lorawan/ULoRa_Set_Access.h"
+#include "app/tables/network/s7/US7_Protocol_Set_Access.h"
 #include "app/tables/network/snmp/USNMP_Trap_Access.h"
 #include "platform/ui/window/ModalSeams.h"
 #include "tests/support/AccessibleTree.h"
@@ -92,6 +93,19 @@ const std::vector<EditorWindow>& EditorWindows()
          {"Enable", "IP Address", "Object Type", "Data Type", "Instance", "Property", "Priority", "NByte", "En Dest",
           "D Net", "D Len", "D Add", "Change", "Timer", "Poll Time", "Max Err", "Position", "Start Bit",
           "Mnemonic"}},
+        {"S7",
+         [] {
+             File_S7_Protocol = Path_Project + "/S7_Protocol.xml";
+             return platform::CreateForm<TFS7_Protocol_Set_Access>();
+         },
+         {"Enable", "PLC Address", "PLC Port", "PLC Type", "Rack", "Slot", "Data Type", "Data Identifier",
+          "DB Number", "PLC Area", "PLC Add", "PLC Bit", "Poll Time", "Position", "Start Bit", "Swap", "Swap Word",
+          "Mnemonic"},
+         "PLC Address",
+         "S7comm Write",
+         {"Enable", "PLC Address", "PLC Port", "PLC Type", "Rack", "Slot", "Data Type", "Data Identifier",
+          "DB Number", "PLC Area", "PLC Add", "PLC Bit", "Poll Time", "On Change", "On CMD", "Position",
+          "Start Bit", "Swap", "Swap Word", "Mnemonic"}},
         {"IEC61850",
          [] {
              File_IEC_61850_Client = Path_Project + "/IEC_61850_Client.xml";

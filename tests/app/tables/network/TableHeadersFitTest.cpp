@@ -10,7 +10,10 @@
 #include "app/tables/network/bacnet/UBACnetAccess.h"
 #include "app/tables/network/bacnet/UBACnetSlaveSetAccess.h"
 #include "app/tables/network/bacnet/UImportEDEFile.h"
+#include "app/tables/network/iec61850/UIEC61850_Variables.h"
 #include "app/tables/network/iec61850/UIEC_61850_Access.h"
+#include "app/tables/network/s7/US7_Protocol_Set_Access.h"
+#include "app/tables/network/snmp/USNMPManagerAccess.h"
 #include "app/tables/network/lorawan/ULoRa_Set_Access.h"
 #include "app/tables/network/snmp/USNMP_Trap_Access.h"
 #include "grid/cells/columns/ExColumnGrid.h"
@@ -89,12 +92,14 @@ protected:
 
     // Shows a window through the program's registry and checks the grids of
     // each page of its page control in turn, a picture of every page taken.
+    // A window without page control has its one page.
     void CheckWindow(TForm& form, const QString& name, TExPageControl* pages,
                      const std::function<QList<TExColumnGrid*>(int page)>& gridsOf)
     {
         seams->HandleModal(form, [&] {
-            for (int page = 0; page < pages->PageCount(); ++page) {
-                pages->SetActivePageIndex(page);
+            for (int page = 0; page < (pages ? pages->PageCount() : 1); ++page) {
+                if (pages)
+                    pages->SetActivePageIndex(page);
                 QApplication::processEvents();
                 for (TExColumnGrid* grid : gridsOf(page))
                     ExpectHeadersFit(grid, name);
@@ -131,6 +136,13 @@ TEST_F(TableHeaders, BACnetClientAndServerHeadersFitOnOneLine)
     CheckTableEditor(*FBACnetSlaveSetAccess, QStringLiteral("FBACnetSlaveSetAccess"));
 }
 
+TEST_F(TableHeaders, SNMPManagerS7AndIEC61850ServerHeadersFitOnOneLine)
+{
+    CheckTableEditor(*FSNMPManagerAccess, QStringLiteral("FSNMPManagerAccess"));
+    CheckTableEditor(*FS7_Protocol_Set_Access, QStringLiteral("FS7_Protocol_Set_Access"));
+    CheckTableEditor(*FIEC61850_Variables, QStringLiteral("FIEC61850_Variables"));
+}
+
 TEST_F(TableHeaders, IEC61850HeadersFitOnOneLine)
 {
     TFIEC_61850_Access& editor = *FIEC_61850_Access;
@@ -156,6 +168,9 @@ TEST_F(TableHeaders, DataCellsTakeTheGridFont)
         {FSNMP_Trap_Access->Grid(1), "DejaVu Sans"},
         {FBACnetAccess->Grid(0), "Tahoma"},
         {FIEC_61850_Access->ACG_DA, "DejaVu Sans"},
+        {FSNMPManagerAccess->ACG_SNMP(), "DejaVu Sans"},
+        {FS7_Protocol_Set_Access->ACG_S7_Write(), "DejaVu Sans"},
+        {FIEC61850_Variables->ACG(), "DejaVu Sans"},
     };
     for (const auto& [grid, family] : grids) {
         const TFont* font = grid->Columns()->Items(2)->Font();
