@@ -102,10 +102,14 @@ class QDragEnterEvent;
 class QDragMoveEvent;
 class QDragLeaveEvent;
 class QScrollBar;
+class QIODevice;
 class QTimer;
 class QKeyEvent;
 class TStringList;
 class TSyncGrid;
+namespace gridstream {
+struct Property;
+} // namespace gridstream
 
 // Misuse of a grid, with the grid family's fixed English messages.
 class EExGridError : public Exception {
@@ -1661,6 +1665,56 @@ public:
     bool ClearTextOnly() const;
     void SetClearTextOnly(bool Value);
 
+    // ---- files and streams (grid/services/files) -----------------------------------
+    // The rectangle every export writes, by display index; the save switches
+    // bring back the fixed columns and rows.
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
+    bool OemConvert() const;
+    void SetOemConvert(bool Value);
+    // The grid text file and stream: one line per non-empty cell. Numbers of
+    // a stream are strict (EConvertError); a file reads them leniently.
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+    // The binary cell stream: texts, cell properties and graphics of a
+    // rectangle (inclusive indexes); a broken stream keeps the cells placed.
+    void SaveRectToBinStream(const TRect& Rect, QIODevice& Stream);
+    void SaveToBinStream(QIODevice& Stream);
+    void SaveToBinFile(const QString& FileName);
+    void LoadAtPointFromBinStream(const TPoint& Point, QIODevice& Stream);
+    void LoadFromBinStream(QIODevice& Stream);
+    void LoadFromBinFile(const QString& FileName);
+    // The identifier a binary stream carries of the grid that wrote it.
+    int StreamID() const;
+    double CellToReal(int ACol, int ARow);
+    // Delimited, fixed-width and aligned text files.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    void LoadFromCSV(const QString& FileName, int MaxRows = 0);
+    void InsertFromCSV(const QString& FileName, int MaxRows = 0);
+    void LoadFromCSVStream(QIODevice& AStream, int MaxRows = 0);
+    void SaveToFixed(const QString& FileName, TIntList& Positions);
+    void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // Column layouts and the visual-properties file.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // After loads, fills and pastes that change many cells: the footer sums.
+    virtual void AfterBulkCellChange();
+
     // ---- mouse buttons ------------------------------------------------------------
     // Opens the editor of a fixed cell; OnCanEditCell may refuse, OnFixedEdit
     // may change the editor kind and fill a combo's values.
@@ -2036,7 +2090,6 @@ private:
     void detachHostForm();
     void assignSettings(const TExStringGrid& Source);
     void assignLayout(const TExStringGrid& Source);
-    void copyCellTexts(const TExStringGrid& Source);
     bool isActiveCellHeader(int ACol, int ARow);
     TEditorType adjustedEditor(int ACol, int ARow, bool configure);
     void showRichEdit(int ACol, int ARow);
@@ -2065,6 +2118,10 @@ private:
     void drawMarkupText(RenderContext& c, const QString& text, TRect& tr);
     void drawSelectionRectangle(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect);
     void paintSizingLines();
+    // ---- files: the CSV reader (its row growth and the record of the row count)
+    void readCSVBytes(const QByteArray& Bytes, bool Insert, int MaxRows);
+    void attachBinPayload(TCellGraphic& g, const std::vector<gridstream::Property>& Payload, int ACol, int ARow,
+                          bool Inside);
     // ---- highlighting: the walks over base cells behind the tag operations
     void ApplyTextTagInRange(const QString& HiText, const QString& Tag, bool DoCase, int Left, int Top, int Right,
                              int Bottom);

@@ -6,8 +6,8 @@
 // callbacks, the defaults, the platform facts from ExStyleIF, then the focus-glow
 // and arrow windows. Loaded is called by the form, else by the first showing;
 // CreateWnd runs at the first showing with a parent, and drops the XP flag while
-// visual styles are inactive. Copying cells copies every cell text until the grid
-// has its cell stream. The Invalidate that follows an editor's own change is
+// visual styles are inactive. Copying cells goes through the grid text stream
+// (grid/services/files). The Invalidate that follows an editor's own change is
 // skipped once. The host form is heard through the grid's event filter on it,
 // removed when the grid goes; the unit start-up installs one application event
 // filter that moves the focus glow of FocusGlowGrid (held weakly) when its window
@@ -208,6 +208,12 @@ TExStringGrid::~TExStringGrid()
     detachHostForm();
     unregisterThemeWindow();
     p->saveHiddenCells = false;
+    // A destructor must not throw: a layout that cannot be written is lost.
+    if (p->columnSize->Save())
+        try {
+            SaveColSizes();
+        } catch (const Exception&) {
+        }
 }
 
 bool TExStringGrid::IsDestroying() const { return p->destroying; }
@@ -286,6 +292,8 @@ void TExStringGrid::CreateWnd()
         BalloonInit();
     // Without active visual styles the grid draws as on a system without them.
     p->isXP = p->isXP && platform::VisualStylesActive();
+    if (p->columnSize->Save())
+        LoadColSizes();
 }
 
 void TExStringGrid::Loaded()
@@ -314,6 +322,8 @@ void TExStringGrid::Loaded()
     p->scaleGridWidth = Width();
     if (p->balloon->Enable())
         BalloonInit();
+    if (p->columnSize->Save())
+        LoadColSizes();
 }
 
 bool TExStringGrid::IsLoading() const { return p->loading; }
@@ -393,26 +403,6 @@ void TExStringGrid::assignLayout(const TExStringGrid& Source)
     p->scrollColor = Source.p->scrollColor;
     p->scrollType = Source.p->scrollType;
     SetScrollWidth(Source.p->scrollWidth);
-}
-
-void TExStringGrid::AssignCells(const TObject* Source)
-{
-    const auto* source = dynamic_cast<const TExStringGrid*>(Source);
-    if (!source)
-        return;
-    copyCellTexts(*source);
-}
-
-// Until the grid has its cell stream, copying cells copies every real cell's
-// text at the source's size.
-void TExStringGrid::copyCellTexts(const TExStringGrid& Source)
-{
-    SetColCount(Source.ColCount());
-    SetRowCount(Source.RowCount());
-    for (int c = 0; c < Source.TotalColCount(); ++c)
-        for (int r = 0; r < Source.RowCount(); ++r)
-            SetGridCells(c, r, Source.GridCells(c, r));
-    Invalidate();
 }
 
 // ---- repainting and sizing ------------------------------------------------------------

@@ -283,6 +283,8 @@ struct TExStringGrid::Private {
     QChar delimiter;
     bool showNullDates = true;
     bool loadFirstRow = true;
+    bool oemConvert = false;
+    int streamId = 0; // made on first use
     bool fitCellsInGrid = true;
     int printPageFrom = 1;
     int printPageTo = 1;
