@@ -131,6 +131,28 @@ void TExColumnGrid::RemoveCols(int ColIndex, int CCount)
     SynchColumns();
 }
 
+void TExColumnGrid::Group(int Colindex)
+{
+    if (Colindex >= 0 && Colindex < d->columns->Count())
+        d->spare.Assign(*d->columns->Items(Colindex));
+    TExStringGrid::Group(Colindex);
+}
+
+void TExColumnGrid::UnGroup()
+{
+    const int column = GroupColumn();
+    TExStringGrid::UnGroup();
+    if (column != -1 && column < d->columns->Count())
+        d->columns->Items(column)->Assign(d->spare);
+}
+
+void TExColumnGrid::AfterBulkCellChange()
+{
+    TExStringGrid::AfterBulkCellChange();
+    TNoRecursiveUpdate guard(*d->columns);
+    SynchColumns();
+}
+
 void TExColumnGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TExStringGrid::SizeChanged(OldColCount, OldRowCount);
