@@ -142,8 +142,13 @@ void TExColumnGrid::UnGroup()
 {
     const int column = GroupColumn();
     TExStringGrid::UnGroup();
-    if (column != -1 && column < d->columns->Count())
-        d->columns->Items(column)->Assign(d->spare);
+    if (column == -1 || column >= d->columns->Count())
+        return;
+    // the definition's header would overwrite the caption ungrouping gave back
+    const QString caption = FixedRows() > 0 ? Cells(column, 0) : QString();
+    d->columns->Items(column)->Assign(d->spare);
+    if (FixedRows() > 0)
+        SetCells(column, 0, caption);
 }
 
 void TExColumnGrid::AfterBulkCellChange()

@@ -360,7 +360,7 @@ void TExStringGrid::SubUnGroup(int Colindex)
         while (r <= RowCount() - FixedFooters() - 1) {
             const TCellGraphic* node = nodeGraphic(r);
             if (node && node->CellVar == QVariant(Colindex)) {
-                value = Cells(Colindex + 1, r);
+                value = GridCells(Colindex + 1, r);
                 RemoveNode(DisplayToRealRow(r));
                 if (g.MergeHeader())
                     SplitCells(Colindex + 1, r);
