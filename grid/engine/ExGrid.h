@@ -80,6 +80,7 @@ class TGridFocusWindow;
 class TGridItem;
 class TGridProgressAppearance;
 class TGrouping;
+enum TSortDirection : int;
 class THTMLPictureCache;
 class THTMLSettings;
 class TImageList;
@@ -1277,6 +1278,81 @@ public:
     // The first cell, row by row, whose whole text is SubStr (case counts).
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
 
+    // ---- column and row calculations, numbering, checks and fills ------------------
+    // Columns are real columns and rows display rows. A FromRow or ToRow of -1
+    // takes the normal rows; a ToRow past the shown rows reads real rows,
+    // hidden ones included. Cells that are no numbers are skipped, except by
+    // the first cell of the minimum and maximum and by the deviation, which
+    // raise EExGridError. An empty range gives 0.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    // Distinct shown texts, case ignored; an empty text is one of them.
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    // Running numbers below the fixed rows (right of the fixed columns).
+    int AutoNumberStart() const;
+    void SetAutoNumberStart(int Value);
+    int AutoNumberOffset() const;
+    void SetAutoNumberOffset(int Value);
+    TSortDirection AutoNumberDirection() const;
+    void SetAutoNumberDirection(TSortDirection Value);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    // Passes of CellChecker; true when every cell came out unchanged, and
+    // always without a checker.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // Fills of the normal cells, or of all with DoFixed; FormatFill formats
+    // the column and row as two integers.
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    // Cells as dates and times in the user's short date and time formats; a
+    // text that is none raises EConvertError.
+    double Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, double Value);
+    double Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, double Value);
+    // Runs after fills, loads and pastes: the footer is calculated anew.
+    virtual void AfterBulkCellChange();
+
+    // ---- grouping -----------------------------------------------------------------
+    // Group sorts by a real column, puts a node row with the value before each
+    // run of equal values (an optional summary row after it) and removes the
+    // column; UnGroup puts it back. SubGroup adds a second level inside the
+    // groups and keeps its column, emptied; SubUnGroup takes it away.
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    // True while Group or UnGroup runs.
+    bool IsGrouping() const;
+    // Writes each expanded group's aggregate of a column into its header row,
+    // or its summary row: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count,
+    // 6 OnGroupCalc, 7 distinct, 8 standard deviation.
+    void GroupCalc(int Colindex, int method);
+    // These also set the column's footer calculation while the footer shows.
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int Colindex);
+    void GroupStdDev(int Colindex);
+    double QueryGroupCalc(int ACol, int FromRow, int ToRow);
+
     // ---- highlighting and marking text in cells -----------------------------------
     // Occurrences are wrapped in "hi" (highlight) or "e" (mark) tags inside the
     // stored texts; a cell holding such a tag stores its text escaped as markup
@@ -2171,6 +2247,19 @@ private:
     QString hiddenRowText(int record, int ACol) const;
     void setEmbeddedControlVisible(int ACol, int ARow, bool Visible);
     void clearCells(int ACol1, int ARow1, int ACol2, int ARow2, bool MapColumns);
+    // The footer's column functions, by the calculations of the data services.
+    double footerColumnCalc(TColumnCalcType Kind, int ACol, int FromRow, int ToRow);
+    // Calls Visit with each counted value of the column over the range.
+    void forCountedRows(int ACol, int FromRow, int ToRow, const std::function<void(double)>& Visit);
+    void fillArea(bool DoFixed, const std::function<QString(int, int)>& Text);
+    void closeGroup(int& Header, int& ARow);
+    void paintGroupRow(int ARow, bool Summary);
+    void unpaintGroupRow(int ARow, bool Summary);
+    void insertSummaryRow(int ARow);
+    void mergeGroupRows();
+    void deleteGroupRow(int ARow);
+    void removeGroupedColumn(int Colindex);
+    void restoreGroupedColumn(int Colindex);
     void paintBorderFrame();
     void scaleColumnsWithGrid();
     // A measured text size turned as the cell's rotation asks.

@@ -106,6 +106,9 @@ TExStringGrid::TExStringGrid(QWidget* AOwner) : TBaseGrid(AOwner), p(std::make_u
     for (int dir = arrUp; dir <= arrRight; ++dir)
         p->arrows[dir] = new TArrowWindow(this, static_cast<TArrowDirection>(dir));
     LinkCursor = crHandPoint;
+    SetColumnCalculator([this](TColumnCalcType Kind, int ACol, int FromRow, int ToRow) {
+        return footerColumnCalc(Kind, ACol, FromRow, ToRow);
+    });
 }
 
 void TExStringGrid::createOwnedObjects()

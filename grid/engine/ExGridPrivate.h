@@ -121,6 +121,20 @@ struct TExStringGrid::Private {
     int hoverFixedX = -1;
     int hoverFixedY = -1;
     int groupColumn = -1;
+    // what ungrouping gives the grouped column back
+    QString groupCaption;
+    QString groupFooter;
+    int groupWidth = 0;
+    bool isGrouping = false;
+    // the second level keeps its own, so that the first level's survive it
+    int subGroupColumn = -1;
+    QString subGroupCaption;
+    QString subGroupFooter;
+    int subGroupWidth = 0;
+    // running numbers
+    int autoNumberStart = 0;
+    int autoNumberOffset = 0;
+    TSortDirection autoNumberDirection = sdAscending;
     int lastHintX = -1;
     int lastHintY = -1;
     int pushedCellButtonX = -1;

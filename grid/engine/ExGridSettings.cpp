@@ -69,7 +69,6 @@ GRID_STORED_PROPERTY(QString, const QString&, InvalidEntryText, invalidEntryText
 GRID_STORED_PROPERTY(THintShowLargeTextPos, THintShowLargeTextPos, HintShowLargeTextPos, hintShowLargeTextPos)
 GRID_STORED_PROPERTY(bool, bool, EnhRowColMove, enhRowColMove)
 GRID_STORED_PROPERTY(bool, bool, UseInternalHintClass, useInternalHintClass)
-GRID_STORED_PROPERTY(int, int, GroupColumn, groupColumn)
 GRID_STORED_PROPERTY(bool, bool, FilterDropDownAuto, filterDropDownAuto)
 GRID_STORED_PROPERTY(QString, const QString&, FilterDropDownClear, filterDropDownClear)
 GRID_STORED_PROPERTY(TFilterDropDownColumns, TFilterDropDownColumns, FilterDropDownColumns, filterDropDownColumns)

@@ -34,6 +34,9 @@ enum TXPColorScheme : int { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 // The kind of scroll bars the grid shows.
 enum TScrollType : int { ssNormal, ssFlat, ssEncarta, ssMetro };
 
+// What ExportNotification is told while rows are written or walked.
+enum TGridExportState : int { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
+
 // Which scroll bars stay visible while all rows or columns fit.
 enum TScrollBarAlways : int { saNone, saVert, saHorz, saBoth };
 

@@ -131,6 +131,33 @@ void TExColumnGrid::RemoveCols(int ColIndex, int CCount)
     SynchColumns();
 }
 
+void TExColumnGrid::Group(int Colindex)
+{
+    if (Colindex >= 0 && Colindex < d->columns->Count())
+        d->spare.Assign(*d->columns->Items(Colindex));
+    TExStringGrid::Group(Colindex);
+}
+
+void TExColumnGrid::UnGroup()
+{
+    const int column = GroupColumn();
+    TExStringGrid::UnGroup();
+    if (column == -1 || column >= d->columns->Count())
+        return;
+    // the definition's header would overwrite the caption ungrouping gave back
+    const QString caption = FixedRows() > 0 ? Cells(column, 0) : QString();
+    d->columns->Items(column)->Assign(d->spare);
+    if (FixedRows() > 0)
+        SetCells(column, 0, caption);
+}
+
+void TExColumnGrid::AfterBulkCellChange()
+{
+    TExStringGrid::AfterBulkCellChange();
+    TNoRecursiveUpdate guard(*d->columns);
+    SynchColumns();
+}
+
 void TExColumnGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TExStringGrid::SizeChanged(OldColCount, OldRowCount);

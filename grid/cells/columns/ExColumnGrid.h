@@ -85,6 +85,10 @@ public:
     // removed columns take theirs along.
     void InsertCols(int ColIndex, int CCount) override;
     void RemoveCols(int ColIndex, int CCount) override;
+    // The grouped column's definition waits in a spare one until ungrouping.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+    void AfterBulkCellChange() override;
 
 protected:
     // The definitions' collection, made once by the constructor.

@@ -335,6 +335,22 @@ void TGridColumnItem::SetFloats(int ARow, double Value)
         g->SetFloats(Index(), ARow, Value);
 }
 
+double TGridColumnItem::Dates(int ARow) const { return grid() ? grid()->Dates(Index(), ARow) : 0.0; }
+
+void TGridColumnItem::SetDates(int ARow, double Value)
+{
+    if (TExColumnGrid* g = grid())
+        g->SetDates(Index(), ARow, Value);
+}
+
+double TGridColumnItem::Times(int ARow) const { return grid() ? grid()->Times(Index(), ARow) : 0.0; }
+
+void TGridColumnItem::SetTimes(int ARow, double Value)
+{
+    if (TExColumnGrid* g = grid())
+        g->SetTimes(Index(), ARow, Value);
+}
+
 // ---- the collection ------------------------------------------------------------------------
 
 TGridColumnCollection::TGridColumnCollection(TExColumnGrid* AOwner) : owner_(AOwner) {}

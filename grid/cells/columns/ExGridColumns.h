@@ -163,6 +163,10 @@ public:
     void SetInts(int ARow, int Value);
     double Floats(int ARow) const;
     void SetFloats(int ARow, double Value);
+    double Dates(int ARow) const;
+    void SetDates(int ARow, double Value);
+    double Times(int ARow) const;
+    void SetTimes(int ARow, double Value);
 
 private:
     friend class TGridColumnCollection;

@@ -87,24 +87,23 @@ void TGridSpin::OpenInCell(int ACol, int ARow, const TRect& Box)
     grid_->p->editCtrl = this;
 }
 
-// The value goes back by kind: an integer, a float, the time text or the
-// date; an allowed empty text empties the cell.
+// The value goes back by kind through the grid's typed cells: an integer, a
+// float in the grid's float format, the date in the user's short date; the
+// time goes back as its text, and an allowed empty text empties the cell.
 void TGridSpin::CloseInCell(int ACol, int ARow)
 {
     grid_->p->editMode = false;
     const int realCol = grid_->DisplayToRealCol(ACol);
-    QString value = Text();
-    if (!(AllowEmptyValue() && Trim(Text()).isEmpty())) {
-        switch (grid_->EditControl()) {
-        case edSpinEdit: value = IntToStr(Value()); break;
-        case edFloatSpinEdit: value = FloatToStr(FloatValue()); break;
-        case edDateSpinEdit: value = FormatDateTimeText(FormatSettings().ShortDateFormat, DateValue()); break;
-        default: break;
-        }
+    if (AllowEmptyValue() && Trim(Text()).isEmpty()) {
+        grid_->StoreEditorValue(realCol, ARow, QString());
     } else {
-        value.clear();
+        switch (grid_->EditControl()) {
+        case edSpinEdit: grid_->SetInts(realCol, ARow, Value()); break;
+        case edFloatSpinEdit: grid_->SetFloats(realCol, ARow, FloatValue()); break;
+        case edDateSpinEdit: grid_->SetDates(realCol, ARow, DateValue()); break;
+        default: grid_->StoreEditorValue(realCol, ARow, Text()); break;
+        }
     }
-    grid_->StoreEditorValue(realCol, ARow, value);
     setEnabled(false);
     hide();
 }
