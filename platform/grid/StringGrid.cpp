@@ -115,6 +115,20 @@ void TStringGrid::ExchangeRowCells(int ARow1, int ARow2, int FromCol, int ToCol)
     }
 }
 
+void TStringGrid::CopyRowCells(int FromRow, int ToRow, int FromCol, int ToCol)
+{
+    if (FromRow == ToRow)
+        return;
+    const int last = std::max(FromRow, ToRow);
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        if (!d->find(c, FromRow) && !d->find(c, ToRow))
+            continue;
+        d->at(c, last);
+        auto& column = d->columns[static_cast<size_t>(c)];
+        column[static_cast<size_t>(ToRow)] = column[static_cast<size_t>(FromRow)];
+    }
+}
+
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing())

@@ -60,6 +60,9 @@ public:
     // Exchanges the texts and objects of two rows in columns FromCol..ToCol
     // without repainting: a caller that moves many rows repaints once.
     void ExchangeRowCells(int ARow1, int ARow2, int FromCol, int ToCol);
+    // Copies them from FromRow into ToRow, the objects then held by both,
+    // without repainting.
+    void CopyRowCells(int FromRow, int ToRow, int FromCol, int ToCol);
 
     QString AccessibleCellText(int ACol, int ARow) override;
 

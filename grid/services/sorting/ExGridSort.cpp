@@ -22,6 +22,7 @@
 #include "grid/foundation/objects/ExObjNavigation.h"
 #include "grid/services/shape/ExGridFootersAside.h"
 #include "grid/services/sorting/ExGridSortCompare.h"
+#include "platform/core/FormatSettings.h"
 
 #include <QtCore/QScopeGuard>
 
@@ -187,9 +188,12 @@ void TExStringGrid::SortSwapRows(int ARow1, int ARow2)
 void TExStringGrid::copySortPivot(int FromRow, int ToRow)
 {
     const bool displayEvent = OnGetDisplText || OnGetDisplWideText;
-    const bool shown = p->sortSettings->SortOnVirtualCells();
+    if (!displayEvent || !p->sortSettings->SortOnVirtualCells()) {
+        CopyRowCells(FromRow, ToRow, 0, TotalColCount() - 1);
+        return;
+    }
     for (int c = 0; c < TotalColCount(); ++c) {
-        SetGridCells(c, ToRow, displayEvent && shown ? Cells(c, FromRow) : GridCells(c, FromRow));
+        SetGridCells(c, ToRow, Cells(c, FromRow));
         SetGridObjects(c, ToRow, GridObjects(c, FromRow));
     }
 }
@@ -431,6 +435,8 @@ void TExStringGrid::QUnSort()
 // cells are emptied, never freed: the pivot's copy shares its objects.
 void TExStringGrid::withSpareRows(bool ClearStale, const std::function<void()>& Work)
 {
+    // one reading of the locale for the whole run, not one per comparison
+    const platform::FormatSettingsSnapshot locale;
     const int oldCount = RowCount();
     const bool stale = ClearStale && oldCount < p->maxRowCount - NumHiddenRows();
     SetRowCount(oldCount + SpareRows);
