@@ -97,6 +97,7 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+enum TSortDirection : int;
 class TInplaceEdit;
 class QWheelEvent;
 class QDragEnterEvent;
@@ -1801,14 +1802,31 @@ public:
     // The option of a radio group whose options (texts of width Widths, or of
     // height TextHeight when stacked) lie under (X, Y); -1 for none.
     static int RadioOptionAt(const QList<int>& Widths, bool Horizontal, int Spacing, int TextHeight, int X, int Y);
-    // Sorting by a header click runs through these; they move rows once the
-    // grid's data services sort.
+    // Sorting in place (SortSettings, SortIndexes): by one column, by the
+    // index list, inside node groups, and back to the order of the last
+    // InitSortXRef. A header click runs through these.
     virtual void QSort();
     virtual void QSortIndexed();
     virtual void QSortGroup();
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void InitSortXRef();
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // One compare-and-swap step by Col in Direction; a tie moves on to the
+    // next column. True when the rows were swapped.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    // -1, 0 or 1 as row ARow1 sorts before, with or after ARow2 in real
+    // column ACol; Direction only places blanks.
+    int CompareCells(int ACol, int ARow1, TSortDirection Direction, int ARow2);
+    int CompareRows(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    int Compares() const;
+    int Swaps() const;
+    quint32 SortTime() const;
     // Sizes a display column to its contents, Padding pixels wider.
     virtual void AutoSizeCol(int ACol, int Padding);
     // Open and close the current cell's editor.
@@ -2286,6 +2304,15 @@ private:
     void drawSortIndex(TCanvas* Canvas, int ACol, int X, int Y);
     // ---- mouse buttons
     void sortByHeaderClick(int ACol, TShiftState Shift);
+    // ---- sorting
+    void sortRunAround(bool WholeGrid, bool PlainQSort, const std::function<void(int, int)>& Partition);
+    void withSpareRows(bool ClearStale, const std::function<void()>& Work);
+    void sortNodeGroups(int First, int Last, const std::function<void(int, int)>& SortRange);
+    void quickSortRows(int ACol, int Start, int End);
+    void quickSortRowsIndexed(int Start, int End);
+    void unSortRows(int Start, int End);
+    void copySortPivot(int FromRow, int ToRow);
+    void checkSortIndexes() const;
     bool followAnchor(int ACol, int ARow, int X, int Y);
     void basePress(const TGridCoord& hit, const TRect& R, TShiftState Shift, int X, int Y);
     void ordinaryPress(const TGridCoord& hit, const TPoint& base, const TRect& R, TShiftState Shift, int X, int Y,

@@ -55,7 +55,7 @@ void TSortSettings::SetShow(bool Value)
 void TSortSettings::SetRow(int Value)
 {
     if (m_owner && Value > m_owner->FixedRows())
-        throw EExGridError(QStringLiteral("Invalid row accessed"));
+        throw Exception(QStringLiteral("Sort row should be smaller than number of fixed rows"));
     m_row = Value;
 }
 

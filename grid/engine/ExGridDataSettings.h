@@ -135,7 +135,7 @@ public:
     bool NormalCellsOnly() const { return m_normalCellsOnly; }
     void SetNormalCellsOnly(bool Value) { m_normalCellsOnly = Value; }
     int Row() const { return m_row; }
-    // A row beyond the grid's fixed rows raises EExGridError.
+    // A row beyond the grid's fixed rows raises Exception.
     void SetRow(int Value);
     bool UndoSort() const { return m_undoSort; }
     void SetUndoSort(bool Value) { m_undoSort = Value; }
@@ -164,6 +164,16 @@ public:
     // pictures by copy, from another TSortSettings; any other source is
     // ignored.
     void Assign(const TObject* Source);
+
+    // The sort state as text: "u3" or "d3" (column 3 up or down), or with
+    // IndexShow "i;" and the index list ("i;u1;d4"). Loading sets Show and
+    // sorts; a one-character text raises Exception, a column that is no
+    // number sorts nothing.
+    QString SaveToString() const;
+    void LoadFromString(const QString& Value);
+    // No sorted column and no index list; the header row repaints.
+    void Remove();
+    void ToggleDirection();
 
 private:
     void setHeaderColor(TColor& field, TColor value);

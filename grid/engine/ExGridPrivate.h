@@ -435,6 +435,15 @@ struct TExStringGrid::Private {
     std::vector<std::pair<IExStyle*, IExTones*>> dropDownEditors;
     // where each row was before sorting; empty: every row is itself
     TIntList sortXRef{-1, -1};
+    // sorting: the working copy while a sort is undone, the plain sort's
+    // direction (1 or -1), where the current row went, the counters and the
+    // tick of the last header-click sort
+    std::vector<int> unSortXRef;
+    int sortDir = 1;
+    int sortRow = -1;
+    int sortCompares = 0;
+    int sortSwaps = 0;
+    quint32 sortTime = 0;
 };
 
 // A property that only stores its value, and one whose change is seen.

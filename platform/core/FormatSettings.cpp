@@ -122,6 +122,20 @@ void ClearFormatSettingsOverride()
     overrideSettings().reset();
 }
 
+FormatSettingsSnapshot::FormatSettingsSnapshot()
+{
+    const TFormatSettings now = FormatSettings();
+    std::lock_guard lock(overrideMutex());
+    previous_ = overrideSettings();
+    overrideSettings() = now;
+}
+
+FormatSettingsSnapshot::~FormatSettingsSnapshot()
+{
+    std::lock_guard lock(overrideMutex());
+    overrideSettings() = previous_;
+}
+
 QChar NumberDecimalSeparator()
 {
     const QChar sep = FormatSettings().DecimalSeparator;

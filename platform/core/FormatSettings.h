@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+
 class QLocale;
 
 // The user's number and date conventions. Date formats use the runtime
@@ -39,6 +41,20 @@ public:
     ~ScopedFormatSettings() { ClearFormatSettingsOverride(); }
     ScopedFormatSettings(const ScopedFormatSettings&) = delete;
     ScopedFormatSettings& operator=(const ScopedFormatSettings&) = delete;
+};
+
+// Holds the settings as they are at its creation for its lifetime, so that a
+// long run of conversions (a sort of many rows) reads the locale once; the
+// override in force before, if any, returns afterwards.
+class FormatSettingsSnapshot {
+public:
+    FormatSettingsSnapshot();
+    ~FormatSettingsSnapshot();
+    FormatSettingsSnapshot(const FormatSettingsSnapshot&) = delete;
+    FormatSettingsSnapshot& operator=(const FormatSettingsSnapshot&) = delete;
+
+private:
+    std::optional<TFormatSettings> previous_;
 };
 
 } // namespace platform

@@ -101,6 +101,34 @@ TGridStrings TStringGrid::Cols(int ACol) { return TGridStrings(this, false, ACol
 void TStringGrid::SetRows(int ARow, const TStringList& Value) { Rows(ARow).Assign(Value); }
 void TStringGrid::SetCols(int ACol, const TStringList& Value) { Cols(ACol).Assign(Value); }
 
+void TStringGrid::ExchangeRowCells(int ARow1, int ARow2, int FromCol, int ToCol)
+{
+    if (ARow1 == ARow2)
+        return;
+    const int last = std::max(ARow1, ARow2);
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        if (!d->find(c, ARow1) && !d->find(c, ARow2))
+            continue;
+        d->at(c, last);
+        auto& column = d->columns[static_cast<size_t>(c)];
+        std::swap(column[static_cast<size_t>(ARow1)], column[static_cast<size_t>(ARow2)]);
+    }
+}
+
+void TStringGrid::CopyRowCells(int FromRow, int ToRow, int FromCol, int ToCol)
+{
+    if (FromRow == ToRow)
+        return;
+    const int last = std::max(FromRow, ToRow);
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        if (!d->find(c, FromRow) && !d->find(c, ToRow))
+            continue;
+        d->at(c, last);
+        auto& column = d->columns[static_cast<size_t>(c)];
+        column[static_cast<size_t>(ToRow)] = column[static_cast<size_t>(FromRow)];
+    }
+}
+
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing())

@@ -57,6 +57,12 @@ public:
     TGridStrings Cols(int ACol);
     void SetRows(int ARow, const TStringList& Value);
     void SetCols(int ACol, const TStringList& Value);
+    // Exchanges the texts and objects of two rows in columns FromCol..ToCol
+    // without repainting: a caller that moves many rows repaints once.
+    void ExchangeRowCells(int ARow1, int ARow2, int FromCol, int ToCol);
+    // Copies them from FromRow into ToRow, the objects then held by both,
+    // without repainting.
+    void CopyRowCells(int FromRow, int ToRow, int FromCol, int ToCol);
 
     QString AccessibleCellText(int ACol, int ARow) override;
 

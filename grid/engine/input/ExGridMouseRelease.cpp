@@ -10,6 +10,7 @@
 // The right button selects with SelectOnRightClick and raises OnRightClickCell.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "platform/core/Clock.h"
 
 namespace {
 
@@ -183,7 +184,12 @@ void TExStringGrid::sortByHeaderClick(int ACol, TShiftState Shift)
     TSortSettings* ss = p->sortSettings.get();
     TSortIndexList* indexes = p->sortIndexes.get();
     HideInplaceEdit();
-    InitSortXRef();
+    // a reset only when rows came or went keeps the order QUnSort returns to
+    if (p->sortXRef.Count() != RowCount())
+        InitSortXRef();
+    if (ss->AutoColumnMerge())
+        for (int c = 0; c < TotalColCount(); ++c)
+            SplitColumnCells(c);
     const bool initAscending = ss->InitSortDirection() == sdAscending;
     if (ss->IndexShow()) {
         const bool key = ss->IndexSortKey() == ikShift ? Shift.testFlag(ssShift) : Shift.testFlag(ssCtrl);
@@ -220,6 +226,12 @@ void TExStringGrid::sortByHeaderClick(int ACol, TShiftState Shift)
         } else {
             QSort();
         }
+    }
+    p->sortTime = GetTickCount();
+    if (ss->AutoColumnMerge()) {
+        const TIntList& merged = *p->mergedColumns;
+        for (int i = 0; i < merged.Count(); ++i)
+            MergeColumnCells(merged.GetInteger(i), i == 0);
     }
     FireClickSort(ss->Column());
     Invalidate();

@@ -1,17 +1,9 @@
 // Operations the mouse and keyboard handling call that later parts of the grid
-// fill in: the sort runs, the clipboard, the filter switch and the search panel
-// (a height of 0: no panel shown). Until then they sort, copy and filter
-// nothing. Tests override them in a recording subclass to see what the mouse
-// and the keys asked for.
+// fill in: the clipboard, the filter switch and the search panel (a height of
+// 0: no panel shown). Until then they copy and filter nothing. Tests override
+// them in a recording subclass to see what the mouse and the keys asked for.
 
 #include "grid/engine/ExGridPrivate.h"
-
-void TExStringGrid::QSort() {}
-void TExStringGrid::QSortIndexed() {}
-void TExStringGrid::QSortGroup() {}
-void TExStringGrid::QSortGroupIndexed() {}
-void TExStringGrid::QUnSort() {}
-void TExStringGrid::InitSortXRef() {}
 
 void TExStringGrid::CopySelectionToClipboard() {}
 void TExStringGrid::PasteSelectionFromClipboard() {}

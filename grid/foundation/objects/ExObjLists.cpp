@@ -159,8 +159,7 @@ QString TSortIndexList::SaveToString() const
 {
     QStringList entries;
     for (int i = 0; i < Count(); ++i) {
-        const int column = GetInteger(i) & 0xFFFF;
-        entries.append((SortDirections(i) ? u'u' : u'd') + QString::number(column));
+        entries.append((SortDirections(i) ? u'u' : u'd') + QString::number(SortColumns(i)));
     }
     return entries.join(u';');
 }

@@ -8,6 +8,7 @@
 // that the rows still to be visited keep their indexes.
 
 #include "grid/engine/ExGridPrivate.h"
+#include "grid/services/shape/ExGridFootersAside.h"
 #include "grid/engine/paint/ExGridAppearance.h"
 #include "grid/engine/ExGridViewSettings.h"
 
@@ -16,34 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// Hides the floating footer and takes the fixed footer rows away while rows
-// move, and puts both back, also when an exception passes.
-class TFootersAside {
-public:
-    TFootersAside(TFloatingFooter& footer, int& fixedFooters)
-        : footer_(footer), fixedFooters_(fixedFooters), shown_(footer.Visible()), count_(fixedFooters)
-    {
-        if (shown_)
-            footer_.SetVisible(false);
-        fixedFooters_ = 0;
-    }
-    ~TFootersAside()
-    {
-        if (shown_)
-            footer_.SetVisible(true);
-        fixedFooters_ = count_;
-    }
-    TFootersAside(const TFootersAside&) = delete;
-    TFootersAside& operator=(const TFootersAside&) = delete;
-    int Count() const { return count_; }
-
-private:
-    TFloatingFooter& footer_;
-    int& fixedFooters_;
-    bool shown_;
-    int count_;
-};
 
 // The width of the last shown column, given back after the count changed.
 class TLastColumnWidth {

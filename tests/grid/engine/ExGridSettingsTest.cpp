@@ -160,7 +160,12 @@ TEST(ExGridSettings, SortRowStaysWithinTheFixedRows)
     TExStringGrid grid;
     grid.SortSettings()->SetRow(1);
     EXPECT_EQ(grid.SortSettings()->Row(), 1);
-    EXPECT_THROW(grid.SortSettings()->SetRow(2), EExGridError);
+    try {
+        grid.SortSettings()->SetRow(2);
+        ADD_FAILURE() << "a row beyond the fixed rows was taken";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Sort row should be smaller than number of fixed rows"));
+    }
     EXPECT_EQ(grid.SortSettings()->Row(), 1);
 }
 

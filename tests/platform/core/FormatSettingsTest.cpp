@@ -54,4 +54,21 @@ TEST(FormatSettings, OverrideWinsUntilCleared)
     EXPECT_EQ(FormatSettings().DecimalSeparator, user.DecimalSeparator);
 }
 
+TEST(FormatSettings, ASnapshotHoldsTheSettingsAndGivesAnEarlierOverrideBack)
+{
+    const TFormatSettings user = FormatSettings();
+    {
+        const platform::FormatSettingsSnapshot snapshot;
+        EXPECT_EQ(FormatSettings().DateSeparator, user.DateSeparator);
+    }
+    TFormatSettings forced = user;
+    forced.DateSeparator = user.DateSeparator == u'.' ? u'-' : u'.';
+    const platform::ScopedFormatSettings scoped(forced);
+    {
+        const platform::FormatSettingsSnapshot snapshot;
+        EXPECT_EQ(FormatSettings().DateSeparator, forced.DateSeparator);
+    }
+    EXPECT_EQ(FormatSettings().DateSeparator, forced.DateSeparator) << "the override outlived the snapshot";
+}
+
 } // namespace
