@@ -97,7 +97,6 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
-enum TSortDirection : int;
 class TInplaceEdit;
 class QWheelEvent;
 class QDragEnterEvent;
@@ -1789,8 +1788,6 @@ public:
     virtual void LoadColPositions();
     void SaveVisualProps(const QString& FileName);
     void LoadVisualProps(const QString& FileName);
-    // After loads, fills and pastes that change many cells: the footer sums.
-    virtual void AfterBulkCellChange();
 
     // ---- mouse buttons ------------------------------------------------------------
     // Opens the editor of a fixed cell; OnCanEditCell may refuse, OnFixedEdit

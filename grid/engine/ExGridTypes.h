@@ -104,8 +104,6 @@ enum THoverFixedCells : int { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum THintShowLargeTextPos : int { hpCell, hpCursor };
 enum TMouseSelectMode : int { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TSearchAction : int { saFindFirst, saFindPrevious, saFindNext };
-// What an export tells ExportNotification.
-enum TGridExportState : int { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 
 // The directions middle-button panning follows.
 enum TIntelliPan : int { ipVertical, ipHorizontal, ipBoth, ipNone };

@@ -39,8 +39,6 @@ int TExStringGrid::SaveRowCount() const
 bool TExStringGrid::OemConvert() const { return p->oemConvert; }
 void TExStringGrid::SetOemConvert(bool Value) { p->oemConvert = Value; }
 
-void TExStringGrid::AfterBulkCellChange() { CalcFooter(-1); }
-
 namespace {
 
 // The length of the longest start of a text that is a decimal number: sign,

@@ -94,8 +94,21 @@ TEST(ExGridGrouping, EveryRunOpensAGroupWithoutSorting)
 {
     TExStringGrid grid;
     load(grid, {{"r1", "p", "b", "1"}, {"r2", "q", "a", "2"}, {"r3", "p", "a", "3"}, {"r4", "q", "b", "4"}});
+    grid.SortSettings()->SetAutoSortForGrouping(false);
     grid.Group(2);
     EXPECT_EQ(layout(grid, 1), QStringList({"H:b", "D:p", "H:a", "D:q", "D:p", "H:b", "D:q"}));
+}
+
+TEST(ExGridGrouping, AutoSortForGroupingSortsTheRunsTogetherFirst)
+{
+    TExStringGrid grid;
+    load(grid, {{"r1", "p", "b", "1"}, {"r2", "q", "a", "2"}, {"r3", "p", "b", "3"}, {"r4", "q", "a", "4"}});
+    grid.SortSettings()->SetAutoSortForGrouping(true);
+    grid.Group(2);
+    EXPECT_EQ(grid.ColCount(), 3);
+    EXPECT_EQ(layout(grid, 1), QStringList({"H:a", "D:q", "D:q", "H:b", "D:p", "D:p"}));
+    EXPECT_EQ(grid.GetNodeSpan(1), 3);
+    EXPECT_EQ(grid.GetNodeSpan(4), 3);
 }
 
 TEST(ExGridGrouping, GroupingByColumnOneStillShowsTheHeadersInColumnOne)
@@ -208,6 +221,7 @@ TEST(ExGridGrouping, ACellHoldingTheSentinelFirstOpensNoGroup)
 {
     TExStringGrid grid;
     load(grid, {{"r1", "p", "\u00FF\u00FE", "1"}, {"r2", "q", "a", "2"}});
+    grid.SortSettings()->SetAutoSortForGrouping(false);
     grid.Group(2);
     EXPECT_EQ(layout(grid, 0), QStringList({"D:r1", "H:", "D:r2"}));
 }
