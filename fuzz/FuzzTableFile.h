@@ -3,6 +3,8 @@
 // it must read back as the rows the tables held.
 #pragma once
 
+#include "fuzz/FuzzProject.h"
+
 #include "app/tables/common/GridRowOperations.h"
 #include "app/tables/common/TableEditorFrame.h"
 #include "grid/cells/columns/ExColumnGrid.h"
@@ -31,6 +33,23 @@ void ShowCheckAndSave(Editor& form, const TableFile& file, const QString& path)
     QString error;
     if (!Read_Table_File(file, path, written, error) || written != shown)
         std::abort(); // what loaded must come back as it was
+}
+
+// A whole target: the input becomes `fileName` of a scratch project, and
+// one editor, made at the first input, shows, checks and saves it.
+template <class Editor>
+void ReplayTableFile(const uint8_t* data, size_t size, const QString& fileName, const TableFile& file)
+{
+    struct Reader : Editor {
+        using Editor::FormShow;
+    };
+    EnsureApplication();
+    static Reader* form = [] {
+        OpenScratchProject();
+        return platform::CreateForm<Reader>();
+    }();
+    const QString path = PutFile(QStringLiteral("PROJECTS/Plant/") + fileName, Bytes(data, size));
+    ShowCheckAndSave(*form, file, path);
 }
 
 } // namespace fuzz
