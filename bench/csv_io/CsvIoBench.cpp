@@ -27,32 +27,14 @@ constexpr int Runs = 5;
 // Numbers, words, dates, addresses, quotes and a delimiter now and then.
 QString CellText(int c, int r)
 {
-    static const char* const words[] = {"LoRaWAN", "gateway", "SNMP agent", "uplink", "downlink", "FPort",
-                                        "payload size", "trap receiver", "community", "device EUI"};
+    if (c <= 5)
+        return bench::MixedText(c, r);
     switch (c) {
-    case 0: return QString::number(r + 1);
-    case 1: return QString::fromLatin1(words[r % 10]);
-    case 2: return QStringLiteral("%1.%2").arg(r * 37 % 100000).arg(r % 100, 2, 10, QLatin1Char('0'));
-    case 3: return QStringLiteral("%1/%2/20%3").arg(r % 28 + 1).arg(r % 12 + 1).arg(r % 30, 2, 10, QLatin1Char('0'));
-    case 4: return QStringLiteral("192.168.%1.%2").arg(r % 256).arg(r * 7 % 256);
-    case 5: return r % 3 == 0 ? QStringLiteral("Y") : QStringLiteral("N");
-    case 6: return QStringLiteral("%1 %2 %3").arg(words[r % 10], words[(r / 10) % 10]).arg(r % 1000);
+    case 6: return QStringLiteral("%1 %2 %3").arg(bench::MixedWord(r), bench::MixedWord(r / 10)).arg(r % 1000);
     case 7: return r % 50 == 0 ? QStringLiteral("a \"quoted\" word") : QStringLiteral("plain");
     case 8: return r % 40 == 0 ? QStringLiteral("1,5") : QString::number(r % 977);
     default: return QString(r % 30 + 1, QLatin1Char(char('a' + r % 26)));
     }
-}
-
-double BestOf(const std::function<void()>& run)
-{
-    double best = std::numeric_limits<double>::max();
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
 }
 
 void PlainWrite(const QString& path, const std::vector<QStringList>& rows)
@@ -94,10 +76,10 @@ int main(int argc, char** argv)
         for (int c = 0; c < Cols; ++c)
             rows[size_t(r)].append(CellText(c, r));
 
-    const double saveOurs = BestOf([&] { grid.SaveToCSV(ours); });
-    const double saveTheirs = BestOf([&] { PlainWrite(theirs, rows); });
+    const double saveOurs = bench::BestOf(Runs, [] {}, [&] { grid.SaveToCSV(ours); });
+    const double saveTheirs = bench::BestOf(Runs, [] {}, [&] { PlainWrite(theirs, rows); });
     size_t loaded = 0;
-    const double loadOurs = BestOf([&] {
+    const double loadOurs = bench::BestOf(Runs, [] {}, [&] {
         TExStringGrid target;
         target.SetFixedCols(0);
         target.SetFixedRows(0);
@@ -105,7 +87,7 @@ int main(int argc, char** argv)
         loaded = size_t(target.RowCount());
     });
     size_t plainRows = 0;
-    const double loadTheirs = BestOf([&] { plainRows = PlainRead(theirs).size(); });
+    const double loadTheirs = bench::BestOf(Runs, [] {}, [&] { plainRows = PlainRead(theirs).size(); });
 
     std::printf("csv_io: %d x %d cells, best of %d\n", Rows, Cols, Runs);
     std::printf("  TExStringGrid SaveToCSV          %9.1f ms\n", saveOurs);

@@ -35,31 +35,12 @@ constexpr int NumberRole = Qt::UserRole + 1;
 // Numbers, words, dates, addresses and longer phrases, varying by row.
 QString CellText(int c, int r)
 {
-    static const char* const words[] = {"LoRaWAN", "gateway", "SNMP agent", "uplink", "downlink", "FPort",
-                                        "payload size", "trap receiver", "community", "device EUI"};
+    if (c <= 5)
+        return bench::MixedText(c, r);
     switch (c) {
-    case 0: return QString::number(r + 1);
-    case 1: return QString::fromLatin1(words[r % 10]);
-    case 2: return QStringLiteral("%1.%2").arg(r * 37 % 100000).arg(r % 100, 2, 10, QLatin1Char('0'));
-    case 3: return QStringLiteral("%1/%2/20%3").arg(r % 28 + 1).arg(r % 12 + 1).arg(r % 30, 2, 10, QLatin1Char('0'));
-    case 4: return QStringLiteral("192.168.%1.%2").arg(r % 256).arg(r * 7 % 256);
-    case 5: return r % 3 == 0 ? QStringLiteral("Y") : QStringLiteral("N");
-    case 6: return QStringLiteral("%1 %2 %3").arg(words[(r * 7) % 10], words[(r / 10) % 10]).arg(r * 13 % 1000);
+    case 6: return QStringLiteral("%1 %2 %3").arg(bench::MixedWord(r * 7), bench::MixedWord(r / 10)).arg(r * 13 % 1000);
     default: return QString(r % 40 + 1, QLatin1Char(char('a' + r % 26)));
     }
-}
-
-double BestOf(const std::function<void()>& prepare, const std::function<void()>& run)
-{
-    double best = std::numeric_limits<double>::max();
-    for (int i = 0; i < Runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
 }
 
 struct Peer {
@@ -79,13 +60,13 @@ struct Task {
 
 void Report(const Task& task)
 {
-    const double ours = BestOf(task.prepare, task.run);
+    const double ours = bench::BestOf(Runs, task.prepare, task.run);
     std::printf("%s\n", task.name);
     std::printf("  %-40s %9.1f ms\n", "TExStringGrid", ours);
     if (task.detail)
         std::printf("    %s\n", qPrintable(task.detail()));
     for (const Peer& peer : task.peers) {
-        const double theirs = BestOf(peer.prepare, peer.run);
+        const double theirs = bench::BestOf(Runs, peer.prepare, peer.run);
         std::printf("  %-40s %9.1f ms   ratio grid / peer %.2f\n", peer.name, theirs, ours / theirs);
     }
 }
