@@ -198,68 +198,69 @@ void TExStringGrid::copySortPivot(int FromRow, int ToRow)
     }
 }
 
-void TExStringGrid::quickSortRows(int ACol, int Start, int End)
+namespace {
+
+// The quick sort every row order here uses: Hoare's partition around the
+// middle row, recursing into the smaller part and looping over the larger so
+// the stack stays bounded. TakePivot(mid) sets the pivot up; MoveI(i) and
+// MoveJ(j) tell whether i and j must move on; Swap(i, j) exchanges two
+// different rows when it sees a reason to.
+template <class TakePivot, class MoveI, class MoveJ, class Swap>
+void QuickSortRange(int Start, int End, const TakePivot& takePivot, const MoveI& moveI, const MoveJ& moveJ,
+                    const Swap& swap)
 {
-    p->sortDir = p->sortSettings->Direction() == sdDescending ? -1 : 1;
-    const int dir = p->sortDir;
-    const int pivot = RowCount() - 2;
     while (Start < End) {
-        copySortPivot((Start + End) / 2, pivot);
+        takePivot((Start + End) / 2);
         int i = Start;
         int j = End;
         do {
-            while (CompareRows(ACol, pivot, i) == dir && i < End)
+            while (moveI(i) && i < End)
                 ++i;
-            while (CompareRows(ACol, j, pivot) == dir && j > Start)
+            while (moveJ(j) && j > Start)
                 --j;
             if (i <= j) {
-                if (i != j && CompareRows(ACol, i, j) != 0)
-                    SortSwapRows(i, j);
+                if (i != j)
+                    swap(i, j);
                 ++i;
                 --j;
             }
         } while (i <= j);
         if (j - Start < End - i) {
             if (Start < j)
-                quickSortRows(ACol, Start, j);
+                QuickSortRange(Start, j, takePivot, moveI, moveJ, swap);
             Start = i;
         } else {
             if (i < End)
-                quickSortRows(ACol, i, End);
+                QuickSortRange(i, End, takePivot, moveI, moveJ, swap);
             End = j;
         }
     }
 }
 
+} // namespace
+
+void TExStringGrid::quickSortRows(int ACol, int Start, int End)
+{
+    p->sortDir = p->sortSettings->Direction() == sdDescending ? -1 : 1;
+    const int dir = p->sortDir;
+    const int pivot = RowCount() - 2;
+    QuickSortRange(
+        Start, End, [&](int Mid) { copySortPivot(Mid, pivot); },
+        [&](int i) { return CompareRows(ACol, pivot, i) == dir; },
+        [&](int j) { return CompareRows(ACol, j, pivot) == dir; },
+        [&](int i, int j) {
+            if (CompareRows(ACol, i, j) != 0)
+                SortSwapRows(i, j);
+        });
+}
+
 void TExStringGrid::quickSortRowsIndexed(int Start, int End)
 {
     const int pivot = RowCount() - 2;
-    while (Start < End) {
-        copySortPivot((Start + End) / 2, pivot);
-        int i = Start;
-        int j = End;
-        do {
-            while (CompareRowsIndexed(0, pivot, i) == 1 && i < End)
-                ++i;
-            while (CompareRowsIndexed(0, j, pivot) == 1 && j > Start)
-                --j;
-            if (i <= j) {
-                if (i != j)
-                    SortSwapRows(i, j);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        if (j - Start < End - i) {
-            if (Start < j)
-                quickSortRowsIndexed(Start, j);
-            Start = i;
-        } else {
-            if (i < End)
-                quickSortRowsIndexed(i, End);
-            End = j;
-        }
-    }
+    QuickSortRange(
+        Start, End, [&](int Mid) { copySortPivot(Mid, pivot); },
+        [&](int i) { return CompareRowsIndexed(0, pivot, i) == 1; },
+        [&](int j) { return CompareRowsIndexed(0, j, pivot) == 1; }, [&](int i, int j) { SortSwapRows(i, j); });
 }
 
 // Orders rows by the values of the working cross-reference; two rows move
@@ -267,34 +268,17 @@ void TExStringGrid::quickSortRowsIndexed(int Start, int End)
 void TExStringGrid::unSortRows(int Start, int End)
 {
     std::vector<int>& values = p->unSortXRef;
-    while (Start < End) {
-        const int pivot = values[static_cast<size_t>((Start + End) / 2)];
-        int i = Start;
-        int j = End;
-        do {
-            while (values[static_cast<size_t>(i)] < pivot)
-                ++i;
-            while (values[static_cast<size_t>(j)] > pivot)
-                --j;
-            if (i <= j) {
-                if (values[static_cast<size_t>(i)] != values[static_cast<size_t>(j)]) {
-                    SortSwapRows(i, j);
-                    std::swap(values[static_cast<size_t>(i)], values[static_cast<size_t>(j)]);
-                }
-                ++i;
-                --j;
+    const auto at = [&](int Row) -> int& { return values[static_cast<size_t>(Row)]; };
+    int pivot = 0;
+    QuickSortRange(
+        Start, End, [&](int Mid) { pivot = at(Mid); }, [&](int i) { return at(i) < pivot; },
+        [&](int j) { return at(j) > pivot; },
+        [&](int i, int j) {
+            if (at(i) != at(j)) {
+                SortSwapRows(i, j);
+                std::swap(at(i), at(j));
             }
-        } while (i <= j);
-        if (j - Start < End - i) {
-            if (Start < j)
-                unSortRows(Start, j);
-            Start = i;
-        } else {
-            if (i < End)
-                unSortRows(i, End);
-            End = j;
-        }
-    }
+        });
 }
 
 // ---- runs ----------------------------------------------------------------------------------
